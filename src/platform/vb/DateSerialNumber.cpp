@@ -32,6 +32,12 @@ void CivilFromDays(long long days, int &year, int &month, int &day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+int DaysInMonth(int year, int month) {
+    const int nextYear = month == 12 ? year + 1 : year;
+    const int nextMonth = month == 12 ? 1 : month + 1;
+    return static_cast<int>(DaysFromCivil(nextYear, nextMonth, 1) - DaysFromCivil(year, month, 1));
+}
+
 Date MakeDate(const DateParts &parts) {
     const long long days = DaysFromCivil(parts.year, parts.month, parts.day) + kEpochOffset;
     const double time = (parts.hour * 3600.0 + parts.minute * 60.0 + parts.second) / kSecondsPerDay;

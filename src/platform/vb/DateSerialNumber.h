@@ -23,5 +23,6 @@ DateParts SplitDate(Date date);
 // Days since 1/1/1970 for a proleptic Gregorian date, and back.
 long long DaysFromCivil(int year, int month, int day);
 void CivilFromDays(long long days, int &year, int &month, int &day);
+int DaysInMonth(int year, int month);
 
 } // namespace vb
