@@ -23,14 +23,13 @@ public:
         if (hasDate) {
             if (!ReadDate(parts, iso))
                 return std::nullopt;
+            const std::size_t beforeBlanks = pos;
+            SkipBlanks();
             if (AtEnd())
                 return MakeDate(parts);
-            const std::size_t beforeBlanks = pos;
-            if (iso && text[pos] == 'T')
+            if (pos == beforeBlanks && iso && text[pos] == 'T')
                 ++pos;
-            else
-                SkipBlanks();
-            if (pos == beforeBlanks)
+            else if (pos == beforeBlanks)
                 return std::nullopt;
         }
         double fraction = 0;

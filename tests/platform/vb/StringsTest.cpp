@@ -1,5 +1,5 @@
 #include "platform/vb/Strings.h"
-#include "RaisedError.h"
+#include "RuntimeTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/vb/DateSerialNumber.h"
 #include "platform/vb/VbError.h"
 
 #include <string>
@@ -12,4 +13,8 @@ template <typename Expression> std::string RaisedError(Expression expression) {
         return error.Description();
     }
     return "";
+}
+
+inline vb::Date At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+    return vb::MakeDate({year, month, day, hour, minute, second});
 }
