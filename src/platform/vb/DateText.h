@@ -8,9 +8,7 @@
 
 namespace vb {
 
-// The earliest and the latest date a Date holds: 1/1/100 and 12/31/9999 11:59:59 PM.
-constexpr double kFirstDateSerial = -657434.0;
-constexpr double kLastDateSerial = 2958465.99999;
+// A Date holds 1/1/100 12:00:00 AM to 12/31/9999 11:59:59 PM: a serial that rounds to a second of those days.
 bool IsInDateRange(double serial);
 // The parts of a date; Overflow outside the range above.
 DateParts DatePartsOf(Date date);
