@@ -80,6 +80,8 @@ private:
     bool ReadDate(DateParts &parts, bool &iso) {
         int digits1 = 0, digits2 = 0, digits3 = 0;
         const int first = Number(4, digits1);
+        if (digits1 == 0)
+            return false;
         const char separator = text[pos++];
         const int second = Number(2, digits2);
         if (digits2 == 0 || !Expect(separator))
