@@ -3,6 +3,7 @@
 // Everything window code uses of the language runtime, for one include and `using namespace vb;`.
 #include "Arrays.h"
 #include "Conversions.h"
+#include "DateText.h"
 #include "DateTime.h"
 #include "Format.h"
 #include "Operators.h"
