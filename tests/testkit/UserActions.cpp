@@ -75,13 +75,14 @@ void Type(forms::Control &control, const std::string &text) {
     if (!Reachable(control, "type into"))
         return;
     forms::Form &form = control.Parent();
-    bool hadFocus = control.HasFocus();
     forms::Control *target = KeyTarget(control);
     if (target == nullptr)
         return;
-    if (!hadFocus && target == &control && control.Kind() == forms::ControlKind::TextBox) {
+    // The user clicks after the text, unless a handler selected some of it for replacing.
+    if (target == &control && control.Kind() == forms::ControlKind::TextBox) {
         auto &box = static_cast<forms::TextBox &>(control);
-        box.SetSelStart(static_cast<int>(box.Text().size()));
+        if (box.SelLength() == 0)
+            box.SetSelStart(static_cast<int>(box.Text().size()));
     }
     for (char character : text) {
         if (!form.IsLoaded())

@@ -16,8 +16,9 @@ void Click(forms::Control &control);
 void DoubleClick(forms::Control &control);
 // Moves the focus with the mouse; false when Validate kept it where it was.
 bool Focus(forms::Control &control);
-// Types text into a control (into a text box after what it holds): for each character KeyDown, KeyPress, the
-// change, KeyUp. A character whose handler moves the focus sends the rest to the control that has it then.
+// Types text into a control (into a text box after what it holds, or over its selection): for each character
+// KeyDown, KeyPress, the change, KeyUp. A character whose handler moves the focus sends the rest to the control that
+// has it then.
 void Type(forms::Control &control, const std::string &text);
 // One key pressed on a control (it gets the focus first): vbKeyReturn, vbKeyEscape, vbKeyTab, vbKeyF3 ...
 void PressKey(forms::Control &control, int KeyCode, int Shift = 0);
