@@ -110,6 +110,21 @@ void PressKey(forms::Form &form, int KeyCode, int Shift) {
     form.PressKey(*form.ActiveControl(), KeyCode, Shift);
 }
 
+void MouseDown(forms::Control &control, int Button, float X, float Y, int Shift) {
+    if (Reachable(control, "press the mouse on"))
+        control.Raise(control.MouseDown, Button, Shift, X, Y);
+}
+
+void MouseUp(forms::Control &control, int Button, float X, float Y, int Shift) {
+    if (Reachable(control, "release the mouse on"))
+        control.Raise(control.MouseUp, Button, Shift, X, Y);
+}
+
+void MouseMove(forms::Control &control, float X, float Y, int Button, int Shift) {
+    if (Reachable(control, "move the mouse over"))
+        control.Raise(control.MouseMove, Button, Shift, X, Y);
+}
+
 void ChooseMenu(forms::Menu &item) {
     if (Reachable(item, "choose the menu item"))
         item.UserClick();

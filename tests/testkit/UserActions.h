@@ -24,6 +24,11 @@ void Type(forms::Control &control, const std::string &text);
 void PressKey(forms::Control &control, int KeyCode, int Shift = 0);
 // One key pressed where the focus is in the window.
 void PressKey(forms::Form &form, int KeyCode, int Shift = 0);
+// Mouse buttons pressed and released, or the mouse moved, over a control at (X, Y) twips: MouseDown, MouseUp
+// or MouseMove with the button (vbLeftButton, vbRightButton) and Shift state. No click follows.
+void MouseDown(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
+void MouseUp(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
+void MouseMove(forms::Control &control, float X, float Y, int Button = 0, int Shift = 0);
 // Chooses a menu item of the window's menu bar.
 void ChooseMenu(forms::Menu &item);
 // The window's close box; false when QueryUnload or Unload kept it open.

@@ -361,6 +361,8 @@ void Form::PressKey(Control &target, int KeyCode, int Shift) {
     }
     if (Shift == 0 && PressDefaultOrCancel(KeyCode, target))
         return;
+    if (Shift == vbAltMask && PressAccessKey(KeyCode))
+        return;
 
     int code = KeyCode;
     if (props.KeyPreview)
@@ -397,6 +399,28 @@ bool Form::PressDefaultOrCancel(int KeyCode, Control &target) {
         return false;
     button->UserClick();
     return true;
+}
+
+bool Form::PressAccessKey(int KeyCode) {
+    for (Control *control : controls) {
+        auto *captioned = dynamic_cast<CaptionedControl *>(control);
+        if (captioned == nullptr || AccessKeyOf(captioned->Caption()) != KeyCode)
+            continue;
+        if (!control->IsEffectivelyEnabled() || !control->IsEffectivelyVisible())
+            continue;
+        if (control->CanHoldFocus()) {
+            ClickControl(*control);
+            return true;
+        }
+        // A label or frame passes its access key to the next control in tab order.
+        std::vector<Control *> order = TabOrder();
+        auto next = std::find_if(order.begin(), order.end(),
+                                 [control](const Control *c) { return c->TabIndex() > control->TabIndex(); });
+        if (next != order.end())
+            MoveFocus(**next);
+        return true;
+    }
+    return false;
 }
 
 void Form::TypeCharacter(Control &target, char character) {

@@ -117,7 +117,8 @@ public:
 
     // Input as the user gives it; the display binding and the test kit call these.
     // One key pressed and released on target: KeyDown, KeyPress for a key that types a character, KeyUp, with
-    // the key preview, Tab, and Enter and Escape pressing the Default and Cancel buttons.
+    // the key preview, Tab, Enter and Escape pressing the Default and Cancel buttons, and Alt with a caption's
+    // access key.
     void PressKey(Control &target, int KeyCode, int Shift = 0);
     // A character typed on target (the key that gives it is pressed).
     void TypeCharacter(Control &target, char character);
@@ -192,6 +193,7 @@ private:
     void RaiseResize();
     void GiveInitialFocus();
     bool PressDefaultOrCancel(int KeyCode, Control &target);
+    bool PressAccessKey(int KeyCode);
     std::vector<Control *> TabOrder() const;
     bool IsStillLoaded(const Form *form) const;
     std::shared_ptr<Form> KeepAlive();

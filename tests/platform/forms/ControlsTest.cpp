@@ -238,3 +238,18 @@ TEST(Pictures, LoadingAMissingFileIsAnError) {
     EXPECT_TRUE(LoadPicture("").IsEmpty());
     EXPECT_THROW(LoadPicture("/no/such/picture.jpg"), vb::VbError);
 }
+
+TEST(Menus, ARightClickCanOpenAPopUpMenuOverAControl) {
+    TestApp app;
+    frmControls &form = app.Forms.Get<frmControls>();
+    form.Show();
+    form.txtName.MouseDown = [&](int Button, int, float, float) {
+        if (Button == vbRightButton)
+            form.PopupMenu(form.mnuEdit);
+    };
+    app.host.ChooseFromPopup(form.mnuCopy);
+    testkit::MouseDown(form.txtName, vbLeftButton);
+    testkit::MouseDown(form.txtName, vbRightButton, 100, 50);
+    EXPECT_THAT(app.host.Popups(), ElementsAre("mnuEdit"));
+    EXPECT_THAT(app.log, ElementsAre("mnuCopy_Click"));
+}

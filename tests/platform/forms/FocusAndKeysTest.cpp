@@ -238,3 +238,14 @@ TEST(Focus, HidingTheFocusedControlMovesTheFocusOn) {
     form.txtFirst.SetVisible(false);
     EXPECT_EQ(form.ActiveControl(), &form.txtSecond);
 }
+
+TEST(Keys, AltWithAnAccessKeyClicksItsButtonOrFocusesPastItsLabel) {
+    TestApp app;
+    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    form.Show();
+    form.lblAccessCode.SetCaption("&Access Code");
+    testkit::PressKey(form.txtUserID, 'A', vbAltMask);
+    EXPECT_EQ(form.ActiveControl(), &form.txtAccessCode);
+    testkit::PressKey(form.txtAccessCode, 'C', vbAltMask);
+    EXPECT_THAT(app.log, testing::Contains("cmdOption_Click(1)"));
+}
