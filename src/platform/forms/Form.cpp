@@ -234,6 +234,8 @@ void Form::SetEnabled(bool value) { Update(props.Enabled, value, "Enabled"); }
 void Form::SetMousePointer(int value) { Update(props.MousePointer, value, "MousePointer"); }
 void Form::SetMDIChild(bool value) { Update(props.MDIChild, value, "MDIChild"); }
 void Form::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
+void Form::SetMDIContainer(bool value) { Update(props.MDIContainer, value, "MDIContainer"); }
+void Form::SetBorderStyle(int value) { Update(props.BorderStyle, value, "BorderStyle"); }
 
 void Form::SetWindowState(int value) {
     if (Update(props.WindowState, value, "WindowState"))
@@ -489,6 +491,17 @@ void Form::Unregister(Control &control) {
 }
 
 void Form::Register(ControlArrayBase &array) { arrays.push_back(&array); }
+
+void Form::ChangeTabIndex(Control &control, int value) {
+    std::vector<Control *> order = controls;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
+    order.erase(std::find(order.begin(), order.end(), &control));
+    std::size_t place = std::min(static_cast<std::size_t>(value), order.size());
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(place), &control);
+    for (std::size_t position = 0; position < order.size(); ++position)
+        order[position]->Update(order[position]->common.TabIndex, static_cast<int>(position), "TabIndex");
+}
 
 void Form::NotifyForm(std::string_view property) {
     for (FormObserver *observer : std::vector<FormObserver *>(observers))

@@ -94,6 +94,12 @@ public:
     void SetMDIChild(bool value);
     int WindowState() const { return props.WindowState; }
     void SetWindowState(int value);
+    // The main window: other windows marked MDIChild open inside it.
+    bool MDIContainer() const { return props.MDIContainer; }
+    void SetMDIContainer(bool value);
+    // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed tool window, 5 sizable tool window.
+    int BorderStyle() const { return props.BorderStyle; }
+    void SetBorderStyle(int value);
     Color BackColor() const { return props.BackColor; }
     void SetBackColor(Color value);
 
@@ -175,6 +181,7 @@ private:
     void Register(Control &control);
     void Unregister(Control &control);
     void Register(ControlArrayBase &array);
+    void ChangeTabIndex(Control &control, int value);
     void NotifyForm(std::string_view property);
     template <class V> bool Update(V &field, V value, std::string_view property) {
         if (field == value)
@@ -213,6 +220,8 @@ private:
         int MousePointer = vbDefault;
         bool MDIChild = false;
         int WindowState = vbNormal;
+        bool MDIContainer = false;
+        int BorderStyle = 2;
         Color BackColor = vbButtonFace;
     };
     Props props;

@@ -202,6 +202,8 @@ TEST(Focus, TabFollowsTabIndexAndSkipsWhatCannotTakeTheFocus) {
     TestApp app;
     frmOrder &form = app.Forms.Get<frmOrder>();
     form.Show();
+    EXPECT_EQ(form.fraDetails.TabIndex(), 3) << "setting a TabIndex renumbers the others";
+    EXPECT_EQ(form.lblNote.TabIndex(), 4);
     EXPECT_EQ(form.ActiveControl(), &form.txtFirst);
     form.MoveToNextControl();
     EXPECT_EQ(form.ActiveControl(), &form.txtSecond);
