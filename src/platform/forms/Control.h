@@ -10,6 +10,7 @@ namespace forms {
 
 class Form;
 
+// The kind of a control, for a display binding that renders any form; each new control class adds its kind here.
 enum class ControlKind {
     TextBox,
     Label,
