@@ -235,7 +235,6 @@ private:
     bool GetText(SQLUSMALLINT column, SQLSMALLINT cType, std::string &text) {
         const SQLLEN terminator = cType == SQL_C_CHAR ? 1 : 0;
         char piece[512];
-        text.clear();
         for (;;) {
             SQLLEN indicator = 0;
             const SQLRETURN r = SQLGetData(statement, column, cType, piece, sizeof piece, &indicator);
@@ -288,18 +287,21 @@ private:
                 return vb::Variant::Null();
             return vb::Variant(vb::Date{(value.hour * 3600.0 + value.minute * 60.0 + value.second) / 86400.0});
         }
-        case ColumnKind::Decimal:
-            return GetText(column, SQL_C_CHAR, scratch) ? DecimalValue(scratch, scale) : vb::Variant::Null();
+        case ColumnKind::Decimal: {
+            std::string text;
+            return GetText(column, SQL_C_CHAR, text) ? DecimalValue(text, scale) : vb::Variant::Null();
+        }
         case ColumnKind::Binary:
-            return GetText(column, SQL_C_BINARY, scratch) ? vb::Variant(scratch) : vb::Variant::Null();
         case ColumnKind::Text:
             break;
         }
-        return GetText(column, SQL_C_CHAR, scratch) ? vb::Variant(scratch) : vb::Variant::Null();
+        std::string text;
+        if (!GetText(column, kind == ColumnKind::Binary ? SQL_C_BINARY : SQL_C_CHAR, text))
+            return vb::Variant::Null();
+        return vb::Variant(std::move(text));
     }
 
     SQLHSTMT statement;
-    std::string scratch;
 };
 
 std::string Unbracketed(std::string part) {
