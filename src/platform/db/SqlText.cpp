@@ -222,7 +222,7 @@ bool IsBareObjectName(std::string_view sql) {
     if (sql.empty())
         return false;
     for (char c : sql)
-        if (!(IsWordChar(c) || c == '.' || c == '[' || c == ']'))
+        if (!(IsWordChar(c) || c == '.' || c == '[' || c == ']' || c == '#'))
             return false;
     return true;
 }
