@@ -156,8 +156,9 @@ void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter &parameter,
         bound.timestamp = isNull ? SQL_TIMESTAMP_STRUCT{} : TimestampOf(parameter.value.AsDate());
         cType = SQL_C_TYPE_TIMESTAMP;
         sqlType = SQL_TYPE_TIMESTAMP;
-        size = 23;
-        digits = 3;
+        // Whole seconds go without a fraction, so a driver that keeps dates as text compares them as it wrote them.
+        digits = bound.timestamp.fraction == 0 ? 0 : 3;
+        size = digits == 0 ? 19 : 23;
         data = &bound.timestamp;
         break;
     }
