@@ -20,7 +20,7 @@ namespace db::odbc {
 
 namespace {
 
-constexpr const char* kFreeTdsDriver = "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so";
+constexpr const char* kFreeTdsDriver = WARD_FREETDS_ODBC_DRIVER;
 constexpr long long kEpochOffset = 25569; // days from 12/30/1899 to 1/1/1970
 constexpr long long kMillisecondsPerDay = 86400000;
 
