@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Component.h"
+#include "platform/forms/Controls.h"
 
 #include <vector>
 
@@ -52,6 +53,11 @@ public:
     // supply) and, when priced by room class, for an admission. True = found.
     virtual bool SearchDrug(const std::string &code, const std::optional<std::string> &location = {},
                             const std::optional<std::string> &idNum = {}) = 0;
+    // The same for the cell editor itself: the component reads its text.
+    bool SearchDrug(const forms::TextBox &entry, const std::optional<std::string> &location = {},
+                    const std::optional<std::string> &idNum = {}) {
+        return SearchDrug(entry.Text(), location, idNum);
+    }
     virtual bool Status() const = 0; // True = the item is inactive
     virtual std::string DrugCode() const = 0;
     virtual std::string DrugName() const = 0;

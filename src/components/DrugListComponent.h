@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Component.h"
+#include "platform/forms/Controls.h"
 
 namespace components {
 
@@ -13,6 +14,10 @@ public:
     // nurse closes it without a choice. Callers that hold the cell editor pass its text.
     virtual std::string ShowList(const std::string &text, bool option,
                                  const std::optional<std::string> &location = {}) = 0;
+    // The same for the cell editor itself: the list reads its text.
+    std::string ShowList(const forms::TextBox &entry, bool option, const std::optional<std::string> &location = {}) {
+        return ShowList(entry.Text(), option, location);
+    }
 };
 
 } // namespace components

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Component.h"
+#include "platform/forms/Controls.h"
 
 namespace components {
 
@@ -14,6 +15,10 @@ public:
     // Lists the items of one charge slip of the admission; patientName is the caption of the caller's name label.
     virtual std::string ShowList(const std::string &idNum, const std::string &chargeSlip,
                                  const std::string &patientName) = 0;
+    // The same given the label that shows the patient's name.
+    std::string ShowList(const std::string &idNum, const std::string &chargeSlip, const forms::Label &patientLabel) {
+        return ShowList(idNum, chargeSlip, patientLabel.Caption());
+    }
     virtual std::string ChargeSlip() const = 0;
     virtual double IssuedQuantity() const = 0;
 };

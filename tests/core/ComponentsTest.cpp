@@ -198,6 +198,29 @@ INSTANTIATE_TEST_SUITE_P(
                      }}),
     [](const ::testing::TestParamInfo<CreationCase> &info) { return std::string(info.param.name); });
 
+// Windows hand the pick lists and the drug look-up their cell editor, and the issued-items list the name label.
+class frmEntry : public forms::Form {
+public:
+    explicit frmEntry(ward::App &app) : Form(app.Forms) {}
+    forms::TextBox txtEntry{*this, "txtEntry"};
+    forms::Label lblPatient{*this, "lblPatient"};
+};
+
+TEST(ControlArguments, TheComponentReadsTheControlsText) {
+    TestApp test;
+    frmEntry &form = test.app.Forms.Get<frmEntry>();
+    form.txtEntry.SetText("PCM");
+    form.lblPatient.SetCaption("DELA CRUZ, JUAN");
+
+    test.app.DrugListObject2->ShowList(form.txtEntry, false, std::string("20"));
+    test.app.DrugObject->Drug().SearchDrug(form.txtEntry, std::string("20"));
+    test.app.IssuedMedsObject->ShowList("2026001234", "CS-0042", form.lblPatient);
+
+    EXPECT_EQ(test.drugListObject2.Calls.back(), "ShowList(PCM,False,20)");
+    EXPECT_EQ(test.drugObject.drug.Calls.back(), "SearchDrug(PCM,20)");
+    EXPECT_EQ(test.issuedMedsObject.Calls.back(), "ShowList(2026001234,CS-0042,DELA CRUZ, JUAN)");
+}
+
 // The rate of a room-class letter; a letter outside A to H leaves the caller's price alone.
 TEST(RateInfo, RateOfAClassLetter) {
     components::LabExamRecordInfo record;

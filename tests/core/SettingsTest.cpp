@@ -91,6 +91,17 @@ TEST(LoadHospitalSettings, ANullColumnClearsItsFlagButKeepsItsText) {
     EXPECT_FALSE(test.app.PHICOneDay); // no nursing-settings row
 }
 
+TEST(LoadHospitalSettings, TheWardParameterOverridesTheHospitalsZeroOnHand) {
+    TestApp test;
+    test.server.On(fixture::HospitalInfoQuery).Returns({"AllowZeroOnHand"}, {{true}});
+    test.server.On(fixture::NursingSettingsQuery).Returns({"PHICOneDay"}, {});
+    test.server.On(fixture::NurseSetupQuery).Returns({"Field", "value"}, {{"ZODEAllowZeroOnHand", "0"}});
+
+    ward::LoadHospitalSettings(test.app);
+
+    EXPECT_FALSE(test.app.AllowZeroOnHand);
+}
+
 // The ward parameters: each case declares the active rows and checks what they give.
 struct ParameterCase {
     const char *name;

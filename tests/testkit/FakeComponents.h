@@ -244,6 +244,7 @@ public:
     std::vector<components::StockCardArguments> stockCards;
     db::ResultTable postedDrugs, postedSupplies;
 
+    using components::DrugObject::SearchDrug;
     bool SearchDrug(const std::string &code, const std::optional<std::string> &location = {},
                     const std::optional<std::string> &idNum = {}) override;
     bool Status() const override { return current.inactive; }
@@ -293,6 +294,7 @@ public:
     bool InitConnection(const std::string &connectionString) override;
     void SetDrugsOrCSR(bool value) override;
     std::string ListIssuedbyDrugs(const std::string &idNum, const std::string &title) override;
+    using components::IssuedItemsComponent::ShowList;
     std::string ShowList(const std::string &idNum, const std::string &chargeSlip,
                          const std::string &patientName) override;
     std::string ChargeSlip() const override { return chargeSlip; }
