@@ -108,16 +108,13 @@ std::string CurrencyText(vb::Currency amount) {
     const bool negative = amount.scaled < 0;
     const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(amount.scaled)
                                                   : static_cast<unsigned long long>(amount.scaled);
-    std::string text = (negative ? "-" : "") + std::to_string(magnitude / 10000);
-    unsigned long long fraction = magnitude % 10000;
-    if (fraction != 0) {
-        char digits[8];
-        std::snprintf(digits, sizeof digits, "%04llu", fraction);
-        std::string decimals(digits);
-        while (decimals.back() == '0')
-            decimals.pop_back();
-        text += "." + decimals;
-    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%s%llu.%04llu", negative ? "-" : "", magnitude / 10000, magnitude % 10000);
+    std::string text(buffer);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
     return text;
 }
 
@@ -225,7 +222,7 @@ bool IsBareObjectName(std::string_view sql) {
     if (sql.empty())
         return false;
     for (char c : sql)
-        if (!(IsWordChar(c) || c == '.' || c == '[' || c == ']'))
+        if (!(IsWordChar(c) || c == '.' || c == '[' || c == ']' || c == '#'))
             return false;
     return true;
 }

@@ -44,7 +44,8 @@ std::string CurrencyText(vb::Currency amount);
 // A double in its shortest form that reads back to the same value.
 std::string DoubleText(double value);
 
-// True for a bare catalogue name such as "STATION..LaboratoryExams": letters, digits, "_", ".", brackets, nothing else.
+// True for a bare catalogue name such as "STATION..LaboratoryExams": letters, digits, "_", ".", "#",
+// brackets, nothing else.
 bool IsBareObjectName(std::string_view sql);
 
 // The table of a single-table SELECT ("Select * from STATION..tbSCNChargeSlip where ..."), or nothing when the

@@ -1,6 +1,8 @@
 #include "Conversions.h"
 
 #include "DateText.h"
+#include "Strings.h"
+#include "Utf8.h"
 #include "VbError.h"
 
 #include <cmath>
@@ -38,24 +40,6 @@ template <typename Whole> Whole RoundToWhole(const Variant &value) {
     if (!(rounded >= std::numeric_limits<Whole>::min() && rounded <= std::numeric_limits<Whole>::max()))
         RaiseOverflow();
     return static_cast<Whole>(rounded);
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
-    if (text.size() != word.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char a = (text[i] >= 'A' && text[i] <= 'Z') ? static_cast<char>(text[i] + 32) : text[i];
-        if (a != word[i])
-            return false;
-    }
-    return true;
-}
-
-std::string TrimBlanks(const std::string &text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 } // namespace
@@ -161,10 +145,10 @@ Currency CCur(const Variant &value) {
 
 bool CBool(const Variant &value) {
     if (value.IsString()) {
-        const std::string text = TrimBlanks(value.AsString());
-        if (EqualsIgnoringCase(text, "true"))
+        const std::string word = AsciiLower(Trim(value.AsString()));
+        if (word == "true")
             return true;
-        if (EqualsIgnoringCase(text, "false"))
+        if (word == "false")
             return false;
     }
     if (value.Type() == VarType::Currency)

@@ -39,7 +39,10 @@ public:
         if (!AtEnd())
             return std::nullopt;
         const Date whole = MakeDate(parts);
-        return Date{whole.serial + (whole.serial < 0 ? -fraction : fraction) / 86400.0};
+        const Date date{whole.serial + (whole.serial < 0 ? -fraction : fraction) / 86400.0};
+        if (!IsInDateRange(date.serial))
+            return std::nullopt;
+        return date;
     }
 
 private:
@@ -77,6 +80,8 @@ private:
     bool ReadDate(DateParts &parts, bool &iso) {
         int digits1 = 0, digits2 = 0, digits3 = 0;
         const int first = Number(4, digits1);
+        if (digits1 == 0)
+            return false;
         const char separator = text[pos++];
         const int second = Number(2, digits2);
         if (digits2 == 0 || !Expect(separator))
@@ -148,7 +153,11 @@ std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_stri
 
 } // namespace
 
-bool IsInDateRange(double serial) { return serial >= kFirstDateSerial && serial < kLastDateSerial + 0.00001; }
+bool IsInDateRange(double serial) {
+    constexpr double halfSecond = 0.5 / 86400;
+    // -657434 is 1/1/100; its times count down to -657435 (exclusive).
+    return serial > -657435.0 + halfSecond && serial < 2958466.0 - halfSecond;
+}
 
 DateParts DatePartsOf(Date date) {
     if (!IsInDateRange(date.serial))

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "DateText.h"
+#include "Utf8.h"
 #include "VbError.h"
 
 #include <algorithm>
@@ -26,9 +27,7 @@ Interval IntervalOf(std::string_view text) {
         {"d", Interval::Day},     {"w", Interval::Weekday}, {"ww", Interval::Week}, {"h", Interval::Hour},
         {"n", Interval::Minute},  {"s", Interval::Second},
     };
-    std::string lower;
-    for (char c : text)
-        lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    const std::string lower = AsciiLower(text);
     for (const Named &named : kIntervals) {
         if (lower == named.name)
             return named.interval;

@@ -2,19 +2,13 @@
 
 #include "Conversions.h"
 #include "DateText.h"
+#include "Utf8.h"
 
 #include <cmath>
 
 namespace vb {
 
 namespace {
-
-std::string LowerAscii(std::string_view text) {
-    std::string out;
-    for (char c : text)
-        out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    return out;
-}
 
 // The pattern that a named format stands for; the pattern itself when it is not a name.
 std::string_view ExpandNamed(std::string_view pattern) {
@@ -35,7 +29,7 @@ std::string_view ExpandNamed(std::string_view pattern) {
         {"standard", "#,##0.00"},
         {"percent", "0.00%"},
     };
-    const std::string lower = LowerAscii(pattern);
+    const std::string lower = AsciiLower(pattern);
     for (const Named &named : kNamed) {
         if (lower == named.name)
             return named.pattern;
@@ -43,9 +37,15 @@ std::string_view ExpandNamed(std::string_view pattern) {
     return pattern;
 }
 
+// The named number formats whose names would otherwise read as date letters.
+bool IsNumberName(std::string_view pattern) {
+    const std::string lower = AsciiLower(pattern);
+    return lower == "general number" || lower == "yes/no" || lower == "true/false" || lower == "on/off";
+}
+
 // "Yes/No", "True/False" and "On/Off" answer for a number; nothing for any other pattern.
 std::optional<std::string> TruthWords(std::string_view pattern, double number) {
-    const std::string lower = LowerAscii(pattern);
+    const std::string lower = AsciiLower(pattern);
     if (lower == "yes/no")
         return number != 0 ? "Yes" : "No";
     if (lower == "true/false")
@@ -56,7 +56,7 @@ std::optional<std::string> TruthWords(std::string_view pattern, double number) {
 }
 
 std::string FormatNumberAs(double number, std::string_view pattern, bool datePattern) {
-    if (LowerAscii(pattern) == "general number")
+    if (AsciiLower(pattern) == "general number")
         return NumberText(number, 15);
     if (const std::optional<std::string> words = TruthWords(pattern, number))
         return *words;
@@ -90,7 +90,7 @@ std::string Format(const Variant &value, std::string_view pattern) {
     if (pattern.empty())
         return CStr(value);
     pattern = ExpandNamed(pattern);
-    const bool datePattern = IsDatePattern(pattern);
+    const bool datePattern = !IsNumberName(pattern) && IsDatePattern(pattern);
     if (value.IsString())
         return FormatText(value.AsString(), pattern, datePattern);
     if (value.IsDate() && datePattern)

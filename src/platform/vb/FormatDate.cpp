@@ -1,6 +1,7 @@
 #include "DateText.h"
 #include "DateTime.h"
 #include "Format.h"
+#include "Utf8.h"
 
 #include <vector>
 
@@ -170,13 +171,7 @@ std::string Padded(int value, std::size_t width) {
 }
 
 std::string HalfDayText(const std::string &spelling, bool afternoon) {
-    const std::string lower = [&] {
-        std::string out;
-        for (char c : spelling)
-            out += Lower(c);
-        return out;
-    }();
-    if (lower == "ampm")
+    if (AsciiLower(spelling) == "ampm")
         return afternoon ? "PM" : "AM";
     // "AM/PM" and "A/P" keep the case of the half they show.
     const std::size_t slash = spelling.find('/');

@@ -184,22 +184,30 @@ std::string NumberText(double value, int significant) {
 
 std::string WholeNumberText(long long value) { return std::to_string(value); }
 
-std::optional<double> ReadNumber(std::string_view text) {
+namespace {
+
+std::string_view TrimmedBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
-        return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::size_t pos = 0;
-    if (text.size() > 2 && text[0] == '&' && RadixOf(text[1]) != 0) {
-        pos = 2;
-        const double value = ReadRadix(text, pos, RadixOf(text[1]), [](char) { return false; });
-        if (pos != text.size())
-            return std::nullopt;
-        return value;
-    }
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool TakeSign(std::string_view &text, bool atEnd, bool &negative) {
+    if (text.empty())
+        return false;
+    const char c = atEnd ? text.back() : text.front();
+    if (c != '+' && c != '-')
+        return false;
+    negative = c == '-';
+    text = atEnd ? text.substr(0, text.size() - 1) : text.substr(1);
+    return true;
+}
+
+// Digits with US thousands separators, a point, an exponent; the whole text.
+std::optional<NumberParts> ReadDecimal(std::string_view text) {
     NumberParts parts;
-    if (text[pos] == '+' || text[pos] == '-')
-        parts.negative = text[pos++] == '-';
+    std::size_t pos = 0;
     for (; pos < text.size() && (IsDigit(text[pos]) || (text[pos] == ',' && !parts.intDigits.empty())); ++pos) {
         if (text[pos] != ',')
             parts.intDigits += text[pos];
@@ -224,7 +232,39 @@ std::optional<double> ReadNumber(std::string_view text) {
     }
     if (pos != text.size())
         return std::nullopt;
-    return Compose(parts);
+    return parts;
+}
+
+} // namespace
+
+std::optional<double> ReadNumber(std::string_view text) {
+    text = TrimmedBlanks(text);
+    if (text.size() > 2 && text[0] == '&' && RadixOf(text[1]) != 0) {
+        std::size_t pos = 2;
+        const double value = ReadRadix(text, pos, RadixOf(text[1]), [](char) { return false; });
+        if (pos != text.size())
+            return std::nullopt;
+        return value;
+    }
+    // A negative amount may stand in parentheses, as the "#,##0.00;(#,##0.00)" pattern writes it.
+    const bool parenthesised = text.size() >= 2 && text.front() == '(' && text.back() == ')';
+    if (parenthesised)
+        text = TrimmedBlanks(text.substr(1, text.size() - 2));
+    bool negative = false;
+    bool hasSign = TakeSign(text, false, negative);
+    if (!text.empty() && text.front() == '$')
+        text = text.substr(1);
+    if (!hasSign)
+        hasSign = TakeSign(text, false, negative);
+    if (!hasSign && !parenthesised)
+        hasSign = TakeSign(text, true, negative);
+    if (parenthesised && hasSign)
+        return std::nullopt;
+    std::optional<NumberParts> parts = ReadDecimal(text);
+    if (!parts)
+        return std::nullopt;
+    parts->negative = negative || parenthesised;
+    return Compose(*parts);
 }
 
 double Val(std::string_view text) {

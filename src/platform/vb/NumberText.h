@@ -30,8 +30,9 @@ std::string NumberText(double value, int significant);
 // A whole number written from a double that holds one exactly enough (Integer, Long).
 std::string WholeNumberText(long long value);
 
-// The whole text read as a number: blanks around it, a sign, US thousands separators, a point, an exponent, or
-// "&H"/"&O" prefixes. Nothing when the text is not a number; an infinite value when it is one out of range.
+// The whole text read as a number: blanks around it, a sign in front or at the end, a "$", US thousands
+// separators, a point, an exponent, parentheses for a negative amount, or "&H"/"&O" prefixes. Nothing when the text
+// is not a number; an infinite value when it is one out of range.
 std::optional<double> ReadNumber(std::string_view text);
 
 // The number the text begins with, as Val reads it.

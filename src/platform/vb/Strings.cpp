@@ -20,7 +20,7 @@ void RequirePosition(int start) {
         RaiseInvalidProcedureCall();
 }
 
-// Character positions (1-based) of every byte offset where a character starts, plus the end.
+// The byte offset where each character starts, plus the end of the text.
 std::vector<std::size_t> CharOffsets(std::string_view text) {
     std::vector<std::size_t> offsets;
     for (std::size_t offset = 0; offset < text.size(); offset += DecodeUtf8(text, offset).length)
@@ -29,7 +29,7 @@ std::vector<std::size_t> CharOffsets(std::string_view text) {
     return offsets;
 }
 
-// The byte offset of a match of find at a character boundary from byteStart on; npos when none.
+// The character index of the first match of find that starts at or after character firstChar; npos when none.
 std::size_t FindAtBoundary(std::string_view text, std::string_view find, const std::vector<std::size_t> &offsets,
                            std::size_t firstChar) {
     for (std::size_t i = firstChar; i + 1 < offsets.size(); ++i) {

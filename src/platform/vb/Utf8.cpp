@@ -69,4 +69,13 @@ std::size_t ByteOffsetOfChar(std::string_view text, std::size_t index) {
     return offset;
 }
 
+std::string AsciiLower(std::string_view text) {
+    std::string out(text);
+    for (char &c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    }
+    return out;
+}
+
 } // namespace vb

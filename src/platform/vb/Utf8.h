@@ -19,4 +19,7 @@ std::size_t CharCount(std::string_view text);
 // The byte offset where character number index (0-based) starts; the text's size when it has fewer characters.
 std::size_t ByteOffsetOfChar(std::string_view text, std::size_t index);
 
+// The text with ASCII letters in lower case, for the runtime's case-blind keywords ("yyyy", "True", "Long Date").
+std::string AsciiLower(std::string_view text);
+
 } // namespace vb

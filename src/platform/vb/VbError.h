@@ -10,6 +10,7 @@ enum VbErrorNumber {
     vbErrInvalidProcedureCall = 5,
     vbErrOverflow = 6,
     vbErrSubscriptOutOfRange = 9,
+    vbErrDivisionByZero = 11,
     vbErrTypeMismatch = 13,
     vbErrInvalidUseOfNull = 94,
 };
@@ -28,6 +29,7 @@ private:
 [[noreturn]] void RaiseOverflow();
 [[noreturn]] void RaiseInvalidUseOfNull();
 [[noreturn]] void RaiseSubscriptOutOfRange();
+[[noreturn]] void RaiseDivisionByZero();
 [[noreturn]] void RaiseInvalidProcedureCall();
 
 } // namespace vb

@@ -25,7 +25,8 @@ public:
     long RowCount() const { return results[current].count; }
     void ReadRows(ResultTable &table) {
         table.columns = results[current].columns;
-        table.values = results[current].values;
+        for (const vb::Variant &value : results[current].values)
+            table.values.push_back(value);
     }
     bool NextResult() {
         if (++current >= results.size())

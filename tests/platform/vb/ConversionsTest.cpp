@@ -44,15 +44,31 @@ TEST(StrictReads, AcceptTheWholeTextOnly) {
         double expected;
     };
     const Case cases[] = {
-        {"1,234.50", 1234.5}, {" 12 ", 12},  {"-0.5", -0.5}, {"+3", 3},   {"1.", 1},
-        {".5", 0.5},          {"1E3", 1000}, {"&HFF", 255},  {"1,2", 12}, {"\t7\t", 7},
+        {"1,234.50", 1234.5},
+        {" 12 ", 12},
+        {"-0.5", -0.5},
+        {"+3", 3},
+        {"1.", 1},
+        {".5", 0.5},
+        {"1E3", 1000},
+        {"&HFF", 255},
+        {"1,2", 12},
+        {"\t7\t", 7},
+        {"(250.00)", -250},
+        {"$1,234.50", 1234.5},
+        {"($1,234.50)", -1234.5},
+        {"-$5", -5},
+        {"$-5", -5},
+        {"5-", -5},
+        {"( 5 )", -5},
     };
     for (const Case &c : cases)
         EXPECT_EQ(CDbl(c.text), c.expected) << '"' << c.text << '"';
 }
 
 TEST(StrictReads, RefuseWhatIsNotANumber) {
-    const char *texts[] = {"", "   ", "12A", "1 2", "1/2", "abc", ".", "-", "1E", ",5", "1.2.3", "3/1/2024", "$5"};
+    const char *texts[] = {"",      "   ",      "12A", "1 2",  "1/2", "abc", ".",  "-",   "1E",  ",5",
+                           "1.2.3", "3/1/2024", "$",   "(-5)", "-5-", "(5",  "5$", "$$5", "--5", "()"};
     for (const char *text : texts) {
         EXPECT_EQ(RaisedError([&] { CDbl(text); }), "Type mismatch") << '"' << text << '"';
         EXPECT_EQ(RaisedError([&] { CLng(text); }), "Type mismatch") << '"' << text << '"';

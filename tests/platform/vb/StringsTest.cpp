@@ -1,5 +1,5 @@
-#include "platform/vb/Strings.h"
 #include "RuntimeTest.h"
+#include "platform/vb/Runtime.h"
 
 #include <gtest/gtest.h>
 
@@ -115,4 +115,13 @@ TEST(StrComp, IsBinaryAndCaseSensitive) {
     EXPECT_EQ(StrComp("A", "a"), -1);
     EXPECT_EQ(StrComp("Ñ", "Ñ"), 0);
     EXPECT_EQ(Space(3), "   ");
+}
+
+TEST(Split, ElementsOutsideTheArrayAreRefused) {
+    const std::vector<std::string> parts = Split("1|2|3", "|");
+    EXPECT_EQ(UBound(parts), 2);
+    EXPECT_EQ(Element(parts, 2), "3");
+    EXPECT_EQ(UBound(Split("", "|")), -1);
+    EXPECT_EQ(RaisedError([&] { Element(parts, 3); }), "Subscript out of range");
+    EXPECT_EQ(RaisedError([&] { Element(parts, -1); }), "Subscript out of range");
 }

@@ -156,8 +156,9 @@ void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter &parameter,
         bound.timestamp = isNull ? SQL_TIMESTAMP_STRUCT{} : TimestampOf(parameter.value.AsDate());
         cType = SQL_C_TYPE_TIMESTAMP;
         sqlType = SQL_TYPE_TIMESTAMP;
-        size = 23;
-        digits = 3;
+        // Whole seconds go without a fraction, so a driver that keeps dates as text compares them as it wrote them.
+        digits = bound.timestamp.fraction == 0 ? 0 : 3;
+        size = digits == 0 ? 19 : 23;
         data = &bound.timestamp;
         break;
     }
@@ -235,7 +236,6 @@ private:
     bool GetText(SQLUSMALLINT column, SQLSMALLINT cType, std::string &text) {
         const SQLLEN terminator = cType == SQL_C_CHAR ? 1 : 0;
         char piece[512];
-        text.clear();
         for (;;) {
             SQLLEN indicator = 0;
             const SQLRETURN r = SQLGetData(statement, column, cType, piece, sizeof piece, &indicator);
@@ -244,10 +244,10 @@ private:
             Check(r, SQL_HANDLE_STMT, statement, "A value could not be read.");
             if (indicator == SQL_NULL_DATA)
                 return false;
-            const bool whole = r == SQL_SUCCESS && indicator != SQL_NO_TOTAL;
             const SQLLEN available = static_cast<SQLLEN>(sizeof piece) - terminator;
-            text.append(piece, static_cast<std::size_t>(whole ? std::min(indicator, available) : available));
-            if (whole)
+            const bool truncated = indicator == SQL_NO_TOTAL || indicator > available;
+            text.append(piece, static_cast<std::size_t>(truncated ? available : indicator));
+            if (!truncated)
                 return true;
         }
     }
@@ -288,18 +288,21 @@ private:
                 return vb::Variant::Null();
             return vb::Variant(vb::Date{(value.hour * 3600.0 + value.minute * 60.0 + value.second) / 86400.0});
         }
-        case ColumnKind::Decimal:
-            return GetText(column, SQL_C_CHAR, scratch) ? DecimalValue(scratch, scale) : vb::Variant::Null();
+        case ColumnKind::Decimal: {
+            std::string text;
+            return GetText(column, SQL_C_CHAR, text) ? DecimalValue(text, scale) : vb::Variant::Null();
+        }
         case ColumnKind::Binary:
-            return GetText(column, SQL_C_BINARY, scratch) ? vb::Variant(scratch) : vb::Variant::Null();
         case ColumnKind::Text:
             break;
         }
-        return GetText(column, SQL_C_CHAR, scratch) ? vb::Variant(scratch) : vb::Variant::Null();
+        std::string text;
+        if (!GetText(column, kind == ColumnKind::Binary ? SQL_C_BINARY : SQL_C_CHAR, text))
+            return vb::Variant::Null();
+        return vb::Variant(std::move(text));
     }
 
     SQLHSTMT statement;
-    std::string scratch;
 };
 
 std::string Unbracketed(std::string part) {
@@ -389,18 +392,31 @@ std::vector<std::string> OdbcConnection::PrimaryKeyColumns(const std::string &ta
     for (std::size_t dot; (dot = table.find('.', start)) != std::string::npos; start = dot + 1)
         parts.push_back(Unbracketed(table.substr(start, dot - start)));
     parts.push_back(Unbracketed(table.substr(start)));
-    std::string name = parts.back();
-    std::string schema = parts.size() >= 2 ? parts[parts.size() - 2] : std::string();
-    std::string catalog = parts.size() >= 3 ? parts[parts.size() - 3] : std::string();
-    auto text = [](std::string &s) { return s.empty() ? nullptr : reinterpret_cast<SQLCHAR *>(s.data()); };
-    auto length = [](const std::string &s) { return static_cast<SQLSMALLINT>(s.empty() ? 0 : s.size()); };
+    TableName name{parts.size() >= 3 ? parts[parts.size() - 3] : std::string(),
+                   parts.size() >= 2 ? parts[parts.size() - 2] : std::string(), parts.back()};
+    std::vector<std::string> keys;
+    try {
+        keys = CatalogPrimaryKeys(name);
+    } catch (const DbError &) {
+        // SQL Server's catalogue procedure answers only for the current database; the others are asked directly.
+        if (name.catalog.empty())
+            throw;
+        keys = SchemaViewPrimaryKeys(name);
+    }
+    primaryKeys[table] = keys;
+    return keys;
+}
 
+std::vector<std::string> OdbcConnection::CatalogPrimaryKeys(TableName name) {
+    auto text = [](std::string &s) { return s.empty() ? nullptr : reinterpret_cast<SQLCHAR *>(s.data()); };
+    auto length = [](const std::string &s) { return static_cast<SQLSMALLINT>(s.size()); };
     Statement statement(connection);
-    Check(SQLPrimaryKeys(statement.handle, text(catalog), length(catalog), text(schema), length(schema), text(name),
-                         length(name)),
+    Check(SQLPrimaryKeys(statement.handle, text(name.catalog), length(name.catalog), text(name.schema),
+                         length(name.schema), text(name.table), length(name.table)),
           SQL_HANDLE_STMT, statement.handle, "The primary key could not be read.");
     std::vector<std::pair<int, std::string>> keyed;
-    while (SQL_SUCCEEDED(SQLFetch(statement.handle))) {
+    for (SQLRETURN r; (r = SQLFetch(statement.handle)) != SQL_NO_DATA;) {
+        Check(r, SQL_HANDLE_STMT, statement.handle, "The primary key could not be read.");
         SQLCHAR column[256] = {};
         SQLSMALLINT sequence = 0;
         SQLLEN indicator = 0;
@@ -412,7 +428,21 @@ std::vector<std::string> OdbcConnection::PrimaryKeyColumns(const std::string &ta
     std::vector<std::string> keys;
     for (auto &entry : keyed)
         keys.push_back(std::move(entry.second));
-    primaryKeys[table] = keys;
+    return keys;
+}
+
+std::vector<std::string> OdbcConnection::SchemaViewPrimaryKeys(const TableName &name) {
+    const std::string catalog = SqlIdentifier(name.catalog);
+    const ResultTable result =
+        Send("SELECT k.COLUMN_NAME FROM " + catalog + ".INFORMATION_SCHEMA.TABLE_CONSTRAINTS AS t JOIN " + catalog +
+                 ".INFORMATION_SCHEMA.KEY_COLUMN_USAGE AS k ON k.CONSTRAINT_NAME = t.CONSTRAINT_NAME AND "
+                 "k.TABLE_SCHEMA = t.TABLE_SCHEMA WHERE t.CONSTRAINT_TYPE = 'PRIMARY KEY' AND t.TABLE_NAME = " +
+                 SqlQuote(name.table) + (name.schema.empty() ? "" : " AND t.TABLE_SCHEMA = " + SqlQuote(name.schema)) +
+                 " ORDER BY k.ORDINAL_POSITION",
+             {});
+    std::vector<std::string> keys;
+    for (std::size_t i = 0; i < result.values.size(); ++i)
+        keys.push_back(result.values[i].AsString());
     return keys;
 }
 

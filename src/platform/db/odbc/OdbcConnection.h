@@ -40,6 +40,14 @@ protected:
     void EndTransaction(bool commit) override;
 
 private:
+    struct TableName {
+        std::string catalog;
+        std::string schema;
+        std::string table;
+    };
+    std::vector<std::string> CatalogPrimaryKeys(TableName name);
+    std::vector<std::string> SchemaViewPrimaryKeys(const TableName &name);
+
     std::string connectionString;
     void *environment = nullptr;
     void *connection = nullptr;
