@@ -147,10 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
         CreationCase{"Requests", "Virselto.clsRequest",
                      [](const components::ComponentFactory &f) {
                          auto requests = Make<components::RequestListComponent>(f, "Virselto.clsRequest");
-                         db::ResultTable pending;
-                         pending.columns = {"ITEM DESCRIPTION", "Key"};
-                         pending.values = {"CBC", "L-1"};
-                         dynamic_cast<FakeRequestList &>(*requests).results[{"2026001234", "2"}] = pending;
+                         dynamic_cast<FakeRequestList &>(*requests).results[{"2026001234", "2"}] =
+                             MakeTable({"ITEM DESCRIPTION", "Key"}, {{"CBC", "L-1"}});
                          db::Recordset rs = requests->GetRequests("Scripted", "2026001234", "2");
                          ASSERT_FALSE(rs.Eof());
                          EXPECT_EQ(rs.Fields("Key"), vb::Variant("L-1"));

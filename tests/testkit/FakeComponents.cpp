@@ -23,6 +23,16 @@ template <class T> std::unique_ptr<components::Component> Make() { return std::m
 
 } // namespace
 
+db::ResultTable MakeTable(std::vector<std::string> columns, const std::vector<Row> &rows) {
+    db::ResultTable table;
+    table.hasColumns = true;
+    table.columns = std::move(columns);
+    for (const Row &row : rows)
+        for (const vb::Variant &value : row)
+            table.values.push_back(value);
+    return table;
+}
+
 void FakeCF4::SetIdNum(const std::string &value) { IdNum = value; }
 void FakeCF4::SetStationID(const std::string &value) { StationID = value; }
 void FakeCF4::SetTitle(const std::string &value) { Title = value; }

@@ -13,6 +13,7 @@
 #include "components/NurseActivityComponents.h"
 #include "components/PatientInfoComponent.h"
 #include "components/PatientSearchComponent.h"
+#include "testkit/ScriptedServer.h"
 
 #include <functional>
 #include <map>
@@ -21,6 +22,9 @@
 // Fakes of the outside components. A test sets their answers through their public members and reads what they were
 // asked in Calls, one line per member call with its arguments, e.g. "ValidateAdmission(ADM-1001)".
 namespace testkit {
+
+// The rows a fake component hands back as a recordset.
+db::ResultTable MakeTable(std::vector<std::string> columns, const std::vector<Row> &rows);
 
 struct CallLog {
     std::vector<std::string> Calls;
