@@ -194,6 +194,17 @@ TEST(CheckCDFCoverage, AnswersFromTheCdfRecordAndTheBalance) {
     }
 }
 
+TEST(CheckCDFCoverage, ReadsABillOfMoreThan32767LinesToTheEnd) {
+    TestApp test;
+    std::vector<Row> bill(40000, Line("LB", 1.0));
+    test.server.On(InPatientBill).Returns(BillColumns, bill);
+    test.server.On(CdfRows).Returns({"Amount"}, {{50000.0}});
+    test.server.On(UsedCdf).Returns({"Amount"}, {{0.0}});
+
+    EXPECT_TRUE(ward::CheckCDFCoverage(test.app, fixture::InPatientIdNum, fixture::InPatientHospNum));
+    EXPECT_EQ(ShownFigures(test).front(), "40,000.00");
+}
+
 TEST(CheckCDFCoverage, AVisitEndingInBUsesTheConsolidatedBillWithTheNumberAsPassed) {
     const struct {
         const char* name;
