@@ -1,0 +1,139 @@
+// The ODBC connection against a real SQL Server through FreeTDS. These run only when WARD_TEST_SQLSERVER holds an
+// ODBC connection string (see the README); they use temporary objects only.
+#include "platform/db/Command.h"
+#include "platform/db/DbError.h"
+#include "platform/db/odbc/OdbcConnection.h"
+#include "platform/vb/DateSerialNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
+
+using namespace db;
+using db::odbc::OdbcConnection;
+
+namespace {
+
+class SqlServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char *text = std::getenv("WARD_TEST_SQLSERVER");
+        if (text == nullptr || *text == '\0')
+            GTEST_SKIP() << "WARD_TEST_SQLSERVER is not set";
+        connectionString = text;
+        connection = std::make_unique<OdbcConnection>(connectionString);
+    }
+
+    std::string connectionString;
+    std::unique_ptr<OdbcConnection> connection;
+};
+
+} // namespace
+
+TEST_F(SqlServerTest, ValuesArriveAsTheirOwnTypes) {
+    Recordset rs = connection->Execute(
+        "SELECT CAST(12.3456 AS money) AS m, CAST(1.5 AS decimal(10,2)) AS d2, CAST(0.1234567 AS decimal(12,7)) AS d7, "
+        "CAST(1 AS bit) AS b, CAST('2026-02-15T20:05:09' AS datetime) AS dt, CAST('2026-02-15' AS date) AS d, "
+        "CAST(5 AS tinyint) AS ti, CAST(70000 AS int) AS i, CAST(NULL AS varchar(10)) AS n, N'Niño' AS u, "
+        "'O''Brien' AS q");
+    EXPECT_EQ(rs.Fields("m"), vb::Variant(vb::Currency{123456}));
+    EXPECT_EQ(rs.Fields("d2"), vb::Variant(vb::Currency{15000}));
+    EXPECT_EQ(rs.Fields("d7"), vb::Variant(0.1234567));
+    EXPECT_EQ(rs.Fields("b"), vb::Variant(true));
+    EXPECT_EQ(rs.Fields("dt"), vb::Variant(vb::MakeDate({2026, 2, 15, 20, 5, 9})));
+    EXPECT_EQ(rs.Fields("d"), vb::Variant(vb::MakeDate({2026, 2, 15})));
+    EXPECT_EQ(rs.Fields("ti"), vb::Variant(std::int16_t(5)));
+    EXPECT_EQ(rs.Fields("i"), vb::Variant(std::int32_t(70000)));
+    EXPECT_TRUE(rs.Fields("n").IsNull());
+    EXPECT_EQ(rs.Fields("u"), vb::Variant("Niño"));
+    EXPECT_EQ(rs.Fields("q"), vb::Variant("O'Brien"));
+}
+
+TEST_F(SqlServerTest, CountsBeforeTheRowsAreSkippedAndAUseIsNoError) {
+    Recordset rs = connection->Execute("SET NOCOUNT OFF; CREATE TABLE #c (a int); INSERT INTO #c VALUES (1), (2); "
+                                       "SELECT a FROM #c ORDER BY a; DROP TABLE #c");
+    ASSERT_EQ(rs.State(), ObjectState::Open);
+    EXPECT_EQ(rs.RecordCount(), 2);
+    EXPECT_NO_THROW(connection->Execute("USE tempdb"));
+}
+
+TEST_F(SqlServerTest, ReportsTheServersMessageAndNumber) {
+    try {
+        connection->Execute("SELECT * FROM ward_no_such_table");
+        FAIL();
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.Number(), 208);
+        EXPECT_EQ(error.Description(), "Invalid object name 'ward_no_such_table'.");
+    }
+    try {
+        connection->Execute("SELECT 1; RAISERROR('Second statement failed.', 16, 1)");
+        FAIL() << "an error after the rows was lost";
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.Description(), "Second statement failed.");
+    }
+}
+
+TEST_F(SqlServerTest, ABareTableNameIsReadWithASelect) {
+    connection->Execute("CREATE TABLE #WardExams (ExamID varchar(5)); INSERT INTO #WardExams VALUES ('L1')");
+    Recordset rs = connection->Open("#WardExams", CursorType::Dynamic, LockType::ReadOnly);
+    EXPECT_EQ(rs.Fields("ExamID"), vb::Variant("L1"));
+}
+
+TEST_F(SqlServerTest, ACommandCallsAProcedureWithTypedParameters) {
+    connection->Execute("CREATE PROCEDURE #WardEcho @s varchar(10), @f float, @m money, @i int, @d datetime AS "
+                        "SELECT @s AS s, @f AS f, @m AS m, @i AS i, @d AS d");
+    Command command(*connection, "#WardEcho");
+    command.AppendParameter("@s", DataType::VarChar, 10, vb::Variant("A'B"));
+    command.AppendParameter("@f", DataType::Double, 0, vb::Variant(1.5));
+    command.AppendParameter("@m", DataType::Currency, 0, vb::Variant(vb::Currency{-123450}));
+    command.AppendParameter("@i", DataType::Integer, 0, vb::Variant(std::int32_t(7)));
+    command.AppendParameter("@d", DataType::Date, 0, vb::Variant(vb::MakeDate({2026, 2, 15, 8, 5, 9})));
+    Recordset rs = command.Execute();
+    EXPECT_EQ(rs.Fields("s"), vb::Variant("A'B"));
+    EXPECT_EQ(rs.Fields("f"), vb::Variant(1.5));
+    EXPECT_EQ(rs.Fields("m"), vb::Variant(vb::Currency{-123450}));
+    EXPECT_EQ(rs.Fields("i"), vb::Variant(std::int32_t(7)));
+    EXPECT_EQ(rs.Fields("d"), vb::Variant(vb::MakeDate({2026, 2, 15, 8, 5, 9})));
+}
+
+TEST_F(SqlServerTest, ARolledBackTransactionLeavesNothing) {
+    connection->Execute("CREATE TABLE #t (a int)");
+    {
+        TransactionGuard transaction(*connection);
+        connection->Execute("INSERT INTO #t VALUES (1)");
+    }
+    EXPECT_EQ(connection->Execute("SELECT COUNT(*) AS n FROM #t").Fields("n"), vb::Variant(std::int32_t(0)));
+}
+
+TEST_F(SqlServerTest, AnOptimisticUpdateLosesToAnotherStation) {
+    const std::string table = "##WardCounter" + std::to_string(::getpid());
+    connection->Execute("CREATE TABLE " + table + " (ID int PRIMARY KEY, ChargeSlip int); INSERT INTO " + table +
+                        " VALUES (1, 123)");
+    OdbcConnection other(connectionString);
+    Recordset mine = connection->Open("Select * from " + table, CursorType::Dynamic, LockType::Optimistic);
+    Recordset theirs = other.Open("Select * from " + table, CursorType::Dynamic, LockType::Optimistic);
+    theirs.SetField("ChargeSlip", vb::Variant(std::int32_t(124)));
+    theirs.Update();
+    mine.SetField("ChargeSlip", vb::Variant(std::int32_t(124)));
+    EXPECT_THROW(mine.Update(), DbError);
+    connection->Execute("USE master");
+    EXPECT_EQ(connection->PrimaryKeyColumns("tempdb.." + table), std::vector<std::string>{"ID"});
+    connection->Execute("DROP TABLE " + table);
+}
+
+TEST(FreeTds, TheConnectionStringNamesTheDriverFileProtocolAndCharset) {
+    EXPECT_EQ(odbc::FreeTdsConnectionString({"10.0.0.5", 1433, "STATION", "nurse", "p;w}d"}),
+              "Driver=/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so;Server=10.0.0.5;Port=1433;Database=STATION;"
+              "UID=nurse;PWD={p;w}}d};TDS_Version=7.4;ClientCharset=UTF-8;");
+}
+
+TEST(FreeTds, AServerThatDoesNotAnswerIsAnErrorWithTheDriversText) {
+    try {
+        OdbcConnection refused(odbc::FreeTdsConnectionString({"127.0.0.1", 1, "STATION", "nurse", "x"}));
+        FAIL();
+    } catch (const DbError &error) {
+        EXPECT_EQ(error.Description(), "Unable to connect: Adaptive Server is unavailable or does not exist");
+    }
+}

@@ -1,0 +1,266 @@
+#include "ScriptedServer.h"
+
+#include "platform/db/DbError.h"
+#include "platform/db/SqlText.h"
+
+#include <algorithm>
+#include <sstream>
+#include <stdexcept>
+
+namespace testkit {
+
+namespace {
+
+std::regex PatternExpression(const std::string &pattern) {
+    static const std::string special = R"(\^$.|?*+()[]{})";
+    const std::string wildcard = "{?}";
+    std::string expression;
+    for (std::size_t i = 0; i < pattern.size();) {
+        if (pattern.compare(i, wildcard.size(), wildcard) == 0) {
+            expression += "[^']*";
+            i += wildcard.size();
+            continue;
+        }
+        if (special.find(pattern[i]) != std::string::npos)
+            expression += '\\';
+        expression += pattern[i++];
+    }
+    return std::regex(expression);
+}
+
+std::string Lines(const std::vector<std::string> &lines) {
+    std::string text;
+    for (const std::string &line : lines)
+        text += "    " + line + "\n";
+    return text;
+}
+
+// A line diff of two statement lists: "  " both, "- " only expected, "+ " only sent.
+std::string Diff(const std::vector<std::string> &expected, const std::vector<std::string> &actual) {
+    const std::size_t n = expected.size(), m = actual.size();
+    std::vector<std::vector<std::size_t>> common(n + 1, std::vector<std::size_t>(m + 1, 0));
+    for (std::size_t i = n; i-- > 0;)
+        for (std::size_t j = m; j-- > 0;)
+            common[i][j] =
+                expected[i] == actual[j] ? common[i + 1][j + 1] + 1 : std::max(common[i + 1][j], common[i][j + 1]);
+    std::string text;
+    std::size_t i = 0, j = 0;
+    while (i < n || j < m) {
+        if (i < n && j < m && expected[i] == actual[j]) {
+            text += "      " + expected[i++] + "\n";
+            ++j;
+        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
+            text += "    + " + actual[j++] + "\n";
+        } else {
+            text += "    - " + expected[i++] + "\n";
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+Answer &Answer::Returns(std::vector<std::string> columns, std::vector<Row> rows) {
+    kind = Kind::Rows;
+    result = db::ResultTable{};
+    result.hasColumns = true;
+    for (Row &row : rows) {
+        if (row.size() != columns.size())
+            throw std::invalid_argument("A declared row has " + std::to_string(row.size()) + " values for " +
+                                        std::to_string(columns.size()) + " columns.");
+        for (vb::Variant &value : row)
+            result.values.push_back(std::move(value));
+    }
+    result.columns = std::move(columns);
+    return *this;
+}
+
+Answer &Answer::Affects(long rows) {
+    kind = Kind::Count;
+    result = db::ResultTable{};
+    result.rowsAffected = rows;
+    return *this;
+}
+
+Answer &Answer::Fails(std::string text, int errorNumber) {
+    kind = Kind::Error;
+    message = std::move(text);
+    number = errorNumber;
+    return *this;
+}
+
+Answer &ScriptedServer::On(const std::string &sql) { return exact[sql].emplace_back(); }
+
+Answer &ScriptedServer::OnPattern(const std::string &pattern) {
+    if (pattern.find_first_not_of(" {?}") == std::string::npos)
+        throw std::invalid_argument("A pattern must name the statement; \"" + pattern + "\" would answer anything.");
+    for (Pattern &known : patterns)
+        if (known.text == pattern)
+            return known.answers.emplace_back();
+    patterns.push_back(Pattern{pattern, PatternExpression(pattern), {}});
+    return patterns.back().answers.emplace_back();
+}
+
+void ScriptedServer::SetPrimaryKey(const std::string &table, std::vector<std::string> columns) {
+    primaryKeys[table] = std::move(columns);
+}
+
+void ScriptedServer::FailStatement(std::size_t index, std::string message, int number) {
+    forcedFailures[index].Fails(std::move(message), number);
+}
+
+std::optional<Answer> ScriptedServer::Find(const std::string &text) {
+    auto take = [](std::deque<Answer> &answers) {
+        Answer answer = answers.front();
+        if (answers.size() > 1)
+            answers.pop_front();
+        return answer;
+    };
+    if (auto declared = exact.find(text); declared != exact.end())
+        return take(declared->second);
+    for (Pattern &pattern : patterns)
+        if (std::regex_match(text, pattern.expression))
+            return take(pattern.answers);
+    return std::nullopt;
+}
+
+db::ResultTable ScriptedServer::Send(const std::string &sql, const std::vector<db::Parameter> &parameters) {
+    SentStatement statement;
+    statement.text = parameters.empty() ? sql : db::RenderWithParameters(sql, parameters);
+    statement.parameters = parameters;
+    statement.transaction = transaction;
+    statement.outcome = transaction != 0 ? Outcome::Pending : Outcome::NoTransaction;
+    const std::size_t index = sent.size();
+    sent.push_back(statement);
+
+    std::optional<Answer> answer;
+    if (auto forced = forcedFailures.find(index); forced != forcedFailures.end())
+        answer = forced->second;
+    else
+        answer = Find(statement.text);
+    if (!answer) {
+        sent.back().failed = true;
+        ADD_FAILURE() << "Statement nobody declared:\n    " << statement.text << "\nSent so far:\n"
+                      << Lines(Transcript());
+        throw db::DbError(0, "The scripted server has no answer for: " + statement.text);
+    }
+    if (answer->kind == Answer::Kind::Error) {
+        sent.back().failed = true;
+        throw db::DbError(answer->number, answer->message);
+    }
+    sent.back().write = answer->kind == Answer::Kind::Count;
+    return answer->result;
+}
+
+std::vector<std::string> ScriptedServer::PrimaryKeyColumns(const std::string &table) {
+    auto declared = primaryKeys.find(table);
+    return declared == primaryKeys.end() ? std::vector<std::string>{} : declared->second;
+}
+
+void ScriptedServer::StartTransaction() {
+    transaction = ++transactionsStarted;
+    boundaries.push_back({sent.size(), "BEGIN TRANSACTION"});
+}
+
+void ScriptedServer::EndTransaction(bool commit) {
+    for (SentStatement &statement : sent)
+        if (statement.transaction == transaction)
+            statement.outcome = commit ? Outcome::Committed : Outcome::RolledBack;
+    boundaries.push_back({sent.size(), commit ? "COMMIT" : "ROLLBACK"});
+    transaction = 0;
+}
+
+std::vector<std::string> ScriptedServer::Statements(std::size_t from) const {
+    std::vector<std::string> texts;
+    for (std::size_t i = from; i < sent.size(); ++i)
+        texts.push_back(sent[i].text);
+    return texts;
+}
+
+std::vector<std::string> ScriptedServer::Transcript() const {
+    std::vector<std::string> lines;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i <= sent.size(); ++i) {
+        for (; next < boundaries.size() && boundaries[next].before == i; ++next)
+            lines.push_back(boundaries[next].text);
+        if (i < sent.size())
+            lines.push_back((sent[i].transaction != 0 ? "  " : "") + sent[i].text +
+                            (sent[i].failed ? "  -- failed" : ""));
+    }
+    return lines;
+}
+
+std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::size_t to) const {
+    std::vector<std::string> texts;
+    for (std::size_t i = from; i < std::min(to, sent.size()); ++i) {
+        const SentStatement &s = sent[i];
+        const bool tookEffect = s.outcome == Outcome::Committed || s.outcome == Outcome::NoTransaction;
+        if (s.write && !s.failed && tookEffect)
+            texts.push_back(s.text);
+    }
+    return texts;
+}
+
+::testing::AssertionResult ScriptedServer::SentExactly(const std::vector<std::string> &expected,
+                                                       std::size_t from) const {
+    const std::vector<std::string> actual = Statements(from);
+    if (actual == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the statements sent differ (- expected, + sent):\n"
+                                         << Diff(expected, actual);
+}
+
+::testing::AssertionResult ScriptedServer::NothingCommitted(std::size_t from) const {
+    const std::vector<std::string> committed = CommittedWrites(from);
+    if (committed.empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "these writes took effect:\n"
+                                         << Lines(committed) << "transcript:\n"
+                                         << Lines(Transcript());
+}
+
+::testing::AssertionResult ScriptedServer::NoneSentAgain(std::size_t firstRun, std::size_t secondRun) const {
+    const std::vector<std::string> firstWrites = CommittedWrites(firstRun, secondRun);
+    std::vector<std::string> repeated;
+    for (std::size_t i = secondRun; i < sent.size(); ++i) {
+        const bool earlier = std::find(firstWrites.begin(), firstWrites.end(), sent[i].text) != firstWrites.end();
+        const bool listed = std::find(repeated.begin(), repeated.end(), sent[i].text) != repeated.end();
+        if (earlier && !listed)
+            repeated.push_back(sent[i].text);
+    }
+    if (repeated.empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "these writes had already taken effect and were sent again:\n"
+                                         << Lines(repeated);
+}
+
+::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer &()> &freshWorld,
+                                                     const std::function<void()> &save) {
+    auto runQuietly = [&save] {
+        try {
+            save();
+        } catch (const std::exception &) {
+        }
+    };
+    ScriptedServer &first = freshWorld();
+    const std::size_t start = first.Mark();
+    runQuietly();
+    const std::vector<std::string> statements = first.Statements(start);
+
+    std::ostringstream failures;
+    for (std::size_t k = 0; k < statements.size(); ++k) {
+        ScriptedServer &server = freshWorld();
+        const std::size_t mark = server.Mark();
+        server.FailStatement(mark + k);
+        runQuietly();
+        const std::vector<std::string> committed = server.CommittedWrites(mark);
+        if (!committed.empty())
+            failures << "when statement " << k + 1 << " fails (" << statements[k] << "), these took effect:\n"
+                     << Lines(committed);
+    }
+    if (failures.str().empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << failures.str();
+}
+
+} // namespace testkit

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "platform/db/Connection.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace testkit {
+
+using Row = std::vector<vb::Variant>;
+
+// How a declared statement answers: rows, a count of rows affected (a write), or an error.
+class Answer {
+public:
+    Answer &Returns(std::vector<std::string> columns, std::vector<Row> rows);
+    Answer &Affects(long rows);
+    Answer &Fails(std::string message, int number);
+
+private:
+    friend class ScriptedServer;
+    enum class Kind { Rows, Count, Error };
+    Kind kind = Kind::Count;
+    db::ResultTable result;
+    std::string message;
+    int number = 0;
+};
+
+enum class Outcome { NoTransaction, Pending, Committed, RolledBack };
+
+struct SentStatement {
+    std::string text; // parameters written in as literals
+    std::vector<db::Parameter> parameters;
+    bool failed = false;
+    bool write = false; // answered with a count
+    int transaction = 0;
+    Outcome outcome = Outcome::NoTransaction;
+};
+
+// A connection whose answers the test declares. Every statement is recorded in order with the transaction it ran in
+// and what became of that transaction. Strict: a statement nobody declared fails the test, names the text, and
+// raises so the code under test stops there.
+//
+// Declaring the same text again queues a further answer: each call takes the next one and the last one repeats.
+class ScriptedServer : public db::Connection {
+public:
+    Answer &On(const std::string &sql);
+    // For values that cannot be known in advance: "{?}" in the pattern stands for any text without a quote.
+    Answer &OnPattern(const std::string &pattern);
+    void SetPrimaryKey(const std::string &table, std::vector<std::string> columns);
+    void SetConnectionString(std::string text) { connectionString = std::move(text); }
+    // The statement at this position of Sent() fails, whatever was declared for it.
+    void FailStatement(std::size_t index, std::string message = "Scripted failure", int number = 50000);
+
+    const std::vector<SentStatement> &Sent() const { return sent; }
+    std::size_t Mark() const { return sent.size(); }
+    std::vector<std::string> Statements(std::size_t from = 0) const;
+    // Statements with the transaction boundaries ("BEGIN TRANSACTION", "COMMIT", "ROLLBACK") and failures marked.
+    std::vector<std::string> Transcript() const;
+    // Writes among Sent()[from, to) that took effect: outside a transaction, or inside one that was committed.
+    std::vector<std::string> CommittedWrites(std::size_t from = 0, std::size_t to = SIZE_MAX) const;
+
+    ::testing::AssertionResult SentExactly(const std::vector<std::string> &expected, std::size_t from = 0) const;
+    ::testing::AssertionResult NothingCommitted(std::size_t from = 0) const;
+    // No write that took effect in the first run is sent again by the second (which starts at secondRun).
+    ::testing::AssertionResult NoneSentAgain(std::size_t firstRun, std::size_t secondRun) const;
+
+    std::string ConnectionString() const override { return connectionString; }
+    db::ResultTable Send(const std::string &sql, const std::vector<db::Parameter> &parameters) override;
+    std::vector<std::string> PrimaryKeyColumns(const std::string &table) override;
+
+protected:
+    void StartTransaction() override;
+    void EndTransaction(bool commit) override;
+
+private:
+    struct Pattern {
+        std::string text;
+        std::regex expression;
+        std::deque<Answer> answers;
+    };
+    struct Boundary {
+        std::size_t before; // statements sent before it
+        std::string text;
+    };
+    std::optional<Answer> Find(const std::string &text);
+
+    std::map<std::string, std::deque<Answer>> exact;
+    std::deque<Pattern> patterns;
+    std::map<std::string, std::vector<std::string>> primaryKeys;
+    std::map<std::size_t, Answer> forcedFailures;
+    std::vector<SentStatement> sent;
+    std::vector<Boundary> boundaries;
+    std::string connectionString = "Scripted";
+    int transaction = 0;
+    int transactionsStarted = 0;
+};
+
+// Runs the save once to learn the statements it sends, then, on a fresh world each time, once per statement with
+// that statement failing, and checks that nothing was committed by any of those runs. freshWorld builds everything
+// the save needs and returns its server.
+::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer &()> &freshWorld,
+                                                     const std::function<void()> &save);
+
+} // namespace testkit
