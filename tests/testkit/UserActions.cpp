@@ -111,7 +111,12 @@ void PressKey(forms::Form &form, int KeyCode, int Shift) {
 }
 
 void MouseDown(forms::Control &control, int Button, float X, float Y, int Shift) {
-    if (Reachable(control, "press the mouse on"))
+    if (!Reachable(control, "press the mouse on"))
+        return;
+    // A grid follows the mouse to the cell under it.
+    if (control.Kind() == forms::ControlKind::Grid)
+        static_cast<forms::MSHFlexGrid &>(control).UserMouseDown(Button, Shift, X, Y);
+    else
         control.Raise(control.MouseDown, Button, Shift, X, Y);
 }
 
@@ -121,7 +126,11 @@ void MouseUp(forms::Control &control, int Button, float X, float Y, int Shift) {
 }
 
 void MouseMove(forms::Control &control, float X, float Y, int Button, int Shift) {
-    if (Reachable(control, "move the mouse over"))
+    if (!Reachable(control, "move the mouse over"))
+        return;
+    if (control.Kind() == forms::ControlKind::Grid)
+        static_cast<forms::MSHFlexGrid &>(control).UserMouseMove(Button, Shift, X, Y);
+    else
         control.Raise(control.MouseMove, Button, Shift, X, Y);
 }
 

@@ -30,7 +30,8 @@ void PressKey(forms::Control &control, int KeyCode, int Shift = 0);
 // One key pressed where the focus is in the window.
 void PressKey(forms::Form &form, int KeyCode, int Shift = 0);
 // Mouse buttons pressed and released, or the mouse moved, over a control at (X, Y) twips: MouseDown, MouseUp
-// or MouseMove with the button (vbLeftButton, vbRightButton) and Shift state. No click follows.
+// or MouseMove with the button (vbLeftButton, vbRightButton) and Shift state. No click follows. Over a grid, MouseRow
+// and MouseCol follow the mouse, and a left press on a cell makes it the current one.
 void MouseDown(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
 void MouseUp(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
 void MouseMove(forms::Control &control, float X, float Y, int Button = 0, int Shift = 0);

@@ -73,19 +73,74 @@ int ListLines::Find(const std::string& text) const {
     return -1;
 }
 
-// ListBox
+// ListControl
 
-ListBox::ListBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::ListBox) {}
+ListControl::ListControl(Form& form, std::string name, ControlKind kind) : Control(form, std::move(name), kind) {}
 
-void ListBox::RequireLine(int index) const { (void)lines.At(index); }
-
-void ListBox::SetList(int index, std::string value) {
+void ListControl::SetList(int index, std::string value) {
     std::string& line = lines.At(index).Text;
     if (line == value)
         return;
     line = std::move(value);
     Notify("List");
 }
+
+void ListControl::SetItemData(int index, long value) { Update(lines.At(index).ItemData, value, "ItemData"); }
+
+void ListControl::AddItem(const std::string& item, std::optional<int> index) {
+    int at = lines.Insert(item, index, look.Sorted);
+    newIndex = at;
+    if (listIndex >= at)
+        ++listIndex;
+    Notify("List");
+}
+
+bool ListControl::RemoveLine(int index) {
+    lines.Remove(index);
+    bool wasChosen = listIndex == index;
+    if (wasChosen) {
+        listIndex = -1;
+        Notify("ListIndex");
+    } else if (listIndex > index) {
+        --listIndex;
+    }
+    Notify("List");
+    return wasChosen;
+}
+
+void ListControl::ClearLines() {
+    lines.Clear();
+    listIndex = -1;
+    newIndex = -1;
+    Notify("List");
+    Notify("ListIndex");
+}
+
+void ListControl::SetSorted(bool value) {
+    if (!Update(look.Sorted, value, "Sorted") || !value)
+        return;
+    std::string chosen = lines.TextAt(listIndex);
+    lines.Sort();
+    if (listIndex >= 0)
+        listIndex = lines.Find(chosen);
+    Notify("List");
+}
+
+void ListControl::SetBackColor(Color value) { Update(look.BackColor, value, "BackColor"); }
+void ListControl::SetForeColor(Color value) { Update(look.ForeColor, value, "ForeColor"); }
+void ListControl::SetFont(const forms::Font& value) { Update(look.Font, value, "Font"); }
+
+void ListControl::ResetProperties() {
+    lines.Clear();
+    listIndex = -1;
+    newIndex = -1;
+    look = Look{};
+    Control::ResetProperties();
+}
+
+// ListBox
+
+ListBox::ListBox(Form& form, std::string name) : ListControl(form, std::move(name), ControlKind::ListBox) {}
 
 void ListBox::SetListIndex(int value) {
     if (value < -1 || value >= ListCount())
@@ -94,14 +149,12 @@ void ListBox::SetListIndex(int value) {
         return;
     listIndex = value;
     // A single-choice list selects exactly the chosen line.
-    if (props.MultiSelect == vbMultiSelectNone && !IsChecklist())
+    if (IsSingleChoice())
         for (int i = 0; i < ListCount(); ++i)
             lines.At(i).Selected = i == value;
     Notify("ListIndex");
     Raise(Click);
 }
-
-void ListBox::SetItemData(int index, long value) { Update(lines.At(index).ItemData, value, "ItemData"); }
 
 bool ListBox::ChangeTick(int index, bool value) {
     if (!Update(lines.At(index).Selected, value, "Selected"))
@@ -112,8 +165,8 @@ bool ListBox::ChangeTick(int index, bool value) {
 }
 
 void ListBox::SetSelected(int index, bool value) {
-    RequireLine(index);
-    if (props.MultiSelect == vbMultiSelectNone && !IsChecklist()) {
+    (void)lines.At(index);
+    if (IsSingleChoice()) {
         if (value)
             SetListIndex(index);
         else if (index == listIndex)
@@ -137,43 +190,14 @@ void ListBox::SetTopIndex(int value) {
     Update(topIndex, value, "TopIndex");
 }
 
-void ListBox::AddItem(const std::string& item, std::optional<int> index) {
-    int at = lines.Insert(item, index, props.Sorted);
-    newIndex = at;
-    if (listIndex >= at)
-        ++listIndex;
-    Notify("List");
-}
-
 void ListBox::RemoveItem(int index) {
-    lines.Remove(index);
-    if (listIndex == index) {
-        listIndex = -1;
-        Notify("ListIndex");
-    } else if (listIndex > index) {
-        --listIndex;
-    }
-    topIndex = std::clamp(topIndex, 0, std::max(0, ListCount() - 1));
-    Notify("List");
+    RemoveLine(index);
+    Update(topIndex, std::clamp(topIndex, 0, std::max(0, ListCount() - 1)), "TopIndex");
 }
 
 void ListBox::Clear() {
-    lines.Clear();
-    listIndex = -1;
-    newIndex = -1;
-    topIndex = 0;
-    Notify("List");
-    Notify("ListIndex");
-}
-
-void ListBox::SetSorted(bool value) {
-    if (!Update(props.Sorted, value, "Sorted") || !value)
-        return;
-    std::string chosen = lines.TextAt(listIndex);
-    lines.Sort();
-    if (listIndex >= 0)
-        listIndex = lines.Find(chosen);
-    Notify("List");
+    ClearLines();
+    Update(topIndex, 0, "TopIndex");
 }
 
 void ListBox::SetStyle(int value) {
@@ -188,13 +212,9 @@ void ListBox::SetMultiSelect(int value) {
     Update(props.MultiSelect, value, "MultiSelect");
 }
 
-void ListBox::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
-void ListBox::SetForeColor(Color value) { Update(props.ForeColor, value, "ForeColor"); }
-void ListBox::SetFont(const forms::Font& value) { Update(props.Font, value, "Font"); }
-
 void ListBox::UserClickLine(int index) {
-    RequireLine(index);
-    if (props.MultiSelect == vbMultiSelectNone && !IsChecklist()) {
+    (void)lines.At(index);
+    if (IsSingleChoice()) {
         if (index == listIndex)
             Raise(Click);
         else
@@ -222,42 +242,30 @@ void ListBox::UserKeyDown(int KeyCode, int Shift) {
         index = ListCount() - 1;
     else
         return;
-    if (props.MultiSelect == vbMultiSelectNone && !IsChecklist()) {
+    if (IsSingleChoice())
         SetListIndex(index);
-    } else if (Update(listIndex, index, "ListIndex")) {
+    else if (Update(listIndex, index, "ListIndex"))
         Raise(Click);
-    }
 }
 
 void ListBox::UserKeyPress(int KeyAscii) {
-    if (KeyAscii == vbKeySpace && listIndex >= 0 && (IsChecklist() || props.MultiSelect != vbMultiSelectNone))
+    if (KeyAscii == vbKeySpace && listIndex >= 0 && !IsSingleChoice())
         UserClickLine(listIndex);
 }
 
 void ListBox::ResetProperties() {
-    lines.Clear();
     props = Props{};
-    listIndex = -1;
-    newIndex = -1;
     topIndex = 0;
-    Control::ResetProperties();
+    ListControl::ResetProperties();
 }
 
 // ComboBox
 
-ComboBox::ComboBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::ComboBox) {}
+ComboBox::ComboBox(Form& form, std::string name) : ListControl(form, std::move(name), ControlKind::ComboBox) {}
 
 void ComboBox::ChangeText(std::string value) {
     if (Update(text, std::move(value), "Text"))
         Raise(Change);
-}
-
-void ComboBox::SetList(int index, std::string value) {
-    std::string& line = lines.At(index).Text;
-    if (line == value)
-        return;
-    line = std::move(value);
-    Notify("List");
 }
 
 void ComboBox::SetListIndex(int value) {
@@ -284,45 +292,14 @@ void ComboBox::SetText(std::string value) {
     ChangeText(std::move(value));
 }
 
-void ComboBox::SetItemData(int index, long value) { Update(lines.At(index).ItemData, value, "ItemData"); }
-
-void ComboBox::AddItem(const std::string& item, std::optional<int> index) {
-    int at = lines.Insert(item, index, props.Sorted);
-    newIndex = at;
-    if (listIndex >= at)
-        ++listIndex;
-    Notify("List");
-}
-
 void ComboBox::RemoveItem(int index) {
-    lines.Remove(index);
-    if (listIndex == index) {
-        listIndex = -1;
-        Notify("ListIndex");
-        if (!IsEditable())
-            Update(text, std::string(), "Text");
-    } else if (listIndex > index) {
-        --listIndex;
-    }
-    Notify("List");
+    if (RemoveLine(index) && !IsEditable())
+        Update(text, std::string(), "Text");
 }
 
 void ComboBox::Clear() {
-    lines.Clear();
-    listIndex = -1;
-    newIndex = -1;
-    Notify("List");
-    Notify("ListIndex");
+    ClearLines();
     ChangeText("");
-}
-
-void ComboBox::SetSorted(bool value) {
-    if (!Update(props.Sorted, value, "Sorted") || !value)
-        return;
-    lines.Sort();
-    if (listIndex >= 0)
-        listIndex = lines.Find(text);
-    Notify("List");
 }
 
 void ComboBox::SetStyle(int value) {
@@ -333,9 +310,6 @@ void ComboBox::SetStyle(int value) {
 
 void ComboBox::SetLocked(bool value) { Update(props.Locked, value, "Locked"); }
 void ComboBox::SetMaxLength(int value) { Update(props.MaxLength, value, "MaxLength"); }
-void ComboBox::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
-void ComboBox::SetForeColor(Color value) { Update(props.ForeColor, value, "ForeColor"); }
-void ComboBox::SetFont(const forms::Font& value) { Update(props.Font, value, "Font"); }
 
 void ComboBox::UserChoose(int index) {
     (void)lines.At(index);
@@ -389,12 +363,9 @@ void ComboBox::UserKeyPress(int KeyAscii) {
 }
 
 void ComboBox::ResetProperties() {
-    lines.Clear();
     props = Props{};
     text.clear();
-    listIndex = -1;
-    newIndex = -1;
-    Control::ResetProperties();
+    ListControl::ResetProperties();
 }
 
 } // namespace forms

@@ -53,17 +53,6 @@ db::Recordset MakeRecordset(std::vector<std::string> columns, std::vector<std::v
     return db::Recordset(std::move(table), db::CursorType::ForwardOnly, db::LockType::ReadOnly);
 }
 
-int ErrorOf(const std::function<void()>& action, std::string* text = nullptr) {
-    try {
-        action();
-    } catch (const vb::VbError& error) {
-        if (text != nullptr)
-            *text = error.Description();
-        return error.Number();
-    }
-    return 0;
-}
-
 class GridTest : public ::testing::Test {
 protected:
     TestApp app;
@@ -140,7 +129,7 @@ TEST_F(GridTest, IndexesOutsideTheGridRaiseSubscriptOutOfRange) {
     };
     for (const Case& c : cases) {
         std::string text;
-        EXPECT_EQ(ErrorOf(c.action, &text), 381) << c.name;
+        EXPECT_EQ(VbErrorOf(c.action, &text), 381) << c.name;
         EXPECT_EQ(text, "Subscript out of range") << c.name;
     }
     EXPECT_THAT(app.log, testing::IsEmpty()) << "a refused move raises no cell events";
@@ -154,7 +143,7 @@ TEST_F(GridTest, RemovingTheLastNonFixedRowIsRefusedAndOtherRowsGo) {
     EXPECT_EQ(grid.Rows(), 2);
     EXPECT_EQ(grid.TextMatrix(1, 1), "B");
     std::string text;
-    EXPECT_EQ(ErrorOf([&] { grid.RemoveItem(1); }, &text), 30015);
+    EXPECT_EQ(VbErrorOf([&] { grid.RemoveItem(1); }, &text), 30015);
     EXPECT_EQ(text, "Cannot remove last non-fixed row");
     EXPECT_EQ(grid.Rows(), 2);
 }
@@ -292,7 +281,7 @@ TEST_F(GridTest, ShrinkingTheGridKeepsTheCurrentCellInsideWithoutCellEvents) {
     grid.SetCols(2);
     EXPECT_EQ(grid.Col(), 1);
     EXPECT_THAT(app.log, testing::IsEmpty());
-    EXPECT_EQ(ErrorOf([&] { grid.SetRows(0); }), 380) << "fewer rows than the fixed ones";
+    EXPECT_EQ(VbErrorOf([&] { grid.SetRows(0); }), 380) << "fewer rows than the fixed ones";
 }
 
 TEST_F(GridTest, UnloadPutsTheGridBackAsDesigned) {

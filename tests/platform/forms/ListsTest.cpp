@@ -39,17 +39,6 @@ private:
     std::vector<std::string>& log;
 };
 
-int ErrorOf(const std::function<void()>& action, std::string* text = nullptr) {
-    try {
-        action();
-    } catch (const vb::VbError& error) {
-        if (text != nullptr)
-            *text = error.Description();
-        return error.Number();
-    }
-    return 0;
-}
-
 class ListsTest : public ::testing::Test {
 protected:
     TestApp app;
@@ -126,7 +115,7 @@ TEST_F(ListsTest, ListIndexesOutsideTheListRaiseThePlatformsErrors) {
         {"combo RemoveItem", [&] { form.cboShift.RemoveItem(-1); }, 5},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ErrorOf(c.action), c.number) << c.name;
+        EXPECT_EQ(VbErrorOf(c.action), c.number) << c.name;
     EXPECT_THAT(app.log, testing::IsEmpty());
 }
 
@@ -156,7 +145,7 @@ TEST_F(ListsTest, ADropDownListTakesOnlyTheTextOfOneOfItsLines) {
     combo.SetText("NIGHT");
     EXPECT_EQ(combo.ListIndex(), 1);
     std::string text;
-    EXPECT_EQ(ErrorOf([&] { combo.SetText("NOON"); }, &text), 383);
+    EXPECT_EQ(VbErrorOf([&] { combo.SetText("NOON"); }, &text), 383);
     EXPECT_EQ(text, "'Text' property is read-only");
     EXPECT_EQ(combo.Text(), "NIGHT");
     form.Show();
@@ -183,10 +172,10 @@ TEST_F(ListsTest, AListViewHoldsItemsWithSubItemsUnderItsColumnHeaders) {
     EXPECT_THAT(app.log, ElementsAre("ItemClick XR"));
 
     std::string text;
-    EXPECT_EQ(ErrorOf([&] { view.ListItems(3); }, &text), 35600);
+    EXPECT_EQ(VbErrorOf([&] { view.ListItems(3); }, &text), 35600);
     EXPECT_EQ(text, "Index out of bounds");
-    EXPECT_EQ(ErrorOf([&] { (void)lab.SubItems(2); }), 35600) << "two headers leave one sub-item";
-    EXPECT_EQ(ErrorOf([&] { view.AddListItem(0, "LB", "again"); }), 35602);
+    EXPECT_EQ(VbErrorOf([&] { (void)lab.SubItems(2); }), 35600) << "two headers leave one sub-item";
+    EXPECT_EQ(VbErrorOf([&] { view.AddListItem(0, "LB", "again"); }), 35602);
     view.RemoveListItem(2);
     EXPECT_EQ(view.SelectedItem(), nullptr);
 }

@@ -40,15 +40,6 @@ void Append(RichTextBox& box, const std::string& text, const std::string& font, 
     box.SetSelText(text);
 }
 
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const vb::VbError& error) {
-        return error.Number();
-    }
-    return 0;
-}
-
 class SummaryTest : public ::testing::Test {
 protected:
     TestApp app;
@@ -90,9 +81,9 @@ TEST_F(SummaryTest, TheProgressBarKeepsItsValueWithinItsRange) {
     bar.SetValue(40);
     bar.SetMax(25);
     EXPECT_EQ(bar.Value(), 25);
-    EXPECT_EQ(ErrorOf([&] { bar.SetValue(26); }), 380);
-    EXPECT_EQ(ErrorOf([&] { bar.SetMin(25); }), 380) << "the minimum stays below the maximum";
-    EXPECT_EQ(ErrorOf([&] { bar.SetMax(-1); }), 380);
+    EXPECT_EQ(VbErrorOf([&] { bar.SetValue(26); }), 380);
+    EXPECT_EQ(VbErrorOf([&] { bar.SetMin(25); }), 380) << "the minimum stays below the maximum";
+    EXPECT_EQ(VbErrorOf([&] { bar.SetMax(-1); }), 380);
     bar.SetMin(10);
     EXPECT_EQ(bar.Value(), 25);
 }
@@ -106,8 +97,8 @@ TEST_F(SummaryTest, StatusBarPanelsCountFromOne) {
     bar.Panels(8).SetStyle(sbrTime);
     EXPECT_EQ(bar.Panels(2).Text(), "RN");
     EXPECT_EQ(bar.Panels(8).Style(), sbrTime);
-    EXPECT_EQ(ErrorOf([&] { bar.Panels(0); }), 35600);
-    EXPECT_EQ(ErrorOf([&] { bar.Panels(9); }), 35600);
+    EXPECT_EQ(VbErrorOf([&] { bar.Panels(0); }), 35600);
+    EXPECT_EQ(VbErrorOf([&] { bar.Panels(9); }), 35600);
 }
 
 TEST_F(SummaryTest, TheReportViewerHoldsAnyReportObjectAndViewsOnlyWithOne) {
@@ -115,7 +106,7 @@ TEST_F(SummaryTest, TheReportViewerHoldsAnyReportObjectAndViewsOnlyWithOne) {
         std::string Path;
     };
     ReportViewer& viewer = form.crViewer;
-    EXPECT_EQ(ErrorOf([&] { viewer.ViewReport(); }), 5);
+    EXPECT_EQ(VbErrorOf([&] { viewer.ViewReport(); }), 5);
     viewer.SetReportSource(std::make_shared<Report>(Report{"Reports\\CMSlip.rpt"}));
     viewer.SetDisplayGroupTree(false);
     viewer.Zoom(1);

@@ -58,17 +58,6 @@ private:
 
 vb::Date Day(int year, int month, int day) { return vb::DateSerial(year, month, day); }
 
-int ErrorOf(const std::function<void()>& action, std::string* text = nullptr) {
-    try {
-        action();
-    } catch (const vb::VbError& error) {
-        if (text != nullptr)
-            *text = error.Description();
-        return error.Number();
-    }
-    return 0;
-}
-
 class TabsTest : public ::testing::Test {
 protected:
     TestApp app;
@@ -103,7 +92,7 @@ TEST_F(TabsTest, EachPageShowsAndEnablesOnlyItsOwnControls) {
     EXPECT_FALSE(form.sstChart.UserChooseTab(1)) << "a hidden tab cannot be clicked";
     testkit::ChooseTab(form.sstChart, 0);
     EXPECT_THAT(app.log, ElementsAre("sstChart_Click 0->1", "sstChart_Click 1->2", "sstChart_Click 2->0"));
-    EXPECT_EQ(ErrorOf([&] { form.sstChart.SetTab(3); }), 380);
+    EXPECT_EQ(VbErrorOf([&] { form.sstChart.SetTab(3); }), 380);
 }
 
 TEST_F(TabsTest, ControlsLaidOutOnPagesStartBelowTheTabsAndTheCheckFindsOnesThatCoverThem) {
@@ -119,11 +108,11 @@ TEST_F(TabsTest, APickerStartsWithThePlatformsRangeAndRefusesValuesOutsideIt) {
     form.dtpFrom.SetMaxDate(Day(2026, 3, 1));
     form.dtpFrom.SetValue(Day(2026, 2, 14));
     std::string text;
-    EXPECT_EQ(ErrorOf([&] { form.dtpFrom.SetValue(Day(2026, 3, 2)); }, &text), 35775);
+    EXPECT_EQ(VbErrorOf([&] { form.dtpFrom.SetValue(Day(2026, 3, 2)); }, &text), 35775);
     EXPECT_EQ(text, "A date was specified that does not fall within the MinDate and MaxDate properties.");
     form.dtpFrom.SetValue(vb::Date{Day(2026, 3, 1).serial + 0.75});
     EXPECT_EQ(vb::Hour(vb::Variant(form.dtpFrom.Value())), 18) << "only the day counts against the range";
-    EXPECT_EQ(ErrorOf([&] { form.dtpFrom.SetMinDate(Day(2026, 3, 2)); }), 380) << "a minimum above the maximum";
+    EXPECT_EQ(VbErrorOf([&] { form.dtpFrom.SetMinDate(Day(2026, 3, 2)); }), 380) << "a minimum above the maximum";
     EXPECT_EQ(form.dtpFrom.MinDate(), Day(1601, 1, 1));
 }
 
