@@ -35,6 +35,7 @@ Recordset Connection::Open(std::string_view source, CursorType cursor, LockType 
     }
     Recordset recordset(std::move(result), cursor, lock);
     recordset.Attach(*this, std::move(sent));
+    recordset.SetCursorLocation(cursorLocation);
     return recordset;
 }
 

@@ -9,8 +9,6 @@
 
 namespace db {
 
-enum class CursorLocation { Server = 2, Client = 3 };
-
 // The one connection of the program. A driver implements Send and the transaction primitives; everything the
 // windows call is built on them here, so the scripted server and the ODBC connection behave alike.
 class Connection {

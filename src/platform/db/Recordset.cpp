@@ -50,7 +50,9 @@ Recordset::Recordset(ResultTable result, CursorType cursor, LockType lock)
 void Recordset::Open(std::string_view sql, Connection &on, CursorType cursorType, LockType lockType) {
     if (open)
         RaiseObjectOpen();
+    const db::CursorLocation chosen = location;
     *this = on.Open(sql, cursorType, lockType);
+    location = chosen;
 }
 
 void Recordset::Attach(Connection &on, std::string sql) {

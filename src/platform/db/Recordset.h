@@ -16,6 +16,8 @@ class Connection;
 enum class CursorType { ForwardOnly = 0, Keyset = 1, Dynamic = 2, Static = 3 };
 enum class LockType { ReadOnly = 1, Pessimistic = 2, Optimistic = 3, BatchOptimistic = 4 };
 enum class ObjectState { Closed = 0, Open = 1 };
+// Every result is read whole into memory, so the location changes nothing; it is kept as the caller set it.
+enum class CursorLocation { Server = 2, Client = 3 };
 
 // Positions AbsolutePosition answers when there is no current row.
 inline constexpr long adPosBOF = -2;
@@ -49,6 +51,8 @@ public:
     const vb::Variant &Fields(std::string_view name) const;
     const vb::Variant &Fields(int index) const;
 
+    db::CursorLocation CursorLocation() const { return location; }
+    void SetCursorLocation(db::CursorLocation value) { location = value; }
     CursorType Cursor() const { return cursor; }
     LockType Lock() const { return lock; }
 
@@ -73,6 +77,7 @@ private:
     long position = 0; // 0-based row; -1 before the first, RecordCount() after the last
     CursorType cursor = CursorType::ForwardOnly;
     LockType lock = LockType::ReadOnly;
+    db::CursorLocation location = db::CursorLocation::Server;
     Connection *connection = nullptr;
     std::string source;
     std::map<int, vb::Variant> originals; // column -> value as read, for the fields assigned since the last Update

@@ -177,3 +177,18 @@ TEST_F(OdbcSqliteTest, ARefusedConnectionIsAnError) {
         EXPECT_FALSE(error.Description().empty());
     }
 }
+
+TEST_F(OdbcSqliteTest, AnUpdateMatchesADateOriginal) {
+    connection->Execute("CREATE TABLE tbShift (ID integer PRIMARY KEY, Started datetime)");
+    // This driver keeps dates as text and writes bound ones with milliseconds; the row is written the same way so
+    // that the comparison in the WHERE is about the value, not the driver's text form.
+    Command insert(*connection, "INSERT INTO tbShift VALUES (1, ?)", CommandType::Text);
+    insert.AppendParameter("@dtmStarted", DataType::Date, 0, vb::Variant(vb::MakeDate({2026, 2, 15, 8, 0, 0})));
+    insert.Execute();
+    Recordset rs = connection->Open("select * from tbShift", CursorType::Dynamic, LockType::Optimistic);
+    rs.SetField("Started", vb::Variant(vb::MakeDate({2026, 2, 15, 20, 0, 0})));
+    rs.Update();
+    rs.Close();
+    EXPECT_EQ(connection->Execute("select Started from tbShift").Fields(0),
+              vb::Variant(vb::MakeDate({2026, 2, 15, 20, 0, 0})));
+}

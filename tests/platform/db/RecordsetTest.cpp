@@ -92,6 +92,21 @@ TEST_F(RecordsetTest, RaisesTheOriginalErrorsWithoutACurrentRowOrField) {
     }
 }
 
+TEST_F(RecordsetTest, ARecordsetOpensOnTheConnectionAndKeepsItsCursorLocation) {
+    server.On("Select IdNum from INVENTORY..tbInvStockCard Where CreditMemoNum = 'CM1'")
+        .Returns({"IdNum"}, {{vb::Variant("A1")}, {vb::Variant("A2")}});
+    Recordset rs;
+    EXPECT_EQ(rs.State(), ObjectState::Closed);
+    rs.SetCursorLocation(CursorLocation::Client);
+    rs.Open("Select IdNum from INVENTORY..tbInvStockCard Where CreditMemoNum = 'CM1'", server, CursorType::Dynamic,
+            LockType::ReadOnly);
+    EXPECT_EQ(rs.CursorLocation(), CursorLocation::Client);
+    EXPECT_EQ(rs.Cursor(), CursorType::Dynamic);
+    EXPECT_EQ(rs.RecordCount(), 2);
+    rs.Close();
+    EXPECT_EQ(rs.State(), ObjectState::Closed);
+}
+
 TEST_F(RecordsetTest, ExecuteGivesAnOpenResultOnlyForRowsAndTheCountOtherwise) {
     server.On("DELETE STATION..tbX WHERE a = '1'").Affects(3);
     server.On("STATION..sp_Get 'a'").Returns({"n"}, {{vb::Variant(std::int32_t(4))}});

@@ -156,8 +156,9 @@ void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter &parameter,
         bound.timestamp = isNull ? SQL_TIMESTAMP_STRUCT{} : TimestampOf(parameter.value.AsDate());
         cType = SQL_C_TYPE_TIMESTAMP;
         sqlType = SQL_TYPE_TIMESTAMP;
-        size = 23;
-        digits = 3;
+        // Whole seconds go without a fraction, so a driver that keeps dates as text compares them as it wrote them.
+        digits = bound.timestamp.fraction == 0 ? 0 : 3;
+        size = digits == 0 ? 19 : 23;
         data = &bound.timestamp;
         break;
     }
@@ -231,21 +232,21 @@ private:
         return indicator != SQL_NULL_DATA;
     }
 
-    // Reads text or bytes in pieces until the driver has given all of it; false for Null.
+    // Reads text or bytes in chunks until the driver has given all of it; false for Null.
     bool GetText(SQLUSMALLINT column, SQLSMALLINT cType, std::string &text) {
         const SQLLEN terminator = cType == SQL_C_CHAR ? 1 : 0;
-        char piece[512];
+        char chunk[512];
         for (;;) {
             SQLLEN indicator = 0;
-            const SQLRETURN r = SQLGetData(statement, column, cType, piece, sizeof piece, &indicator);
+            const SQLRETURN r = SQLGetData(statement, column, cType, chunk, sizeof chunk, &indicator);
             if (r == SQL_NO_DATA)
                 return true;
             Check(r, SQL_HANDLE_STMT, statement, "A value could not be read.");
             if (indicator == SQL_NULL_DATA)
                 return false;
-            const SQLLEN available = static_cast<SQLLEN>(sizeof piece) - terminator;
+            const SQLLEN available = static_cast<SQLLEN>(sizeof chunk) - terminator;
             const bool truncated = indicator == SQL_NO_TOTAL || indicator > available;
-            text.append(piece, static_cast<std::size_t>(truncated ? available : indicator));
+            text.append(chunk, static_cast<std::size_t>(truncated ? available : indicator));
             if (!truncated)
                 return true;
         }
