@@ -157,6 +157,8 @@ private:
         case Section::Parameters:
             return ReadParameter(line);
         case Section::Query: {
+            if (line.find("--") != std::string::npos)
+                Fail("a query line cannot hold \"--\": its lines are joined into one, so a comment would end it");
             std::string& text = report.queries.back().text;
             text += (text.empty() ? "" : " ") + line;
             return;

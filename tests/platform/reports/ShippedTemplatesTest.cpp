@@ -66,7 +66,7 @@ private:
         for (const char* number : {"amount", "quantity", "requests", "pending", "lines"})
             if (lower == number)
                 return 100.0 * row;
-        return "Sample " + column + " " + std::to_string(row);
+        return "Sample " + column + " " + std::to_string(row) + (row == 2 ? " with a longer text that wraps" : "");
     }
 
     std::deque<std::vector<std::string>> answers;
@@ -97,6 +97,38 @@ const Shipped kShipped[] = {
      {"2024-000123", "Dela Cruz ,Juan Santos", "03/01/2024 08:00:00 AM", "2024-000123", "H-5521", "SICU-4", "M", "45"}},
     {"Clinical_Summary.RPT", {"2024-000123", "Ward Road, Manila"}},
 };
+
+// Where a run's ink lies: its text's width placed in its box as the run aligns it.
+struct Ink {
+    double left, right, top, bottom;
+};
+
+Ink InkOf(const reports::TextRun& run) {
+    const double width = reports::TextWidth(run.text, run.size, run.bold);
+    double left = run.x;
+    if (run.align == reports::Align::Center)
+        left = run.x + (run.width - width) / 2;
+    else if (run.align == reports::Align::Right)
+        left = run.x + run.width - width;
+    return {left, left + width, run.y, run.y + reports::LineHeight(run.size)};
+}
+
+void ExpectNoOverlap(const reports::Page& page, double pageWidth) {
+    for (const reports::TextRun& run : page.texts) {
+        EXPECT_GE(InkOf(run).left, 0) << run.text;
+        EXPECT_LE(InkOf(run).right, pageWidth) << run.text;
+    }
+    for (std::size_t i = 0; i < page.texts.size(); ++i)
+        for (std::size_t j = i + 1; j < page.texts.size(); ++j) {
+            const Ink a = InkOf(page.texts[i]);
+            const Ink b = InkOf(page.texts[j]);
+            const bool overlap = a.left < b.right - 0.01 && b.left < a.right - 0.01 && a.top < b.bottom - 0.01 &&
+                                 b.top < a.bottom - 0.01;
+            EXPECT_FALSE(overlap && !page.texts[i].text.empty() && !page.texts[j].text.empty())
+                << "\"" << page.texts[i].text << "\" and \"" << page.texts[j].text << "\" overlap on page "
+                << page.number;
+        }
+}
 
 class ShippedTemplate : public ::testing::TestWithParam<Shipped> {};
 
@@ -132,11 +164,13 @@ TEST_P(ShippedTemplate, TakesItsValuesAndLaysOutWithRows) {
     if (!layout.queries.empty()) {
         EXPECT_NE(text.find("Sample"), std::string::npos) << "rows are printed:\n" << text;
     }
-    for (const reports::Page& page : document.pages)
+    for (const reports::Page& page : document.pages) {
         for (const reports::TextRun& run : page.texts) {
             EXPECT_GE(run.x, 0) << run.text;
             EXPECT_LE(run.x + run.width, document.width + 0.01) << run.text;
         }
+        ExpectNoOverlap(page, document.width);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Reports, ShippedTemplate, ::testing::ValuesIn(kShipped), [](const auto& info) {

@@ -35,6 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadTemplate{"UnknownFieldInText", "[text]\n{Nobody}\n", "{Nobody} is neither a parameter"},
         BadTemplate{"PageNumberInTheBody", "[text]\n{Page}\n", "only in the header and the footer"},
         BadTemplate{"QueryUsingNoParameter", "[query q]\nSELECT {IdNum}\n", "uses {IdNum}, which is no parameter"},
+        BadTemplate{"SqlLineComment", "[query q]\nSELECT 1 -- one\nFROM x\n", "(line 2): a query line cannot hold"},
         BadTemplate{"QueryPattern", "[parameters]\nA\n[query q]\nSELECT {A:0.00}\n", "takes no pattern"},
         BadTemplate{"TableOfNoQuery", "[table q]\ncolumn A | * | {A}\n", "reads the query q, which is not declared"},
         BadTemplate{"ColumnWithoutWidth", "[query q]\nSELECT 1\n[table q]\ncolumn A | | {A}\n", "needs a width"},
