@@ -6,7 +6,9 @@
 namespace reports {
 
 // A laid-out report as plain data. Coordinates are points (1/72 inch) from the page's top left corner; y grows
-// downwards. A painter needs nothing else to draw it.
+// downwards. A painter needs nothing else to draw it: text in a sans-serif face with Helvetica's widths (Arial,
+// Liberation Sans) at the run's size in points, bold where asked, the top of the font's ascent at the top of the
+// line box; the layout measured the text with those widths (TextWidth), so it fits its box.
 
 enum class Align { Left, Center, Right };
 

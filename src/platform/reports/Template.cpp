@@ -101,9 +101,11 @@ public:
 private:
     enum class Section { None, Report, Parameters, Query, Header, Footer, Fields, Text, Table };
 
+    // Mistakes found after the whole file was read name what is wrong but no line.
     [[noreturn]] void Fail(const std::string& what) const {
-        throw ReportError(rptErrTemplateInvalid, "The report template " + source + " is not valid (line " +
-                                                     std::to_string(lineNumber) + "): " + what + ".");
+        const std::string where = lineNumber > 0 ? " (line " + std::to_string(lineNumber) + ")" : "";
+        throw ReportError(rptErrTemplateInvalid,
+                          "The report template " + source + " is not valid" + where + ": " + what + ".");
     }
 
     void StartSection(Template& report, const std::vector<std::string>& words) {
@@ -424,7 +426,7 @@ private:
     }
 
     void Check(const Template& report) {
-        lineNumber = static_cast<int>(lines.size());
+        lineNumber = 0;
         for (const Query& query : report.queries) {
             if (query.text.empty())
                 Fail("the query " + query.name + " has no text");
