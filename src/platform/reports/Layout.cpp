@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 
 namespace reports {
 
@@ -180,31 +181,50 @@ private:
         Current().texts.push_back(TextRun{x, y, width, text, size, bold, align});
     }
 
+    struct Cell {
+        double x = 0;
+        double width = 0;
+        std::vector<std::string> lines;
+        bool bold = false;
+        Align align = Align::Left;
+    };
+
+    // Places the cells side by side, line after line. A row that does not fit below what the page holds starts on
+    // the next page; a row taller than a whole page continues on the next pages, so no line is lost. onNewPage
+    // repeats what a continued block needs at the top of a page (a table's column headings).
+    void PlaceRow(const std::vector<Cell>& row, double size, const std::function<void()>& onNewPage) {
+        std::size_t lines = 1;
+        for (const Cell& cell : row)
+            lines = std::max(lines, cell.lines.size());
+        if (Fit(static_cast<double>(lines) * LineHeight(size)))
+            onNewPage();
+        for (std::size_t line = 0; line < lines; ++line) {
+            if (line > 0 && y + LineHeight(size) > page.bottom) {
+                NewPage();
+                onNewPage();
+            }
+            for (const Cell& cell : row)
+                if (line < cell.lines.size())
+                    Run(cell.x, cell.width, cell.lines[line], size, cell.bold, cell.align);
+            y += LineHeight(size);
+        }
+    }
+
     void Fields(const BoundReport& report, const FieldsBlock& block) {
         const double size = SizeOr(block.size);
         const double columnWidth = Width() / block.columns;
         const double valueWidth = std::max(20.0, columnWidth - block.labelWidth - kCellPadding * 2);
         const Scope scope{report};
         for (std::size_t first = 0; first < block.fields.size(); first += static_cast<std::size_t>(block.columns)) {
-            std::vector<std::pair<std::string, std::vector<std::string>>> row;
-            std::size_t lines = 1;
+            std::vector<Cell> row;
             for (std::size_t i = first; i < std::min(block.fields.size(), first + block.columns); ++i) {
-                row.emplace_back(Evaluate(scope, block.fields[i].first),
-                                 WrapText(Evaluate(scope, block.fields[i].second), valueWidth, size, false));
-                lines = std::max(lines, row.back().second.size());
+                const double x = page.left + columnWidth * static_cast<double>(i - first);
+                row.push_back(Cell{x, block.labelWidth, {Evaluate(scope, block.fields[i].first)}, true, Align::Left});
+                row.push_back(Cell{x + block.labelWidth + kCellPadding, valueWidth,
+                                   WrapText(Evaluate(scope, block.fields[i].second), valueWidth, size, false), false,
+                                   Align::Left});
             }
-            Fit(static_cast<double>(lines) * LineHeight(size));
-            const double top = y;
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                const double x = page.left + columnWidth * static_cast<double>(i);
-                y = top;
-                Run(x, block.labelWidth, row[i].first, size, true, Align::Left);
-                for (const std::string& line : row[i].second) {
-                    Run(x + block.labelWidth + kCellPadding, valueWidth, line, size, false, Align::Left);
-                    y += LineHeight(size);
-                }
-            }
-            y = top + static_cast<double>(lines) * LineHeight(size);
+            PlaceRow(row, size, [] {});
         }
         y += kBlockGap;
     }
@@ -245,21 +265,17 @@ private:
         return widths;
     }
 
-    void Cells(const std::vector<std::vector<std::string>>& cells, const TableBlock& table,
-               const std::vector<double>& widths, double size, bool bold) {
+    // A table row: its cells side by side in the columns.
+    void Cells(
+        const std::vector<std::vector<std::string>>& cells, const TableBlock& table, const std::vector<double>& widths,
+        double size, bool bold, const std::function<void()>& onNewPage = [] {}) {
+        std::vector<Cell> row;
         double x = page.left;
-        std::size_t lines = 1;
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            double lineY = y;
-            for (const std::string& line : cells[i]) {
-                Current().texts.push_back(
-                    TextRun{x, lineY, widths[i] - kCellPadding, line, size, bold, table.columns[i].align});
-                lineY += LineHeight(size);
-            }
-            lines = std::max(lines, cells[i].size());
+            row.push_back(Cell{x, widths[i] - kCellPadding, cells[i], bold, table.columns[i].align});
             x += widths[i];
         }
-        y += static_cast<double>(lines) * LineHeight(size);
+        PlaceRow(row, size, onNewPage);
     }
 
     std::vector<std::vector<std::string>> Wrapped(const std::vector<std::string>& texts,
@@ -318,12 +334,7 @@ private:
                     sums[i] += SumValue(scope, column.content);
             }
             const auto cells = Wrapped(texts, widths, size, false);
-            std::size_t lines = 1;
-            for (const auto& cell : cells)
-                lines = std::max(lines, cell.size());
-            if (Fit(static_cast<double>(lines) * LineHeight(size)))
-                ColumnHeadings(report, table, widths, size);
-            Cells(cells, table, widths, size, false);
+            Cells(cells, table, widths, size, false, [&] { ColumnHeadings(report, table, widths, size); });
         }
         if (!rows || rows->rows.empty()) {
             if (!table.empty.empty()) {

@@ -148,3 +148,31 @@ TEST(Layout, AColumnTheQueryDidNotGiveIsAnError) {
     report.rows["q"] = {{"A"}, {{"1"}}};
     EXPECT_THROW(reports::LayOut(report, {}), reports::ReportError);
 }
+
+TEST(Layout, ARowTallerThanAPageContinuesOnTheNextPagesWithNoLineLost) {
+    const reports::Template layout = reports::ParseTemplate(kNotesSheet, "NursesNotes.rpt");
+    BoundReport report = Notes(layout, 1);
+    std::string longNote;
+    for (int i = 1; i <= 150; ++i)
+        longNote += "Line " + std::to_string(i) + "\n";
+    report.rows["notes"].rows.push_back({vb::Variant("03/02/2024 09:00 AM"), vb::Variant(longNote)});
+    report.rows["notes"].rows.push_back({vb::Variant("03/02/2024 10:00 AM"), vb::Variant("After the long note")});
+    const Document document = reports::LayOut(report, {});
+    ASSERT_GE(document.pages.size(), 3u);
+    std::vector<std::string> lines;
+    for (const Page& page : document.pages) {
+        EXPECT_TRUE(Has(page, "Date / Time")) << "the column headings repeat on page " << page.number;
+        for (const TextRun& run : page.texts) {
+            if (run.text.rfind("Line ", 0) == 0)
+                lines.push_back(run.text);
+            if (run.text.rfind("Line ", 0) == 0 || run.text == "After the long note") {
+                EXPECT_GT(run.y, 84);
+                EXPECT_LE(run.y + reports::LineHeight(run.size), 792 - 36 - 30);
+            }
+        }
+    }
+    ASSERT_EQ(lines.size(), 150u);
+    EXPECT_EQ(lines.front(), "Line 1");
+    EXPECT_EQ(lines.back(), "Line 150");
+    EXPECT_TRUE(Has(document.pages.back(), "After the long note"));
+}
