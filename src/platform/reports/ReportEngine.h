@@ -58,6 +58,10 @@ void SetParameterValues(Report& report, const std::vector<vb::Variant>& values);
 
 // The report engine the program's report calls use. The real one reads the templates of the Reports folder and
 // runs their queries on the program's connection; the test kit records the calls.
+//
+// Opening a report for the program takes four steps: OpenReport(path), SetHospitalName, LogOnTables with the
+// user's server credentials, SetParameterValues. A sub-report: OpenSubreport(name), LogOnTables,
+// SetParameterValues. Then PrintOut, or a viewer window asks Display for the pages it shows.
 class ReportEngine {
 public:
     virtual ~ReportEngine() = default;
