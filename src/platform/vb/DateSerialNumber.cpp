@@ -20,7 +20,7 @@ long long DaysFromCivil(int year, int month, int day) {
     return era * 146097 + dayOfEra - 719468;
 }
 
-void CivilFromDays(long long days, int &year, int &month, int &day) {
+void CivilFromDays(long long days, int& year, int& month, int& day) {
     days += 719468;
     const long long era = (days >= 0 ? days : days - 146096) / 146097;
     const long long dayOfEra = days - era * 146097;
@@ -32,7 +32,13 @@ void CivilFromDays(long long days, int &year, int &month, int &day) {
     year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-Date MakeDate(const DateParts &parts) {
+int DaysInMonth(int year, int month) {
+    const int nextYear = month == 12 ? year + 1 : year;
+    const int nextMonth = month == 12 ? 1 : month + 1;
+    return static_cast<int>(DaysFromCivil(nextYear, nextMonth, 1) - DaysFromCivil(year, month, 1));
+}
+
+Date MakeDate(const DateParts& parts) {
     const long long days = DaysFromCivil(parts.year, parts.month, parts.day) + kEpochOffset;
     const double time = (parts.hour * 3600.0 + parts.minute * 60.0 + parts.second) / kSecondsPerDay;
     return Date{days >= 0 ? days + time : days - time};

@@ -10,13 +10,14 @@ enum VbErrorNumber {
     vbErrInvalidProcedureCall = 5,
     vbErrOverflow = 6,
     vbErrSubscriptOutOfRange = 9,
+    vbErrDivisionByZero = 11,
     vbErrTypeMismatch = 13,
     vbErrInvalidUseOfNull = 94,
 };
 
 class VbError : public std::runtime_error {
 public:
-    VbError(int number, const std::string &description) : std::runtime_error(description), number(number) {}
+    VbError(int number, const std::string& description) : std::runtime_error(description), number(number) {}
     int Number() const { return number; }
     std::string Description() const { return what(); }
 
@@ -28,6 +29,7 @@ private:
 [[noreturn]] void RaiseOverflow();
 [[noreturn]] void RaiseInvalidUseOfNull();
 [[noreturn]] void RaiseSubscriptOutOfRange();
+[[noreturn]] void RaiseDivisionByZero();
 [[noreturn]] void RaiseInvalidProcedureCall();
 
 } // namespace vb
