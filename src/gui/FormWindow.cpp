@@ -364,8 +364,7 @@ void FormWindow::ControlRemoved(forms::Control& control) {
 // Showing
 
 void FormWindow::ShowAs(WindowKind wanted) {
-    if (wanted != kind && (wanted == WindowKind::Dialog || kind == WindowKind::Dialog) &&
-        kind != WindowKind::MdiChild && kind != WindowKind::MainWindow) {
+    if (wanted != kind && (wanted == WindowKind::Dialog || wanted == WindowKind::TopLevel)) {
         kind = wanted;
         top->hide();
         ApplyWindowFlags();
@@ -463,9 +462,21 @@ bool FormWindow::FilterTopLevel(QEvent* event) {
     case QEvent::Resize:
         ClientResized();
         return false;
+    case QEvent::Move:
+        WindowMoved();
+        return false;
     default:
         return false;
     }
+}
+
+void FormWindow::WindowMoved() {
+    if (kind == WindowKind::MdiChild || !top->isVisible())
+        return;
+    QPoint at = top->pos();
+    if (at.x() == TwipsToPixels(form.Left()) && at.y() == TwipsToPixels(form.Top()))
+        return;
+    Guard([&] { form.Move(PixelsToTwips(at.x()), PixelsToTwips(at.y()), form.Width(), form.Height()); });
 }
 
 void FormWindow::ClientResized() {

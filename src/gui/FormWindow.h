@@ -51,6 +51,9 @@ public:
 
     // Runs a call into the model from an event of the display; nothing it throws reaches the event loop.
     void Guard(const std::function<void()>& call);
+    // Lets the window's widgets go and tells the host the binding is done (the window unloaded, or it must be
+    // shown in another frame).
+    void Detach();
     // Whether the binding still speaks for a loaded window (it goes quiet once the window unloads).
     bool Attached() const { return attached; }
 
@@ -79,7 +82,6 @@ private:
     void ApplyWindowFlags();
     void ApplyGeometry();
     void ShowActiveControl();
-    void Detach();
 
     bool FilterTopLevel(QEvent* event);
     bool FilterControl(ControlView& view, QEvent* event);
@@ -87,6 +89,7 @@ private:
     void RaiseMouse(forms::Control& control, const forms::Event<int, int, float, float>& event,
                     const QMouseEvent& mouse);
     void ClientResized();
+    void WindowMoved();
 
     QtHost& host;
     forms::Form& form;

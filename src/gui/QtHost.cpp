@@ -144,9 +144,23 @@ WindowKind QtHost::KindFor(const forms::Form& form, bool modal) const {
     return WindowKind::TopLevel;
 }
 
+namespace {
+
+// Whether a window built as one kind can be shown as the other: a dialog and a window of its own share their frame,
+// an MDI child and the main window have frames of their own.
+bool SameFrame(WindowKind built, WindowKind wanted) {
+    auto frame = [](WindowKind kind) { return kind == WindowKind::Dialog ? WindowKind::TopLevel : kind; };
+    return frame(built) == frame(wanted);
+}
+
+} // namespace
+
 FormWindow& QtHost::BindAs(forms::Form& form, WindowKind kind) {
-    if (FormWindow* existing = WindowOf(form))
-        return *existing;
+    if (FormWindow* existing = WindowOf(form)) {
+        if (SameFrame(existing->Kind(), kind))
+            return *existing;
+        existing->Detach();
+    }
     auto* window = new FormWindow(*this, form, kind);
     windows[&form] = window;
     return *window;
@@ -156,7 +170,7 @@ FormWindow& QtHost::Bind(forms::Form& form) { return BindAs(form, KindFor(form, 
 
 void QtHost::ShowModeless(forms::Form& form) {
     FormWindow& window = BindAs(form, KindFor(form, false));
-    window.ShowAs(window.Kind());
+    window.ShowAs(KindFor(form, false));
 }
 
 void QtHost::RunModal(forms::Form& form) {
@@ -225,26 +239,33 @@ void QtHost::PopupMenu(forms::Menu& menu) {
     QMenu popup;
     MenuActions actions;
     forms::Menu* chosen = nullptr;
-    // The click runs once the menu has closed, as the platform did.
-    AddMenuItems(nullptr, &popup, menu.Items(), actions, [&chosen](forms::Menu& item) {
+    // A pop-up menu is usually a hidden item of the menu bar: its items count as shown while it is open.
+    auto click = [](forms::Menu& item) {
+        if (item.Visible() && item.Enabled())
+            item.Parent().Context().Dispatch([&item] { item.Raise(item.Click); });
+    };
+    AddMenuItems(nullptr, &popup, menu.Items(), actions, [&chosen, click](forms::Menu& item) {
         if (!item.Items().empty()) {
             // A sub-menu opening is its item's Click, at once.
-            item.Parent().Context().Dispatch([&item] { item.UserClick(); });
+            click(item);
             return true;
         }
+        // The chosen item's Click runs once the menu has closed, as the platform did.
         chosen = &item;
         return false;
     });
     popup.exec(QCursor::pos());
     if (chosen != nullptr)
-        menu.Parent().Context().Dispatch([chosen] { chosen->UserClick(); });
+        click(*chosen);
 }
 
 // The program's place
 
 bool QtHost::PrevInstance() {
     if (instanceLock == nullptr) {
-        instanceLock = std::make_unique<QLockFile>(QDir::temp().filePath(QStringLiteral("tessun-nurse.lock")));
+        // One copy per user of the workstation.
+        QString name = QStringLiteral("tessun-nurse-%1.lock").arg(qEnvironmentVariable("USER", QStringLiteral("user")));
+        instanceLock = std::make_unique<QLockFile>(QDir::temp().filePath(name));
         instanceLock->setStaleLockTime(0);
         instanceLock->tryLock(0);
     }

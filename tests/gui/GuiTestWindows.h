@@ -53,6 +53,7 @@ public:
             this->app.log.push_back("cmdClose_Click");
             Unload();
         };
+        lblWard.Click = [this] { this->app.log.push_back("lblWard_Click"); };
         chkUrgent.Click = [this] { this->app.log.push_back("chkUrgent_Click " + std::to_string(chkUrgent.Value())); };
         cmdFail.Click = [] { throw std::runtime_error("Disk full"); };
     }
@@ -105,9 +106,15 @@ private:
 // The main window and a child window that opens inside it.
 class mdiMain : public forms::Form {
 public:
-    explicit mdiMain(GuiApp& app) : Form(app.Forms) {}
+    explicit mdiMain(GuiApp& app) : Form(app.Forms) {
+        mnuContextCopy.Click = [&app] { app.log.push_back("mnuContextCopy_Click"); };
+    }
     forms::Menu mnuFile{*this, "mnuFile"};
     forms::Menu mnuFileExit{mnuFile, "mnuFileExit"};
+    // A pop-up menu: hidden from the menu bar, shown where the user right-clicks.
+    forms::Menu mnuContext{*this, "mnuContext"};
+    forms::Menu mnuContextCopy{mnuContext, "mnuContextCopy"};
+    forms::Menu mnuContextPaste{mnuContext, "mnuContextPaste"};
 
 private:
     void Design() override {
@@ -115,6 +122,10 @@ private:
         SetInnerSize(9000, 6000);
         mnuFile.SetCaption("&File");
         mnuFileExit.SetCaption("E&xit");
+        mnuContext.SetCaption("Context");
+        mnuContext.SetVisible(false);
+        mnuContextCopy.SetCaption("&Copy");
+        mnuContextPaste.SetCaption("&Paste");
     }
 };
 
@@ -128,6 +139,7 @@ private:
         SetCaption("Notes");
         SetMDIChild(true);
         SetInnerSize(4000, 2000);
-        forms::Layout(*this).Full(txtNote);
+        txtNote.SetMultiLine(true);
+        forms::Layout(*this).Full(txtNote, 1200);
     }
 };

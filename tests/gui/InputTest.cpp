@@ -1,5 +1,6 @@
 #include "GuiTestWindows.h"
 
+#include "gui/Conversions.h"
 #include <QCheckBox>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -89,6 +90,24 @@ TEST_F(InputTest, WhatCodeSetsShowsAtOnce) {
 TEST_F(InputTest, GeometryIsTwipsAtFifteenAPixel) {
     form.txtName.Move(1500, 300, 3000, 315);
     EXPECT_EQ(app.WidgetOf(form.txtName)->geometry(), QRect(100, 20, 200, 21));
+}
+
+TEST_F(InputTest, ResizingByTheUserReachesTheModel) {
+    int before = form.ScaleWidth();
+    app.host.WindowOf(form)->ClientArea()->window()->resize(gui::TwipsToPixels(before) + 40, 200);
+    EXPECT_EQ(form.ScaleWidth(), before + 40 * forms::TwipsPerPixel);
+}
+
+TEST_F(InputTest, LabelClickIsTheLabelsClick) {
+    QTest::mouseClick(app.WidgetOf(form.lblWard), Qt::LeftButton);
+    EXPECT_TRUE(Logged("lblWard_Click"));
+}
+
+TEST_F(InputTest, HideAndShowAgain) {
+    form.Hide();
+    EXPECT_FALSE(app.WindowOf(form)->isVisible());
+    form.Show();
+    EXPECT_TRUE(app.WindowOf(form)->isVisible());
 }
 
 TEST_F(InputTest, MouseSelectionReachesSelStartAndSelLength) {

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +56,16 @@ TEST(ModalTest, ShowModalReturnsWhenTheDialogIsHidden) {
     form.ShowModal();
     EXPECT_TRUE(form.IsLoaded());
     EXPECT_FALSE(app.WindowOf(form)->isVisible());
+}
+
+TEST(ModalTest, AWindowShownModallyThenModelessIsNoLongerModal) {
+    GuiApp app;
+    auto& form = app.Forms.Get<dlgPatientName>();
+    QTimer::singleShot(0, [&form] { form.Hide(); });
+    form.ShowModal();
+    form.Show();
+    EXPECT_EQ(app.WindowOf(form)->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(app.WindowOf(form)->isVisible());
 }
 
 TEST(ModalTest, DialogIsApplicationModal) {
@@ -190,6 +201,42 @@ TEST(MainWindowTest, MdiChildOpensInsideTheMainWindow) {
     EXPECT_EQ(mainWindow->MdiArea()->subWindowList().size(), 0);
 }
 
+TEST(MainWindowTest, MultiLineTextTakesEnterAsALineBreak) {
+    GuiApp app;
+    auto& child = app.Forms.Get<frmChild>();
+    child.Show();
+    auto* edit = qobject_cast<QPlainTextEdit*>(app.WidgetOf(child.txtNote));
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, "bp");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClicks(edit, "ok");
+    EXPECT_EQ(child.txtNote.Text(), "bp\r\nok");
+    EXPECT_EQ(edit->toPlainText(), "bp\nok");
+    EXPECT_EQ(edit->textCursor().position(), 5);
+    EXPECT_EQ(child.txtNote.SelStart(), 6);
+}
+
+TEST(MainWindowTest, PopupMenuReturnsAfterTheChosenItemsClick) {
+    GuiApp app;
+    auto& main = app.Forms.Get<mdiMain>();
+    app.host.SetMainForm(main);
+    main.Show();
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&poll] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        poll.stop();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    poll.start();
+    main.PopupMenu(main.mnuContext);
+    app.log.push_back("PopupMenu returned");
+    EXPECT_EQ(app.log, (std::vector<std::string>{"mnuContextCopy_Click", "PopupMenu returned"}));
+}
+
 TEST(MainWindowTest, MenuItemsRaiseClickAndFollowTheModel) {
     GuiApp app;
     auto& main = app.Forms.Get<mdiMain>();
@@ -198,7 +245,8 @@ TEST(MainWindowTest, MenuItemsRaiseClickAndFollowTheModel) {
     int exits = 0;
     main.mnuFileExit.Click = [&exits] { ++exits; };
     auto* bar = qobject_cast<QMainWindow*>(app.WindowOf(main))->menuBar();
-    ASSERT_EQ(bar->actions().size(), 1);
+    ASSERT_EQ(bar->actions().size(), 2);
+    EXPECT_FALSE(bar->actions().back()->isVisible());
     QAction* exit = bar->actions().front()->menu()->actions().front();
     EXPECT_EQ(exit->text(), "E&xit");
     exit->trigger();
