@@ -22,6 +22,24 @@
 
 namespace gui {
 
+namespace {
+
+// The form's inner area: its size hint is the size the model gives, so frames around it (an MDI sub-window) take
+// the right size.
+class InnerArea : public QWidget {
+public:
+    QSize sizeHint() const override { return wanted; }
+    void Want(QSize size) {
+        wanted = size;
+        updateGeometry();
+    }
+
+private:
+    QSize wanted;
+};
+
+} // namespace
+
 FormWindow::FormWindow(QtHost& host, forms::Form& form, WindowKind kind) : host(host), form(form), kind(kind) {
     BuildFrame();
     BuildViews();
@@ -49,7 +67,7 @@ void FormWindow::Guard(const std::function<void()>& call) {
 // Building
 
 void FormWindow::BuildFrame() {
-    client = new QWidget;
+    client = new InnerArea;
     client->setAutoFillBackground(true);
     client->setFocusPolicy(Qt::NoFocus);
     client->installEventFilter(this);
@@ -241,7 +259,7 @@ void FormWindow::ShowFormProperty(std::string_view property) {
             top->showMaximized();
         else if (form.WindowState() == forms::vbMinimized)
             top->showMinimized();
-        else
+        else if (top->isMaximized() || top->isMinimized())
             top->showNormal();
     }
     if (Is(property, "ActiveControl"))
@@ -288,10 +306,11 @@ void FormWindow::ApplyGeometry() {
     } else {
         int menuHeight = menuBar != nullptr && !menuBar->isHidden() ? menuBar->sizeHint().height() : 0;
         QWidget* frame = kind == WindowKind::MdiChild ? static_cast<QMdiSubWindow*>(top.data())->widget() : top.data();
+        static_cast<InnerArea*>(client.data())->Want(QSize(innerWidth, innerHeight));
         frame->resize(innerWidth, innerHeight + menuHeight);
         client->resize(innerWidth, innerHeight);
         if (kind == WindowKind::MdiChild)
-            top->adjustSize();
+            top->resize(top->sizeHint());
     }
     if (kind == WindowKind::MdiChild)
         return;
@@ -369,10 +388,10 @@ void FormWindow::ShowAs(WindowKind wanted) {
         top->hide();
         ApplyWindowFlags();
     }
-    ApplyGeometry();
-    top->show();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(top.data()))
         sub->widget()->show();
+    ApplyGeometry();
+    top->show();
     ShowFormProperty("WindowState");
     top->raise();
     top->activateWindow();

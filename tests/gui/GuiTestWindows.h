@@ -129,6 +129,14 @@ private:
     }
 };
 
+// Loads the main window, makes it the host's main window and shows it.
+inline mdiMain& OpenMainWindow(GuiApp& app) {
+    auto& main = app.Forms.Get<mdiMain>();
+    app.host.SetMainForm(main);
+    main.Show();
+    return main;
+}
+
 class frmChild : public forms::Form {
 public:
     explicit frmChild(GuiApp& app) : Form(app.Forms) {}

@@ -187,9 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MainWindowTest, MdiChildOpensInsideTheMainWindow) {
     GuiApp app;
-    auto& main = app.Forms.Get<mdiMain>();
-    app.host.SetMainForm(main);
-    main.Show();
+    auto& main = OpenMainWindow(app);
     auto& child = app.Forms.Get<frmChild>();
     child.Show();
     gui::FormWindow* mainWindow = app.host.WindowOf(main);
@@ -218,9 +216,7 @@ TEST(MainWindowTest, MultiLineTextTakesEnterAsALineBreak) {
 
 TEST(MainWindowTest, PopupMenuReturnsAfterTheChosenItemsClick) {
     GuiApp app;
-    auto& main = app.Forms.Get<mdiMain>();
-    app.host.SetMainForm(main);
-    main.Show();
+    auto& main = OpenMainWindow(app);
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&poll] {
@@ -239,9 +235,7 @@ TEST(MainWindowTest, PopupMenuReturnsAfterTheChosenItemsClick) {
 
 TEST(MainWindowTest, MenuItemsRaiseClickAndFollowTheModel) {
     GuiApp app;
-    auto& main = app.Forms.Get<mdiMain>();
-    app.host.SetMainForm(main);
-    main.Show();
+    auto& main = OpenMainWindow(app);
     int exits = 0;
     main.mnuFileExit.Click = [&exits] { ++exits; };
     auto* bar = qobject_cast<QMainWindow*>(app.WindowOf(main))->menuBar();

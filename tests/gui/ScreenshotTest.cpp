@@ -10,16 +10,20 @@
 
 namespace {
 
+std::string ScreenshotPath(const char* name) {
+    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
+    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
+    QDir().mkpath(directory);
+    return (directory + "/" + name + ".png").toStdString();
+}
+
 // Renders a window as the user sees it; the pictures land in the build tree to look at.
 TEST(ScreenshotTest, RendersAWindowToPng) {
     GuiApp app;
     auto& form = app.Forms.Get<dlgPatientName>();
     form.txtName.SetText("SMITH, JOHN");
     form.chkUrgent.SetValue(forms::vbChecked);
-    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
-    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
-    QDir().mkpath(directory);
-    std::string path = (directory + "/dlgPatientName.png").toStdString();
+    std::string path = ScreenshotPath("dlgPatientName");
 
     ASSERT_TRUE(gui::SaveScreenshot(app.host, form, path));
     QImage image(QString::fromStdString(path));
@@ -32,6 +36,17 @@ TEST(ScreenshotTest, RendersAWindowToPng) {
         for (int x = 0; x < image.width() && !dark; ++x)
             dark = qGray(image.pixel(x, y)) < 64;
     EXPECT_TRUE(dark);
+}
+
+TEST(ScreenshotTest, RendersTheMainWindowWithAChildInside) {
+    GuiApp app;
+    auto& main = OpenMainWindow(app);
+    auto& child = app.Forms.Get<frmChild>();
+    child.txtNote.SetText("Bed 4: blood pressure at 10:00\r\nBed 5: discharge letter");
+    child.Show();
+    std::string path = ScreenshotPath("mdiMain");
+    ASSERT_TRUE(gui::SaveScreenshot(app.host, main, path));
+    EXPECT_EQ(QImage(QString::fromStdString(path)).width(), gui::TwipsToPixels(main.ScaleWidth()));
 }
 
 } // namespace
