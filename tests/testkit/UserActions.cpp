@@ -75,13 +75,14 @@ void Type(forms::Control &control, const std::string &text) {
     if (!Reachable(control, "type into"))
         return;
     forms::Form &form = control.Parent();
-    bool hadFocus = control.HasFocus();
     forms::Control *target = KeyTarget(control);
     if (target == nullptr)
         return;
-    if (!hadFocus && target == &control && control.Kind() == forms::ControlKind::TextBox) {
+    // The user clicks after the text, unless a handler selected some of it for replacing.
+    if (target == &control && control.Kind() == forms::ControlKind::TextBox) {
         auto &box = static_cast<forms::TextBox &>(control);
-        box.SetSelStart(static_cast<int>(box.Text().size()));
+        if (box.SelLength() == 0)
+            box.SetSelStart(static_cast<int>(box.Text().size()));
     }
     for (char character : text) {
         if (!form.IsLoaded())
@@ -107,6 +108,21 @@ void PressKey(forms::Form &form, int KeyCode, int Shift) {
         return;
     }
     form.PressKey(*form.ActiveControl(), KeyCode, Shift);
+}
+
+void MouseDown(forms::Control &control, int Button, float X, float Y, int Shift) {
+    if (Reachable(control, "press the mouse on"))
+        control.Raise(control.MouseDown, Button, Shift, X, Y);
+}
+
+void MouseUp(forms::Control &control, int Button, float X, float Y, int Shift) {
+    if (Reachable(control, "release the mouse on"))
+        control.Raise(control.MouseUp, Button, Shift, X, Y);
+}
+
+void MouseMove(forms::Control &control, float X, float Y, int Button, int Shift) {
+    if (Reachable(control, "move the mouse over"))
+        control.Raise(control.MouseMove, Button, Shift, X, Y);
 }
 
 void ChooseMenu(forms::Menu &item) {

@@ -61,7 +61,11 @@ bool Control::IsEffectivelyVisible() const {
     return common.Container->IsPageVisible(common.ContainerPage) && common.Container->IsEffectivelyVisible();
 }
 
-void Control::SetTabIndex(int value) { Update(common.TabIndex, value, "TabIndex"); }
+void Control::SetTabIndex(int value) {
+    if (value < 0)
+        throw vb::VbError(380, "Invalid property value");
+    form.ChangeTabIndex(*this, value);
+}
 void Control::SetTabStop(bool value) { Update(common.TabStop, value, "TabStop"); }
 void Control::SetCausesValidation(bool value) { Update(common.CausesValidation, value, "CausesValidation"); }
 void Control::SetTag(std::string value) { Update(common.Tag, std::move(value), "Tag"); }

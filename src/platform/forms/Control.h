@@ -10,6 +10,7 @@ namespace forms {
 
 class Form;
 
+// The kind of a control, for a display binding that renders any form; each new control class adds its kind here.
 enum class ControlKind {
     TextBox,
     Label,
@@ -82,6 +83,8 @@ public:
     bool IsEffectivelyVisible() const;
 
     int TabIndex() const { return common.TabIndex; }
+    // Moves the control to that place of the form's tab order; the others close up behind it, so the indexes
+    // stay 0, 1, 2 ... as the platform kept them.
     void SetTabIndex(int value);
     bool TabStop() const { return common.TabStop; }
     void SetTabStop(bool value);

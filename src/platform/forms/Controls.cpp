@@ -236,7 +236,7 @@ void CheckBox::SetValue(int newValue) {
         Raise(Click);
 }
 
-void CheckBox::UserClick() { SetValue(value == vbChecked ? vbUnchecked : vbChecked); }
+void CheckBox::UserClick() { SetValue(value == vbUnchecked ? vbChecked : vbUnchecked); }
 
 void CheckBox::UserKeyPress(int KeyAscii) {
     if (KeyAscii == vbKeySpace)

@@ -234,6 +234,8 @@ void Form::SetEnabled(bool value) { Update(props.Enabled, value, "Enabled"); }
 void Form::SetMousePointer(int value) { Update(props.MousePointer, value, "MousePointer"); }
 void Form::SetMDIChild(bool value) { Update(props.MDIChild, value, "MDIChild"); }
 void Form::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
+void Form::SetMDIContainer(bool value) { Update(props.MDIContainer, value, "MDIContainer"); }
+void Form::SetBorderStyle(int value) { Update(props.BorderStyle, value, "BorderStyle"); }
 
 void Form::SetWindowState(int value) {
     if (Update(props.WindowState, value, "WindowState"))
@@ -361,6 +363,8 @@ void Form::PressKey(Control &target, int KeyCode, int Shift) {
     }
     if (Shift == 0 && PressDefaultOrCancel(KeyCode, target))
         return;
+    if (Shift == vbAltMask && PressAccessKey(KeyCode))
+        return;
 
     int code = KeyCode;
     if (props.KeyPreview)
@@ -397,6 +401,28 @@ bool Form::PressDefaultOrCancel(int KeyCode, Control &target) {
         return false;
     button->UserClick();
     return true;
+}
+
+bool Form::PressAccessKey(int KeyCode) {
+    for (Control *control : controls) {
+        auto *captioned = dynamic_cast<CaptionedControl *>(control);
+        if (captioned == nullptr || AccessKeyOf(captioned->Caption()) != KeyCode)
+            continue;
+        if (!control->IsEffectivelyEnabled() || !control->IsEffectivelyVisible())
+            continue;
+        if (control->CanHoldFocus()) {
+            ClickControl(*control);
+            return true;
+        }
+        // A label or frame passes its access key to the next control in tab order.
+        std::vector<Control *> order = TabOrder();
+        auto next = std::find_if(order.begin(), order.end(),
+                                 [control](const Control *c) { return c->TabIndex() > control->TabIndex(); });
+        if (next != order.end())
+            MoveFocus(**next);
+        return true;
+    }
+    return false;
 }
 
 void Form::TypeCharacter(Control &target, char character) {
@@ -465,6 +491,17 @@ void Form::Unregister(Control &control) {
 }
 
 void Form::Register(ControlArrayBase &array) { arrays.push_back(&array); }
+
+void Form::ChangeTabIndex(Control &control, int value) {
+    std::vector<Control *> order = controls;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
+    order.erase(std::find(order.begin(), order.end(), &control));
+    std::size_t place = std::min(static_cast<std::size_t>(value), order.size());
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(place), &control);
+    for (std::size_t position = 0; position < order.size(); ++position)
+        order[position]->Update(order[position]->common.TabIndex, static_cast<int>(position), "TabIndex");
+}
 
 void Form::NotifyForm(std::string_view property) {
     for (FormObserver *observer : std::vector<FormObserver *>(observers))

@@ -94,6 +94,12 @@ public:
     void SetMDIChild(bool value);
     int WindowState() const { return props.WindowState; }
     void SetWindowState(int value);
+    // The main window: other windows marked MDIChild open inside it.
+    bool MDIContainer() const { return props.MDIContainer; }
+    void SetMDIContainer(bool value);
+    // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed tool window, 5 sizable tool window.
+    int BorderStyle() const { return props.BorderStyle; }
+    void SetBorderStyle(int value);
     Color BackColor() const { return props.BackColor; }
     void SetBackColor(Color value);
 
@@ -117,7 +123,8 @@ public:
 
     // Input as the user gives it; the display binding and the test kit call these.
     // One key pressed and released on target: KeyDown, KeyPress for a key that types a character, KeyUp, with
-    // the key preview, Tab, and Enter and Escape pressing the Default and Cancel buttons.
+    // the key preview, Tab, Enter and Escape pressing the Default and Cancel buttons, and Alt with a caption's
+    // access key.
     void PressKey(Control &target, int KeyCode, int Shift = 0);
     // A character typed on target (the key that gives it is pressed).
     void TypeCharacter(Control &target, char character);
@@ -174,6 +181,7 @@ private:
     void Register(Control &control);
     void Unregister(Control &control);
     void Register(ControlArrayBase &array);
+    void ChangeTabIndex(Control &control, int value);
     void NotifyForm(std::string_view property);
     template <class V> bool Update(V &field, V value, std::string_view property) {
         if (field == value)
@@ -192,6 +200,7 @@ private:
     void RaiseResize();
     void GiveInitialFocus();
     bool PressDefaultOrCancel(int KeyCode, Control &target);
+    bool PressAccessKey(int KeyCode);
     std::vector<Control *> TabOrder() const;
     bool IsStillLoaded(const Form *form) const;
     std::shared_ptr<Form> KeepAlive();
@@ -211,6 +220,8 @@ private:
         int MousePointer = vbDefault;
         bool MDIChild = false;
         int WindowState = vbNormal;
+        bool MDIContainer = false;
+        int BorderStyle = 2;
         Color BackColor = vbButtonFace;
     };
     Props props;

@@ -77,6 +77,7 @@ private:
 };
 
 // The registry as the application holds it: Ctx is the application context every window receives when built.
+// The context declares its Host before the registry, so that the host outlives the windows.
 //   app.Forms.Get<frmX>()       the default instance, loaded (Initialize and Load run the first time)
 //   app.Forms.Instance<frmX>()  the default instance without loading it, to set its public members before a show
 //   app.Forms.New<frmX>()       a separate instance that loads, shows and is released on its own

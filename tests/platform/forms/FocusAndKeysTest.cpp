@@ -202,6 +202,8 @@ TEST(Focus, TabFollowsTabIndexAndSkipsWhatCannotTakeTheFocus) {
     TestApp app;
     frmOrder &form = app.Forms.Get<frmOrder>();
     form.Show();
+    EXPECT_EQ(form.fraDetails.TabIndex(), 3) << "setting a TabIndex renumbers the others";
+    EXPECT_EQ(form.lblNote.TabIndex(), 4);
     EXPECT_EQ(form.ActiveControl(), &form.txtFirst);
     form.MoveToNextControl();
     EXPECT_EQ(form.ActiveControl(), &form.txtSecond);
@@ -237,4 +239,15 @@ TEST(Focus, HidingTheFocusedControlMovesTheFocusOn) {
     form.Show();
     form.txtFirst.SetVisible(false);
     EXPECT_EQ(form.ActiveControl(), &form.txtSecond);
+}
+
+TEST(Keys, AltWithAnAccessKeyClicksItsButtonOrFocusesPastItsLabel) {
+    TestApp app;
+    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    form.Show();
+    form.lblAccessCode.SetCaption("&Access Code");
+    testkit::PressKey(form.txtUserID, 'A', vbAltMask);
+    EXPECT_EQ(form.ActiveControl(), &form.txtAccessCode);
+    testkit::PressKey(form.txtAccessCode, 'C', vbAltMask);
+    EXPECT_THAT(app.log, testing::Contains("cmdOption_Click(1)"));
 }

@@ -254,3 +254,84 @@ TEST(FormErrors, AnErrorInAChangeRaisedByCodeAbandonsOnlyTheChangeHandler) {
     EXPECT_EQ(form.txtAccessCode.Text(), "B");
     EXPECT_THAT(reported, ElementsAre("lookup failed"));
 }
+
+namespace {
+
+class frmSelfClosing : public Form {
+public:
+    explicit frmSelfClosing(TestApp &app) : Form(app.Forms) {
+        tmrClose.TimerEvent = [this] { tmrClose_Timer(); };
+    }
+    Timer tmrClose{*this, "tmrClose"};
+    int Ticks = 0;
+
+private:
+    void Design() override { tmrClose.SetInterval(1000); }
+    void tmrClose_Timer() {
+        ++Ticks;
+        Unload();
+    }
+};
+
+// Records what a display binding would hear.
+struct RecordingObserver : FormObserver {
+    std::vector<std::string> heard;
+    void FormChanged(Form &, std::string_view property) override { heard.push_back("form " + std::string(property)); }
+    void ControlChanged(Control &control, std::string_view property) override {
+        heard.push_back(control.DisplayName() + " " + std::string(property));
+    }
+    void ControlAdded(Control &control) override { heard.push_back("added " + control.DisplayName()); }
+    void ControlRemoved(Control &control) override { heard.push_back("removed " + control.DisplayName()); }
+};
+
+} // namespace
+
+TEST(FormTimers, AWindowMayUnloadItselfFromItsTimerEvenASeparateInstance) {
+    TestApp app;
+    std::weak_ptr<frmSelfClosing> released;
+    {
+        auto fresh = app.Forms.New<frmSelfClosing>();
+        released = fresh;
+        fresh->Show();
+    }
+    frmSelfClosing &standard = app.Forms.Get<frmSelfClosing>();
+    standard.Show();
+    app.host.FireTimer(released.lock()->tmrClose);
+    EXPECT_TRUE(released.expired());
+    app.host.FireTimer(standard.tmrClose);
+    EXPECT_FALSE(standard.IsLoaded());
+    EXPECT_EQ(standard.Ticks, 1);
+    EXPECT_FALSE(app.host.IsRunning(standard.tmrClose));
+}
+
+TEST(FormObservers, ABindingHearsEveryChangeOfTheWindowAndItsControls) {
+    TestApp app;
+    frmSignIn &form = app.Forms.Instance<frmSignIn>();
+    RecordingObserver observer;
+    form.AddObserver(&observer);
+    form.Show();
+    form.txtUserID.SetText("N1");
+    form.cmdOption.Load(2);
+    form.Unload();
+    form.RemoveObserver(&observer);
+    std::size_t heardBefore = observer.heard.size();
+    form.SetCaption("Not heard");
+    EXPECT_THAT(observer.heard,
+                testing::IsSupersetOf({"form Loaded", "form Visible", "txtUserID Text", "added cmdOption(2)",
+                                       "removed cmdOption(2)", "removed cmdOption(0)", "added cmdOption(0)",
+                                       "txtUserID *", "form *"}));
+    EXPECT_EQ(observer.heard.size(), heardBefore);
+}
+
+TEST(FormObservers, TheControlsOfAWindowCanBeListedWithTheirKindContainerAndGeometry) {
+    TestApp app;
+    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    std::vector<std::string> listed;
+    for (const Control *control : form.Controls())
+        listed.push_back(control->DisplayName());
+    EXPECT_THAT(listed, ElementsAre("lblUserID", "txtUserID", "lblAccessCode", "txtAccessCode", "cmdOption(0)",
+                                    "cmdOption(1)"));
+    EXPECT_EQ(form.FindControl("cmdOption(1)")->Kind(), ControlKind::CommandButton);
+    EXPECT_EQ(form.FindControl("txtUserID")->Container(), nullptr);
+    EXPECT_GT(form.FindControl("txtUserID")->Width(), 0);
+}
