@@ -94,7 +94,7 @@ void FormWindow::BuildFrame() {
         layout->setMenuBar(menuBar);
         layout->addWidget(client, 1);
         top = frame;
-        FormWindow* main = host.MainForm() != nullptr ? host.WindowOf(*host.MainForm()) : nullptr;
+        FormWindow* main = host.MainWindow();
         if (kind == WindowKind::MdiChild && main != nullptr && main->MdiArea() != nullptr) {
             auto* sub = main->MdiArea()->addSubWindow(frame);
             sub->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -241,8 +241,10 @@ void FormWindow::ShowFormProperty(std::string_view property) {
         ApplyGeometry();
     if (Is(property, "Enabled"))
         client->setEnabled(form.Enabled());
-    if (Is(property, "ControlBox"))
+    if (Is(property, "ControlBox") || Is(property, "BorderStyle"))
         ApplyWindowFlags();
+    if (property == "BorderStyle")
+        ApplyGeometry();
     if (Is(property, "BackColor")) {
         QPalette palette = client->palette();
         palette.setColor(QPalette::Window, ToQColor(form.BackColor(), QApplication::palette()));
@@ -268,10 +270,21 @@ void FormWindow::ShowFormProperty(std::string_view property) {
         client->update();
 }
 
+namespace {
+
+// Border styles 2 (sizable) and 5 (sizable tool window) let the user resize the window; 0 has no border at all.
+bool IsSizable(int borderStyle) { return borderStyle == 2 || borderStyle == 5; }
+
+} // namespace
+
 void FormWindow::ApplyWindowFlags() {
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (form.ControlBox())
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (form.ControlBox() && IsSizable(form.BorderStyle()) && kind != WindowKind::Dialog)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    if (form.BorderStyle() == 0)
+        flags = Qt::FramelessWindowHint;
     bool wasVisible = top->isVisible();
     switch (kind) {
     case WindowKind::Dialog:
@@ -279,8 +292,7 @@ void FormWindow::ApplyWindowFlags() {
         top->setWindowModality(Qt::ApplicationModal);
         break;
     case WindowKind::MdiChild:
-        top->setWindowFlags(flags | Qt::SubWindow |
-                            (form.ControlBox() ? Qt::WindowMinMaxButtonsHint : Qt::WindowFlags()));
+        top->setWindowFlags(flags | Qt::SubWindow);
         break;
     default:
         top->setWindowFlags(flags | Qt::Window | (form.ControlBox() ? Qt::WindowMinMaxButtonsHint : Qt::WindowFlags()));
@@ -304,6 +316,9 @@ void FormWindow::ApplyGeometry() {
         client->setVisible(reach > 0);
         top->resize(innerWidth, innerHeight + (menuBar->isVisible() ? menuBar->sizeHint().height() : 0));
     } else {
+        // A fixed border keeps the size code gives; only code changes it.
+        top->setMinimumSize(0, 0);
+        top->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         int menuHeight = menuBar != nullptr && !menuBar->isHidden() ? menuBar->sizeHint().height() : 0;
         QWidget* frame = kind == WindowKind::MdiChild ? static_cast<QMdiSubWindow*>(top.data())->widget() : top.data();
         static_cast<InnerArea*>(client.data())->Want(QSize(innerWidth, innerHeight));
@@ -311,6 +326,8 @@ void FormWindow::ApplyGeometry() {
         client->resize(innerWidth, innerHeight);
         if (kind == WindowKind::MdiChild)
             top->resize(top->sizeHint());
+        if (!IsSizable(form.BorderStyle()))
+            top->setFixedSize(top->size());
     }
     if (kind == WindowKind::MdiChild)
         return;
@@ -432,15 +449,6 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
-// Keys without Alt are the model's: no shortcut of Qt's takes them first. Alt keys stay with the access keys of
-// captions and the menu bar.
-bool ClaimFromShortcuts(QKeyEvent& event) {
-    if (event.modifiers().testFlag(Qt::AltModifier))
-        return false;
-    event.accept();
-    return true;
-}
-
 int ButtonOf(Qt::MouseButton button) {
     switch (button) {
     case Qt::RightButton:
@@ -487,6 +495,24 @@ bool FormWindow::FilterTopLevel(QEvent* event) {
     default:
         return false;
     }
+}
+
+bool FormWindow::ClaimFromShortcuts(QKeyEvent& event) const {
+    // Keys are the model's, access keys of captions included; Alt with any other key stays with the menu bar.
+    if (event.modifiers().testFlag(Qt::AltModifier) && !IsAccessKey(KeyCodeOf(event)))
+        return false;
+    event.accept();
+    return true;
+}
+
+bool FormWindow::IsAccessKey(int KeyCode) const {
+    for (forms::Control* control : form.Controls()) {
+        auto* captioned = dynamic_cast<forms::CaptionedControl*>(control);
+        if (captioned != nullptr && KeyCode != 0 && forms::AccessKeyOf(captioned->Caption()) == KeyCode &&
+            control->IsEffectivelyVisible() && control->IsEffectivelyEnabled())
+            return true;
+    }
+    return false;
 }
 
 void FormWindow::WindowMoved() {

@@ -89,6 +89,8 @@ private:
     void RaiseMouse(forms::Control& control, const forms::Event<int, int, float, float>& event,
                     const QMouseEvent& mouse);
     void ClientResized();
+    bool ClaimFromShortcuts(QKeyEvent& event) const;
+    bool IsAccessKey(int KeyCode) const;
     void WindowMoved();
 
     QtHost& host;

@@ -134,12 +134,19 @@ FormWindow* QtHost::WindowOf(const forms::Form& form) const {
     return found == windows.end() ? nullptr : found->second;
 }
 
+FormWindow* QtHost::MainWindow() const {
+    for (auto& [form, window] : windows)
+        if (window->Kind() == WindowKind::MainWindow && window->Attached())
+            return window;
+    return nullptr;
+}
+
 WindowKind QtHost::KindFor(const forms::Form& form, bool modal) const {
-    if (&form == mainForm)
+    if (form.MDIContainer())
         return WindowKind::MainWindow;
     if (modal)
         return WindowKind::Dialog;
-    if (form.MDIChild() && mainForm != nullptr && WindowOf(*mainForm) != nullptr)
+    if (form.MDIChild() && MainWindow() != nullptr)
         return WindowKind::MdiChild;
     return WindowKind::TopLevel;
 }

@@ -39,9 +39,8 @@ public:
     bool PrevInstance() override;
     std::string AppPath() override;
 
-    // The window shown as the main window, whose MDI area holds the MDI child windows.
-    void SetMainForm(forms::Form& form) { mainForm = &form; }
-    forms::Form* MainForm() const { return mainForm; }
+    // The main window (the shown window that is an MDI container), whose MDI area holds the MDI child windows.
+    FormWindow* MainWindow() const;
 
     // Lets every window's widgets go while the windows themselves still exist. The application calls it before its
     // registry of windows goes away, which does not unload them one by one.
@@ -64,7 +63,6 @@ private:
     FormWindow& BindAs(forms::Form& form, WindowKind kind);
     WindowKind KindFor(const forms::Form& form, bool modal) const;
 
-    forms::Form* mainForm = nullptr;
     std::map<const forms::Form*, FormWindow*> windows;
     std::map<const forms::Form*, std::vector<QEventLoop*>> modalLoops;
     std::map<forms::Timer*, std::unique_ptr<QTimer>> timers;

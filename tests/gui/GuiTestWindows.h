@@ -119,6 +119,7 @@ public:
 private:
     void Design() override {
         SetCaption("Tessun Nurse");
+        SetMDIContainer(true);
         SetInnerSize(9000, 6000);
         mnuFile.SetCaption("&File");
         mnuFileExit.SetCaption("E&xit");
@@ -129,10 +130,9 @@ private:
     }
 };
 
-// Loads the main window, makes it the host's main window and shows it.
+// Loads the main window and shows it.
 inline mdiMain& OpenMainWindow(GuiApp& app) {
     auto& main = app.Forms.Get<mdiMain>();
-    app.host.SetMainForm(main);
     main.Show();
     return main;
 }

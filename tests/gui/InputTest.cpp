@@ -180,6 +180,22 @@ TEST_F(InputTest, CancelledValidateKeepsTheFocusAndDropsTheClick) {
     EXPECT_EQ(form.ActiveControl(), &form.cmdOK);
 }
 
+TEST_F(InputTest, AltWithAnAccessKeyGoesToTheModel) {
+    QTest::keyClick(Edit(form.txtName), Qt::Key_U, Qt::AltModifier);
+    EXPECT_EQ(form.chkUrgent.Value(), forms::vbChecked);
+    QTest::keyClick(Edit(form.txtName), Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(Logged("cmdOK_Click"));
+}
+
+TEST_F(InputTest, FixedBorderKeepsTheSizeCodeGives) {
+    form.SetBorderStyle(3);
+    QWidget* window = app.WindowOf(form);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    form.SetWidth(form.Width() + 600);
+    EXPECT_EQ(window->maximumSize().width(), window->width());
+    EXPECT_EQ(app.host.WindowOf(form)->ClientArea()->width(), gui::TwipsToPixels(form.ScaleWidth()));
+}
+
 TEST_F(InputTest, CheckBoxClickTogglesThroughTheModel) {
     QTest::mouseClick(app.WidgetOf(form.chkUrgent), Qt::LeftButton);
     EXPECT_EQ(form.chkUrgent.Value(), forms::vbChecked);
