@@ -25,16 +25,24 @@ namespace gui {
 namespace {
 
 // The form's inner area: its size hint is the size the model gives, so frames around it (an MDI sub-window) take
-// the right size.
+// the right size; each time it is drawn the window hears Paint.
 class InnerArea : public QWidget {
 public:
+    explicit InnerArea(std::function<void()> painted) : painted(std::move(painted)) {}
     QSize sizeHint() const override { return wanted; }
     void Want(QSize size) {
         wanted = size;
         updateGeometry();
     }
 
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QWidget::paintEvent(event);
+        painted();
+    }
+
 private:
+    std::function<void()> painted;
     QSize wanted;
 };
 
@@ -67,7 +75,7 @@ void FormWindow::Guard(const std::function<void()>& call) {
 // Building
 
 void FormWindow::BuildFrame() {
-    client = new InnerArea;
+    client = new InnerArea([this] { Guard([this] { form.RaisePaint(); }); });
     client->setAutoFillBackground(true);
     client->setFocusPolicy(Qt::NoFocus);
     client->installEventFilter(this);
@@ -439,6 +447,12 @@ void FormWindow::Detach() {
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!attached)
         return false;
+    if (watched == client && event->type() == QEvent::MouseButtonRelease)
+        Guard([this] { form.Form_Click(); });
+    if (watched == client && event->type() == QEvent::MouseButtonDblClick)
+        Guard([this] { form.Form_DblClick(); });
+    if (!attached)
+        return false;
     if (watched == top || watched == client)
         return FilterTopLevel(event);
     auto owner = widgetOwners.find(watched);
@@ -472,7 +486,9 @@ bool FormWindow::FilterTopLevel(QEvent* event) {
             Guard([this] { form.CloseByUser(); });
         return true;
     case QEvent::WindowActivate:
-        Guard([this] { form.Context().SetActiveForm(form); });
+        // The main window's active child stays the active window while the user works in it.
+        if (kind != WindowKind::MainWindow || mdiArea == nullptr || mdiArea->activeSubWindow() == nullptr)
+            Guard([this] { form.Context().SetActiveForm(form); });
         if (attached)
             ShowActiveControl();
         return false;
@@ -542,6 +558,12 @@ void FormWindow::RaiseMouse(forms::Control& control, const forms::Event<int, int
     });
 }
 
+// A label, frame or picture does nothing of its own with the mouse: its events stop there, so the frame or window
+// behind it does not take the same click for its own.
+bool FormWindow::KeepsMouse(const ControlView& view) {
+    return view.ClicksOnRelease() && view.Model().Kind() != forms::ControlKind::TextBox;
+}
+
 bool FormWindow::FilterControl(ControlView& view, QEvent* event) {
     forms::Control& control = view.Model();
     switch (event->type()) {
@@ -563,7 +585,7 @@ bool FormWindow::FilterControl(ControlView& view, QEvent* event) {
         if (refused || !attached)
             return true;
         RaiseMouse(control, control.MouseDown, *mouse);
-        return !attached;
+        return !attached || KeepsMouse(view);
     }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -572,7 +594,7 @@ bool FormWindow::FilterControl(ControlView& view, QEvent* event) {
         bool afterDouble = event->spontaneous() && mouse->flags().testFlag(Qt::MouseEventCreatedDoubleClick);
         if (attached && inside && !afterDouble && mouse->button() == Qt::LeftButton && view.ClicksOnRelease())
             Guard([&] { form.ClickControl(control); });
-        return !attached;
+        return !attached || KeepsMouse(view);
     }
     case QEvent::MouseButtonDblClick:
         Guard([&] { control.Raise(control.DblClick); });
