@@ -177,8 +177,8 @@ void FormWindow::DropView(const forms::Control& control) {
         widget->deleteLater();
     }
     // The view may be on the stack of the event that unloaded its control: let it go once that returns.
-    ControlView* retired = view.release();
-    QTimer::singleShot(0, [retired] { delete retired; });
+    retired.push_back(std::move(view));
+    QTimer::singleShot(0, this, [this] { retired.clear(); });
 }
 
 // Menus

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -104,6 +105,7 @@ private:
     QPointer<QMdiArea> mdiArea;
     std::map<const forms::Control*, std::unique_ptr<ControlView>> views;
     std::unordered_map<QObject*, ControlView*> widgetOwners;
+    std::vector<std::unique_ptr<ControlView>> retired;
     std::map<const forms::Menu*, QPointer<QAction>> menuActions;
     bool menuRebuildPending = false;
     bool placedOnce = false;

@@ -151,3 +151,33 @@ private:
         forms::Layout(*this).Full(txtNote, 1200);
     }
 };
+
+// Shifts as option buttons of a control array inside a frame; more shifts can be loaded while it is open.
+class frmShift : public forms::Form {
+public:
+    explicit frmShift(GuiApp& app) : Form(app.Forms) {
+        optShift.On(&forms::Control::Click,
+                    [&app](int Index) { app.log.push_back("optShift_Click " + std::to_string(Index)); });
+        fraShift.Click = [&app] { app.log.push_back("fraShift_Click"); };
+    }
+    forms::Frame fraShift{*this, "fraShift"};
+    forms::ControlArray<forms::OptionButton> optShift{*this, "optShift"};
+
+    forms::OptionButton& AddShift(int index, const std::string& caption) {
+        forms::OptionButton& option = optShift.Load(index);
+        option.SetContainer(&fraShift);
+        option.SetCaption(caption);
+        option.Move(120, 240 + index * 315, 2000, 285);
+        return option;
+    }
+
+private:
+    void Design() override {
+        SetCaption("Shift");
+        SetInnerSize(3000, 1800);
+        fraShift.SetCaption("Shift");
+        fraShift.Move(120, 120, 2600, 1500);
+        AddShift(0, "&Day");
+        AddShift(1, "&Evening");
+    }
+};
