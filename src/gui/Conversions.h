@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/forms/Constants.h"
+#include "platform/forms/Control.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+#include <string>
+
+class QKeyEvent;
+
+namespace gui {
+
+// Twips to pixels and back, at the density the windows were drawn for.
+int TwipsToPixels(int twips);
+int PixelsToTwips(int pixels);
+
+// The model's texts are UTF-8.
+QString ToQString(const std::string& text);
+std::string ToUtf8(const QString& text);
+
+// A platform colour (&H00BBGGRR, or a system colour index with the high bit set) as the display shows it.
+QColor ToQColor(forms::Color color, const QPalette& palette);
+
+// A font as the model names it; the platform's proportional and fixed-pitch fonts fall back to the system's own.
+QFont ToQFont(const forms::Font& font);
+
+// A key of the keyboard as the model counts it: the platform's key code (0 for a key it has none for) and the
+// Shift argument of key events.
+int KeyCodeOf(const QKeyEvent& event);
+int ShiftOf(Qt::KeyboardModifiers modifiers);
+
+// Alignment of text boxes and labels.
+Qt::Alignment ToQtAlignment(int alignment);
+
+// A position in a text as the model counts it (bytes of UTF-8, a line break as "\r\n") and as the widget counts
+// it (UTF-16 units, a line break as "\n").
+int WidgetPosition(const std::string& text, int bytePosition);
+int BytePosition(const std::string& text, int widgetPosition);
+// A multi-line text as the widget shows it: "\r\n" becomes "\n".
+QString ToWidgetText(const std::string& text);
+
+} // namespace gui
