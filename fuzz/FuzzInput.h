@@ -12,14 +12,14 @@
 template <typename Call> void Expecting(Call call) {
     try {
         call();
-    } catch (const vb::VbError &) {
+    } catch (const vb::VbError&) {
     }
 }
 
 // Takes typed values from the front of the fuzzer's bytes.
 class FuzzInput {
 public:
-    FuzzInput(const std::uint8_t *data, std::size_t size) : data(data), size(size) {}
+    FuzzInput(const std::uint8_t* data, std::size_t size) : data(data), size(size) {}
 
     template <typename T> T Take() {
         T value{};
@@ -29,10 +29,10 @@ public:
         return value;
     }
 
-    std::string Rest() const { return std::string(reinterpret_cast<const char *>(data) + used, size - used); }
+    std::string Rest() const { return std::string(reinterpret_cast<const char*>(data) + used, size - used); }
 
 private:
-    const std::uint8_t *data;
+    const std::uint8_t* data;
     std::size_t size;
     std::size_t used = 0;
 };

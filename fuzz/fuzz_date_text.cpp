@@ -3,7 +3,7 @@
 #include "platform/vb/DateText.h"
 #include "platform/vb/DateTime.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text = FuzzInput(data, size).Rest();
     const std::optional<vb::Date> date = vb::ReadDateText(text);
     if (date) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr const char *kPatterns[] = {
+constexpr const char* kPatterns[] = {
     "mm/dd/yyyy",
     "MM/DD/YYYY",
     "mm/dd/yyyy hh:mm:ss AM/PM",
@@ -35,9 +35,9 @@ constexpr const char *kPatterns[] = {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
-    const char *pattern = kPatterns[input.Take<std::uint8_t>() % std::size(kPatterns)];
+    const char* pattern = kPatterns[input.Take<std::uint8_t>() % std::size(kPatterns)];
     const auto kind = input.Take<std::uint8_t>() % 5;
     const double number = input.Take<double>();
     vb::Variant value;

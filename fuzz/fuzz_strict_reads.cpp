@@ -23,7 +23,7 @@ void CheckRoundTrip(double number) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const double number = input.Take<double>();
     Expecting([&] { CheckRoundTrip(number); });

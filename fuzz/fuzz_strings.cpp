@@ -1,7 +1,7 @@
 #include "FuzzInput.h"
 #include "platform/vb/Strings.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const int start = input.Take<std::uint8_t>() % 8;
     const int length = input.Take<std::uint8_t>() % 8;

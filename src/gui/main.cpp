@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QMainWindow>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName("Tessun Nurse");
     QMainWindow window;

@@ -12,7 +12,7 @@ namespace testkit {
 namespace {
 
 std::regex PatternExpression(const std::string &pattern) {
-    static const std::string special = R"(\^$.|?*+()[]{})";
+    static const std::string metacharacters = R"(\^$.|?*+()[]{})";
     const std::string wildcard = "{?}";
     std::string expression;
     for (std::size_t i = 0; i < pattern.size();) {
@@ -21,7 +21,7 @@ std::regex PatternExpression(const std::string &pattern) {
             i += wildcard.size();
             continue;
         }
-        if (special.find(pattern[i]) != std::string::npos)
+        if (metacharacters.find(pattern[i]) != std::string::npos)
             expression += '\\';
         expression += pattern[i++];
     }

@@ -3,116 +3,60 @@
 #include "Connection.h"
 #include "DbError.h"
 
-#include <cfenv>
-#include <cmath>
-#include <limits>
+#include "platform/vb/Conversions.h"
 
 namespace db {
 
 namespace {
 
-[[noreturn]] void RaiseWrongType(const std::string &name) {
-    throw DbError(dbErrBadParameter, "Parameter " + name + " was given a value of the wrong type.");
-}
-
-bool IsNumeric(const vb::Variant &value) {
-    switch (value.Type()) {
-    case vb::VarType::Boolean:
-    case vb::VarType::Integer:
-    case vb::VarType::Long:
-    case vb::VarType::Single:
-    case vb::VarType::Double:
-    case vb::VarType::Currency:
-        return true;
-    default:
-        return false;
-    }
-}
-
-double NumberOf(const vb::Variant &value) {
-    switch (value.Type()) {
-    case vb::VarType::Boolean:
-        return value.AsBoolean() ? -1 : 0;
-    case vb::VarType::Integer:
-        return value.AsInteger();
-    case vb::VarType::Long:
-        return value.AsLong();
-    case vb::VarType::Single:
-        return value.AsSingle();
-    case vb::VarType::Currency:
-        return static_cast<double>(value.AsCurrency().scaled) / 10000.0;
-    default:
-        return value.AsDouble();
-    }
-}
-
-// Rounds half to even, as the runtime's conversions to whole numbers and to currency do.
-double RoundEven(double value) {
-    const int mode = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(value);
-    std::fesetround(mode);
-    return rounded;
-}
-
-std::size_t CharacterCount(const std::string &text) {
+std::size_t CharacterCount(const std::string& text) {
     std::size_t count = 0;
     for (unsigned char c : text)
         count += (c & 0xC0) != 0x80;
     return count;
 }
 
-template <typename Whole> vb::Variant WholeNumber(const std::string &name, const vb::Variant &value) {
-    const double rounded = RoundEven(NumberOf(value));
-    if (rounded < std::numeric_limits<Whole>::min() || rounded > std::numeric_limits<Whole>::max())
-        throw DbError(dbErrBadParameter, "Parameter " + name + " is out of range for its type.");
-    return vb::Variant(static_cast<Whole>(rounded));
+// The value as the declared type, by the runtime's own conversions (halves to even for whole numbers and currency).
+vb::Variant ConvertedValue(DataType type, const vb::Variant& value) {
+    switch (type) {
+    case DataType::VarChar:
+        return vb::CStr(value);
+    case DataType::Date:
+        return vb::CDate(value);
+    case DataType::Double:
+        return vb::CDbl(value);
+    case DataType::Currency:
+        return vb::CCur(value);
+    case DataType::Integer:
+        return vb::CLng(value);
+    case DataType::SmallInt:
+        return vb::CInt(value);
+    default:
+        return vb::CBool(value);
+    }
 }
 
-vb::Variant Converted(const std::string &name, DataType type, int size, const vb::Variant &value) {
+vb::Variant Converted(const std::string& name, DataType type, int size, const vb::Variant& value) {
     if (value.IsNull() || value.IsEmpty())
         return vb::Variant::Null();
-    if (type == DataType::VarChar) {
-        if (!value.IsString())
-            RaiseWrongType(name);
-        if (CharacterCount(value.AsString()) > static_cast<std::size_t>(size))
-            throw DbError(dbErrBadParameter,
-                          "Parameter " + name + " is longer than its size of " + std::to_string(size) + " characters.");
-        return value;
+    vb::Variant converted;
+    try {
+        converted = ConvertedValue(type, value);
+    } catch (const vb::VbError& error) {
+        throw DbError(dbErrBadParameter, "Parameter " + name + ": " + error.Description());
     }
-    if (type == DataType::Date) {
-        if (!value.IsDate())
-            RaiseWrongType(name);
-        return value;
-    }
-    if (!IsNumeric(value))
-        RaiseWrongType(name);
-    switch (type) {
-    case DataType::Double:
-        return vb::Variant(NumberOf(value));
-    case DataType::Currency: {
-        if (value.Type() == vb::VarType::Currency)
-            return value;
-        const double scaled = RoundEven(NumberOf(value) * 10000.0);
-        if (std::fabs(scaled) >= 9.2e18)
-            throw DbError(dbErrBadParameter, "Parameter " + name + " is out of range for its type.");
-        return vb::Variant(vb::Currency{static_cast<std::int64_t>(scaled)});
-    }
-    case DataType::Integer:
-        return WholeNumber<std::int32_t>(name, value);
-    case DataType::SmallInt:
-        return WholeNumber<std::int16_t>(name, value);
-    default:
-        return vb::Variant(NumberOf(value) != 0);
-    }
+    if (type == DataType::VarChar && CharacterCount(converted.AsString()) > static_cast<std::size_t>(size))
+        throw DbError(dbErrBadParameter,
+                      "Parameter " + name + " is longer than its size of " + std::to_string(size) + " characters.");
+    return converted;
 }
 
 } // namespace
 
-Command::Command(Connection &ActiveConnection, std::string CommandText, CommandType type)
+Command::Command(Connection& ActiveConnection, std::string CommandText, CommandType type)
     : connection(ActiveConnection), text(std::move(CommandText)), type(type) {}
 
-void Command::AppendParameter(std::string name, DataType dataType, int size, const vb::Variant &value) {
+void Command::AppendParameter(std::string name, DataType dataType, int size, const vb::Variant& value) {
     vb::Variant converted = Converted(name, dataType, size, value);
     parameters.push_back(Parameter{std::move(name), dataType, size, std::move(converted)});
 }

@@ -16,7 +16,7 @@ Recordset Connection::Execute(std::string_view sql) {
     return Execute(sql, ignored);
 }
 
-Recordset Connection::Execute(std::string_view sql, long &RecordsAffected) {
+Recordset Connection::Execute(std::string_view sql, long& RecordsAffected) {
     ResultTable result = Send(std::string(sql), {});
     RecordsAffected = result.rowsAffected;
     return Recordset(std::move(result), CursorType::ForwardOnly, LockType::ReadOnly);
@@ -27,7 +27,7 @@ Recordset Connection::Open(std::string_view source, CursorType cursor, LockType 
     ResultTable result;
     try {
         result = Send(sent, {});
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         if (error.Number() != kNoSuchProcedure || !IsBareObjectName(source))
             throw;
         sent = "SELECT * FROM " + sent;
@@ -77,7 +77,7 @@ void Connection::SetCommandTimeout(int seconds) {
     commandTimeout = seconds;
 }
 
-TransactionGuard::TransactionGuard(Connection &connection) : connection(connection) { connection.BeginTrans(); }
+TransactionGuard::TransactionGuard(Connection& connection) : connection(connection) { connection.BeginTrans(); }
 
 TransactionGuard::~TransactionGuard() {
     if (done || !connection.InTransaction())

@@ -10,7 +10,7 @@ namespace db {
 
 namespace {
 
-Parameter ParameterFor(const vb::Variant &value) {
+Parameter ParameterFor(const vb::Variant& value) {
     Parameter p;
     p.value = value.IsEmpty() ? vb::Variant::Null() : value;
     switch (value.Type()) {
@@ -47,7 +47,7 @@ Parameter ParameterFor(const vb::Variant &value) {
 Recordset::Recordset(ResultTable result, CursorType cursor, LockType lock)
     : table(std::move(result)), open(table.hasColumns), cursor(cursor), lock(lock) {}
 
-void Recordset::Open(std::string_view sql, Connection &on, CursorType cursorType, LockType lockType) {
+void Recordset::Open(std::string_view sql, Connection& on, CursorType cursorType, LockType lockType) {
     if (open)
         RaiseObjectOpen();
     const db::CursorLocation chosen = location;
@@ -55,7 +55,7 @@ void Recordset::Open(std::string_view sql, Connection &on, CursorType cursorType
     location = chosen;
 }
 
-void Recordset::Attach(Connection &on, std::string sql) {
+void Recordset::Attach(Connection& on, std::string sql) {
     connection = &on;
     source = std::move(sql);
 }
@@ -139,7 +139,7 @@ int Recordset::FieldCount() const {
     return static_cast<int>(table.columns.size());
 }
 
-const std::vector<std::string> &Recordset::FieldNames() const {
+const std::vector<std::string>& Recordset::FieldNames() const {
     RequireOpen();
     return table.columns;
 }
@@ -151,22 +151,22 @@ int Recordset::IndexOf(std::string_view name) const {
     RaiseItemNotFound();
 }
 
-const vb::Variant &Recordset::Cell(int column) const {
+const vb::Variant& Recordset::Cell(int column) const {
     return table.values[static_cast<std::size_t>(position) * table.columns.size() + static_cast<std::size_t>(column)];
 }
 
-vb::Variant &Recordset::Cell(int column) {
+vb::Variant& Recordset::Cell(int column) {
     return table.values[static_cast<std::size_t>(position) * table.columns.size() + static_cast<std::size_t>(column)];
 }
 
-const vb::Variant &Recordset::Fields(std::string_view name) const {
+const vb::Variant& Recordset::Fields(std::string_view name) const {
     RequireOpen();
     const int column = IndexOf(name);
     RequireCurrentRow();
     return Cell(column);
 }
 
-const vb::Variant &Recordset::Fields(int index) const {
+const vb::Variant& Recordset::Fields(int index) const {
     RequireOpen();
     if (index < 0 || index >= static_cast<int>(table.columns.size()))
         RaiseItemNotFound();
@@ -186,29 +186,29 @@ void Recordset::SetField(std::string_view name, vb::Variant value) {
 
 void Recordset::CancelUpdate() {
     RequireOpen();
-    for (auto &[column, original] : originals)
+    for (auto& [column, original] : originals)
         Cell(column) = original;
     originals.clear();
 }
 
-std::string Recordset::UpdateStatement(const std::string &tableName, const std::vector<std::string> &keys,
-                                       std::vector<Parameter> &parameters) const {
+std::string Recordset::UpdateStatement(const std::string& tableName, const std::vector<std::string>& keys,
+                                       std::vector<Parameter>& parameters) const {
     std::string sets;
-    for (const auto &[column, original] : originals) {
+    for (const auto& [column, original] : originals) {
         sets += (sets.empty() ? "" : ", ") + SqlColumnName(table.columns[column]) + " = ?";
         parameters.push_back(ParameterFor(Cell(column)));
     }
     std::vector<int> criteria;
-    for (const std::string &key : keys)
+    for (const std::string& key : keys)
         for (std::size_t i = 0; i < table.columns.size(); ++i)
             if (SameName(table.columns[i], key) && !originals.count(static_cast<int>(i)))
                 criteria.push_back(static_cast<int>(i));
-    for (const auto &entry : originals)
+    for (const auto& entry : originals)
         criteria.push_back(entry.first);
     std::string where;
     for (int column : criteria) {
         auto assigned = originals.find(column);
-        const vb::Variant &original = assigned != originals.end() ? assigned->second : Cell(column);
+        const vb::Variant& original = assigned != originals.end() ? assigned->second : Cell(column);
         where += (where.empty() ? "" : " AND ") + SqlColumnName(table.columns[column]);
         if (original.IsNull() || original.IsEmpty()) {
             where += " IS NULL";

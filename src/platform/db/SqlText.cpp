@@ -1,5 +1,7 @@
 #include "SqlText.h"
 
+#include "platform/vb/Conversions.h"
+
 #include "DbError.h"
 #include "ResultTable.h"
 #include "platform/vb/DateSerialNumber.h"
@@ -104,21 +106,7 @@ std::string DoubleText(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string CurrencyText(vb::Currency amount) {
-    const bool negative = amount.scaled < 0;
-    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(amount.scaled)
-                                                  : static_cast<unsigned long long>(amount.scaled);
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%s%llu.%04llu", negative ? "-" : "", magnitude / 10000, magnitude % 10000);
-    std::string text(buffer);
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
-}
-
-std::string SqlLiteral(const vb::Variant &value) {
+std::string SqlLiteral(const vb::Variant& value) {
     switch (value.Type()) {
     case vb::VarType::Empty:
     case vb::VarType::Null:
@@ -134,7 +122,7 @@ std::string SqlLiteral(const vb::Variant &value) {
     case vb::VarType::Double:
         return DoubleText(value.AsDouble());
     case vb::VarType::Currency:
-        return CurrencyText(value.AsCurrency());
+        return vb::CurrencyText(value.AsCurrency());
     case vb::VarType::Date: {
         const vb::DateParts p = vb::SplitDate(value.AsDate());
         char text[48];
@@ -155,7 +143,7 @@ std::string SqlColumnName(std::string_view name) {
     return plain ? std::string(name) : Enclosed(name, '[', ']');
 }
 
-std::string RenderWithParameters(std::string_view sql, const std::vector<Parameter> &parameters) {
+std::string RenderWithParameters(std::string_view sql, const std::vector<Parameter>& parameters) {
     std::string text;
     std::size_t next = 0;
     bool inLiteral = false;

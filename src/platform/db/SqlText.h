@@ -39,8 +39,6 @@ std::string RenderWithParameters(std::string_view sql, const std::vector<Paramet
 // Decimal text ("-12.3456", "7") as a Currency; nothing when it is not a number or does not fit. Digits past the
 // fourth decimal round half to even.
 std::optional<vb::Currency> ParseCurrency(std::string_view text);
-// A currency amount in plain decimal notation, without trailing zeros ("12.5", "124", "-0.0001").
-std::string CurrencyText(vb::Currency amount);
 // A double in its shortest form that reads back to the same value.
 std::string DoubleText(double value);
 

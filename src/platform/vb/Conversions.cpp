@@ -16,7 +16,7 @@ constexpr double kCurrencyScale = 10000.0;
 
 double CurrencyAsDouble(Currency value) { return static_cast<double>(value.scaled) / kCurrencyScale; }
 
-double NumberFromText(const std::string &text) {
+double NumberFromText(const std::string& text) {
     const std::optional<double> number = ReadNumber(text);
     if (!number)
         RaiseTypeMismatch();
@@ -25,7 +25,7 @@ double NumberFromText(const std::string &text) {
     return *number;
 }
 
-template <typename Whole> Whole RoundToWhole(const Variant &value) {
+template <typename Whole> Whole RoundToWhole(const Variant& value) {
     double number = 0;
     if (value.Type() == VarType::Currency) {
         // Exact on the scaled amount, so a half is a half.
@@ -57,7 +57,7 @@ std::string CurrencyText(Currency value) {
     return (negative ? "-" : "") + text;
 }
 
-std::string CStr(const Variant &value) {
+std::string CStr(const Variant& value) {
     switch (value.Type()) {
     case VarType::Empty:
         return "";
@@ -83,7 +83,7 @@ std::string CStr(const Variant &value) {
     RaiseTypeMismatch();
 }
 
-double CDbl(const Variant &value) {
+double CDbl(const Variant& value) {
     switch (value.Type()) {
     case VarType::Empty:
         return 0;
@@ -109,17 +109,17 @@ double CDbl(const Variant &value) {
     RaiseTypeMismatch();
 }
 
-float CSng(const Variant &value) {
+float CSng(const Variant& value) {
     const double number = CDbl(value);
     if (std::fabs(number) > std::numeric_limits<float>::max())
         RaiseOverflow();
     return static_cast<float>(number);
 }
 
-std::int16_t CInt(const Variant &value) { return RoundToWhole<std::int16_t>(value); }
-std::int32_t CLng(const Variant &value) { return RoundToWhole<std::int32_t>(value); }
+std::int16_t CInt(const Variant& value) { return RoundToWhole<std::int16_t>(value); }
+std::int32_t CLng(const Variant& value) { return RoundToWhole<std::int32_t>(value); }
 
-Currency CCur(const Variant &value) {
+Currency CCur(const Variant& value) {
     switch (value.Type()) {
     case VarType::Currency:
         return value.AsCurrency();
@@ -143,7 +143,7 @@ Currency CCur(const Variant &value) {
     return Currency{decimal.negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude)};
 }
 
-bool CBool(const Variant &value) {
+bool CBool(const Variant& value) {
     if (value.IsString()) {
         const std::string word = AsciiLower(Trim(value.AsString()));
         if (word == "true")
@@ -156,7 +156,7 @@ bool CBool(const Variant &value) {
     return CDbl(value) != 0;
 }
 
-Date CDate(const Variant &value) {
+Date CDate(const Variant& value) {
     if (value.IsDate())
         return value.AsDate();
     if (value.IsString()) {
@@ -171,9 +171,9 @@ Date CDate(const Variant &value) {
     return Date{serial};
 }
 
-double Val(const Variant &value) { return Val(CStr(value)); }
+double Val(const Variant& value) { return Val(CStr(value)); }
 
-std::string Str(const Variant &value) {
+std::string Str(const Variant& value) {
     if (value.IsEmpty())
         return " 0";
     std::string text = value.IsString() ? NumberText(CDbl(value), 15) : CStr(value);
@@ -186,7 +186,7 @@ std::string Str(const Variant &value) {
     return negative ? text : " " + text;
 }
 
-std::string Hex(const Variant &value) {
+std::string Hex(const Variant& value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::uint32_t bits = 0;
     int width = 8;
@@ -204,7 +204,7 @@ std::string Hex(const Variant &value) {
     return text;
 }
 
-bool IsNumeric(const Variant &value) {
+bool IsNumeric(const Variant& value) {
     switch (value.Type()) {
     case VarType::Null:
     case VarType::Date:
@@ -218,14 +218,14 @@ bool IsNumeric(const Variant &value) {
     }
 }
 
-bool IsDate(const Variant &value) {
+bool IsDate(const Variant& value) {
     if (value.IsDate())
         return true;
     return value.IsString() && ReadDateText(value.AsString()).has_value();
 }
 
-bool IsNull(const Variant &value) { return value.IsNull(); }
-bool IsEmpty(const Variant &value) { return value.IsEmpty(); }
+bool IsNull(const Variant& value) { return value.IsNull(); }
+bool IsEmpty(const Variant& value) { return value.IsEmpty(); }
 
 double Round(double value, int decimals) {
     if (decimals < 0)

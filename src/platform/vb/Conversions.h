@@ -13,28 +13,28 @@ namespace vb {
 
 // Conversions of a value. Null raises "Invalid use of Null"; a text that is not a number (or date) raises
 // "Type mismatch"; a value out of the target's range raises "Overflow".
-std::string CStr(const Variant &value);
-double CDbl(const Variant &value);
-float CSng(const Variant &value);
+std::string CStr(const Variant& value);
+double CDbl(const Variant& value);
+float CSng(const Variant& value);
 // Whole numbers round half to even: 2.5 -> 2, 3.5 -> 4.
-std::int16_t CInt(const Variant &value);
-std::int32_t CLng(const Variant &value);
-Currency CCur(const Variant &value);
-bool CBool(const Variant &value);
-Date CDate(const Variant &value);
+std::int16_t CInt(const Variant& value);
+std::int32_t CLng(const Variant& value);
+Currency CCur(const Variant& value);
+bool CBool(const Variant& value);
+Date CDate(const Variant& value);
 
 // Val of the value's text; Null raises "Invalid use of Null".
-double Val(const Variant &value);
+double Val(const Variant& value);
 // The number's text with a blank in the sign place of a non-negative number and no "0" before a leading point.
-std::string Str(const Variant &value);
+std::string Str(const Variant& value);
 // Upper-case hexadecimal digits of the value rounded to a whole number; a negative Integer gives four digits,
 // any other negative value eight.
-std::string Hex(const Variant &value);
+std::string Hex(const Variant& value);
 
-bool IsNumeric(const Variant &value);
-bool IsDate(const Variant &value);
-bool IsNull(const Variant &value);
-bool IsEmpty(const Variant &value);
+bool IsNumeric(const Variant& value);
+bool IsDate(const Variant& value);
+bool IsNull(const Variant& value);
+bool IsEmpty(const Variant& value);
 
 // Round to a number of decimals, halves to even as the runtime's Round does.
 double Round(double value, int decimals = 0);

@@ -20,7 +20,7 @@ long long DaysFromCivil(int year, int month, int day) {
     return era * 146097 + dayOfEra - 719468;
 }
 
-void CivilFromDays(long long days, int &year, int &month, int &day) {
+void CivilFromDays(long long days, int& year, int& month, int& day) {
     days += 719468;
     const long long era = (days >= 0 ? days : days - 146096) / 146097;
     const long long dayOfEra = days - era * 146097;
@@ -38,7 +38,7 @@ int DaysInMonth(int year, int month) {
     return static_cast<int>(DaysFromCivil(nextYear, nextMonth, 1) - DaysFromCivil(year, month, 1));
 }
 
-Date MakeDate(const DateParts &parts) {
+Date MakeDate(const DateParts& parts) {
     const long long days = DaysFromCivil(parts.year, parts.month, parts.day) + kEpochOffset;
     const double time = (parts.hour * 3600.0 + parts.minute * 60.0 + parts.second) / kSecondsPerDay;
     return Date{days >= 0 ? days + time : days - time};

@@ -58,7 +58,7 @@ private:
             ++pos;
     }
 
-    int Number(int maxDigits, int &digits) {
+    int Number(int maxDigits, int& digits) {
         int value = 0;
         digits = 0;
         while (!AtEnd() && text[pos] >= '0' && text[pos] <= '9' && digits < maxDigits + 1) {
@@ -77,7 +77,7 @@ private:
         return true;
     }
 
-    bool ReadDate(DateParts &parts, bool &iso) {
+    bool ReadDate(DateParts& parts, bool& iso) {
         int digits1 = 0, digits2 = 0, digits3 = 0;
         const int first = Number(4, digits1);
         if (digits1 == 0)
@@ -102,7 +102,7 @@ private:
                parts.day <= DaysInMonth(parts.year, parts.month);
     }
 
-    bool ReadTime(DateParts &parts, double &fraction) {
+    bool ReadTime(DateParts& parts, double& fraction) {
         int digits = 0;
         parts.hour = Number(2, digits);
         if (digits == 0 || !Expect(':'))
@@ -132,7 +132,7 @@ private:
         return value;
     }
 
-    bool ReadHalfOfDay(int &hour) {
+    bool ReadHalfOfDay(int& hour) {
         const std::string_view rest = text.substr(pos);
         const bool am = rest.size() >= 2 && (rest[0] == 'A' || rest[0] == 'a') && (rest[1] == 'M' || rest[1] == 'm');
         const bool pm = rest.size() >= 2 && (rest[0] == 'P' || rest[0] == 'p') && (rest[1] == 'M' || rest[1] == 'm');

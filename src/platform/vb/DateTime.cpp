@@ -28,7 +28,7 @@ Interval IntervalOf(std::string_view text) {
         {"n", Interval::Minute},  {"s", Interval::Second},
     };
     const std::string lower = AsciiLower(text);
-    for (const Named &named : kIntervals) {
+    for (const Named& named : kIntervals) {
         if (lower == named.name)
             return named.interval;
     }
@@ -48,7 +48,7 @@ long long DayNumber(int year, int month, int day) {
     return DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30);
 }
 
-Moment MomentOf(const DateParts &p) {
+Moment MomentOf(const DateParts& p) {
     return {DayNumber(p.year, p.month, p.day), p.hour * 3600LL + p.minute * 60LL + p.second};
 }
 
@@ -91,12 +91,12 @@ long long WeekStart(long long dayNumber, int firstDayOfWeek) {
     return dayNumber - (WeekdayOfDay(dayNumber, firstDayOfWeek) - 1);
 }
 
-long long MonthIndex(const DateParts &p) { return p.year * 12LL + p.month - 1; }
-long long QuarterIndex(const DateParts &p) { return p.year * 4LL + (p.month - 1) / 3; }
+long long MonthIndex(const DateParts& p) { return p.year * 12LL + p.month - 1; }
+long long QuarterIndex(const DateParts& p) { return p.year * 4LL + (p.month - 1) / 3; }
 
-DateParts PartsOf(const Variant &date) { return DatePartsOf(CDate(date)); }
+DateParts PartsOf(const Variant& date) { return DatePartsOf(CDate(date)); }
 
-Date AddMonths(const DateParts &start, long long months) {
+Date AddMonths(const DateParts& start, long long months) {
     if (months < -200000 || months > 200000)
         RaiseInvalidProcedureCall();
     const long long index = MonthIndex(start) + months;
@@ -118,7 +118,7 @@ long long WholeCount(double number) {
 
 } // namespace
 
-Date DateAdd(std::string_view interval, double number, const Variant &date) {
+Date DateAdd(std::string_view interval, double number, const Variant& date) {
     const Interval unit = IntervalOf(interval);
     const DateParts start = PartsOf(date);
     const long long count = WholeCount(number);
@@ -146,7 +146,7 @@ Date DateAdd(std::string_view interval, double number, const Variant &date) {
     RaiseInvalidProcedureCall();
 }
 
-long long DateDiff(std::string_view interval, const Variant &date1, const Variant &date2, int firstDayOfWeek) {
+long long DateDiff(std::string_view interval, const Variant& date1, const Variant& date2, int firstDayOfWeek) {
     const Interval unit = IntervalOf(interval);
     const DateParts p1 = PartsOf(date1);
     const DateParts p2 = PartsOf(date2);
@@ -176,7 +176,7 @@ long long DateDiff(std::string_view interval, const Variant &date1, const Varian
     RaiseInvalidProcedureCall();
 }
 
-int DatePart(std::string_view interval, const Variant &date, int firstDayOfWeek) {
+int DatePart(std::string_view interval, const Variant& date, int firstDayOfWeek) {
     const Interval unit = IntervalOf(interval);
     const DateParts p = PartsOf(date);
     const long long day = MomentOf(p).day;
@@ -207,7 +207,7 @@ int DatePart(std::string_view interval, const Variant &date, int firstDayOfWeek)
     RaiseInvalidProcedureCall();
 }
 
-int Weekday(const Variant &date, int firstDayOfWeek) {
+int Weekday(const Variant& date, int firstDayOfWeek) {
     return WeekdayOfDay(MomentOf(PartsOf(date)).day, firstDayOfWeek);
 }
 
@@ -229,22 +229,22 @@ Date TimeSerial(int hour, int minute, int second) {
     return CheckedDateOfSeconds(hour * 3600LL + minute * 60LL + second);
 }
 
-Date DateValue(const Variant &date) {
+Date DateValue(const Variant& date) {
     DateParts p = PartsOf(date);
     p.hour = p.minute = p.second = 0;
     return MakeDate(p);
 }
 
-Date TimeValue(const Variant &date) {
+Date TimeValue(const Variant& date) {
     const DateParts p = PartsOf(date);
     return TimeSerial(p.hour, p.minute, p.second);
 }
 
-int Year(const Variant &date) { return PartsOf(date).year; }
-int Month(const Variant &date) { return PartsOf(date).month; }
-int Day(const Variant &date) { return PartsOf(date).day; }
-int Hour(const Variant &date) { return PartsOf(date).hour; }
-int Minute(const Variant &date) { return PartsOf(date).minute; }
-int Second(const Variant &date) { return PartsOf(date).second; }
+int Year(const Variant& date) { return PartsOf(date).year; }
+int Month(const Variant& date) { return PartsOf(date).month; }
+int Day(const Variant& date) { return PartsOf(date).day; }
+int Hour(const Variant& date) { return PartsOf(date).hour; }
+int Minute(const Variant& date) { return PartsOf(date).minute; }
+int Second(const Variant& date) { return PartsOf(date).second; }
 
 } // namespace vb

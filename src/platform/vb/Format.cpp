@@ -30,7 +30,7 @@ std::string_view ExpandNamed(std::string_view pattern) {
         {"percent", "0.00%"},
     };
     const std::string lower = AsciiLower(pattern);
-    for (const Named &named : kNamed) {
+    for (const Named& named : kNamed) {
         if (lower == named.name)
             return named.pattern;
     }
@@ -67,7 +67,7 @@ std::string FormatNumberAs(double number, std::string_view pattern, bool datePat
     return FormatDate(Date{number}, pattern);
 }
 
-std::string FormatText(const std::string &text, std::string_view pattern, bool datePattern) {
+std::string FormatText(const std::string& text, std::string_view pattern, bool datePattern) {
     if (text.empty())
         return "";
     if (datePattern) {
@@ -84,7 +84,7 @@ std::string FormatText(const std::string &text, std::string_view pattern, bool d
 
 } // namespace
 
-std::string Format(const Variant &value, std::string_view pattern) {
+std::string Format(const Variant& value, std::string_view pattern) {
     if (value.IsNull() || value.IsEmpty())
         return "";
     if (pattern.empty())

@@ -18,7 +18,7 @@ namespace vb {
 // The named formats "General Date", "Long Date", "Medium Date", "Short Date", "Long Time", "Medium Time",
 // "Short Time", "General Number", "Currency", "Fixed", "Standard", "Percent", "Yes/No", "True/False" and "On/Off"
 // are known as well.
-std::string Format(const Variant &value, std::string_view pattern = "");
+std::string Format(const Variant& value, std::string_view pattern = "");
 
 // The two kinds of pattern, exposed for callers that format values they have already read.
 std::string FormatNumber(double value, std::string_view pattern);

@@ -43,9 +43,9 @@ struct DateToken {
     std::string text; // the literal, or how AM/PM is spelt
 };
 
-constexpr const char *kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
+constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                        "July",    "August",   "September", "October", "November", "December"};
-constexpr const char *kDayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr const char* kDayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
@@ -141,7 +141,7 @@ bool IsHourField(DateField f) { return f == DateField::Hour || f == DateField::H
 bool IsSecondField(DateField f) { return f == DateField::Second || f == DateField::Second2; }
 
 // "m" and "mm" are the minute right after an hour or right before a second, literals between not counting.
-void ResolveMinutes(std::vector<DateToken> &tokens) {
+void ResolveMinutes(std::vector<DateToken>& tokens) {
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         if (tokens[i].field != DateField::Month && tokens[i].field != DateField::Month2)
             continue;
@@ -170,7 +170,7 @@ std::string Padded(int value, std::size_t width) {
     return text;
 }
 
-std::string HalfDayText(const std::string &spelling, bool afternoon) {
+std::string HalfDayText(const std::string& spelling, bool afternoon) {
     if (AsciiLower(spelling) == "ampm")
         return afternoon ? "PM" : "AM";
     // "AM/PM" and "A/P" keep the case of the half they show.
@@ -178,7 +178,7 @@ std::string HalfDayText(const std::string &spelling, bool afternoon) {
     return afternoon ? spelling.substr(slash + 1) : spelling.substr(0, slash);
 }
 
-std::string RenderToken(const DateToken &token, Date date, const DateParts &p, bool twelveHour) {
+std::string RenderToken(const DateToken& token, Date date, const DateParts& p, bool twelveHour) {
     const int hour = twelveHour ? (p.hour % 12 == 0 ? 12 : p.hour % 12) : p.hour;
     switch (token.field) {
     case DateField::Literal:
@@ -240,7 +240,7 @@ std::string RenderToken(const DateToken &token, Date date, const DateParts &p, b
 } // namespace
 
 bool IsDatePattern(std::string_view pattern) {
-    for (const DateToken &token : Tokenize(pattern)) {
+    for (const DateToken& token : Tokenize(pattern)) {
         if (token.field != DateField::Literal)
             return true;
     }
@@ -252,10 +252,10 @@ std::string FormatDate(Date date, std::string_view pattern) {
     std::vector<DateToken> tokens = Tokenize(pattern);
     ResolveMinutes(tokens);
     bool twelveHour = false;
-    for (const DateToken &token : tokens)
+    for (const DateToken& token : tokens)
         twelveHour = twelveHour || token.field == DateField::HalfDay;
     std::string out;
-    for (const DateToken &token : tokens)
+    for (const DateToken& token : tokens)
         out += RenderToken(token, date, parts, twelveHour);
     return out;
 }

@@ -80,7 +80,7 @@ NumberSection ParseSection(std::string_view text) {
 }
 
 // The integer digits laid out on the placeholders from the right; the leftmost placeholder takes what is left.
-std::vector<std::string> SpreadIntegerDigits(const NumberSection &section, const std::string &digits) {
+std::vector<std::string> SpreadIntegerDigits(const NumberSection& section, const std::string& digits) {
     std::vector<std::string> chunks(section.elements.size());
     std::size_t remaining = digits.size();
     std::size_t lastPlaceholder = section.elements.size();
@@ -98,7 +98,7 @@ std::vector<std::string> SpreadIntegerDigits(const NumberSection &section, const
     return chunks;
 }
 
-std::string Grouped(const std::string &digits) {
+std::string Grouped(const std::string& digits) {
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
@@ -108,7 +108,7 @@ std::string Grouped(const std::string &digits) {
     return out;
 }
 
-std::string RenderSection(double value, const NumberSection &section) {
+std::string RenderSection(double value, const NumberSection& section) {
     if (section.percent)
         value *= 100;
     for (int i = 0; i < section.thousandsScale; ++i)
@@ -119,7 +119,7 @@ std::string RenderSection(double value, const NumberSection &section) {
     int forced = 0;
     bool seenZero = false;
     bool hasIntegerDigits = false;
-    for (const NumberElement &e : section.elements) {
+    for (const NumberElement& e : section.elements) {
         if (e.kind == NumberElement::FractionDigit)
             ++fractionCount;
         if (e.kind == NumberElement::IntegerDigit) {
@@ -152,7 +152,7 @@ std::string RenderSection(double value, const NumberSection &section) {
     std::string out;
     int fractionIndex = 0;
     for (std::size_t i = 0; i < section.elements.size(); ++i) {
-        const NumberElement &e = section.elements[i];
+        const NumberElement& e = section.elements[i];
         switch (e.kind) {
         case NumberElement::Literal:
             out += e.literal;

@@ -35,13 +35,13 @@ int DigitValue(char c) {
     return 99;
 }
 
-void AddExponentDigit(long &exponent, char digit) {
+void AddExponentDigit(long& exponent, char digit) {
     if (exponent < kExponentLimit)
         exponent = exponent * 10 + (digit - '0');
 }
 
 // The value of the parts; an infinite value when it overflows a double, zero when it underflows.
-double Compose(const NumberParts &parts) {
+double Compose(const NumberParts& parts) {
     const std::size_t firstInt = parts.intDigits.find_first_not_of('0');
     const std::size_t firstFrac = parts.fracDigits.find_first_not_of('0');
     if (firstInt == std::string::npos && firstFrac == std::string::npos)
@@ -80,7 +80,7 @@ int RadixOf(char letter) {
 }
 
 // Reads a value of the given radix from text; skipBlank says which characters may stand between the digits.
-template <typename Skip> double ReadRadix(std::string_view text, std::size_t &pos, int radix, Skip skipBlank) {
+template <typename Skip> double ReadRadix(std::string_view text, std::size_t& pos, int radix, Skip skipBlank) {
     std::uint64_t value = 0;
     bool tooLong = false;
     for (; pos < text.size(); ++pos) {
@@ -127,7 +127,7 @@ DecimalDigits ToDecimalDigits(double value, int significant) {
     return result;
 }
 
-std::string ScaledDigits(const DecimalDigits &value, int decimals, HalfRounding halves) {
+std::string ScaledDigits(const DecimalDigits& value, int decimals, HalfRounding halves) {
     const long keep = static_cast<long>(value.exponent) + 1 + decimals;
     const auto size = static_cast<long>(value.digits.size());
     if (value.digits.empty() || keep < 0)
@@ -193,7 +193,7 @@ std::string_view TrimmedBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool TakeSign(std::string_view &text, bool atEnd, bool &negative) {
+bool TakeSign(std::string_view& text, bool atEnd, bool& negative) {
     if (text.empty())
         return false;
     const char c = atEnd ? text.back() : text.front();
@@ -316,8 +316,8 @@ double Val(std::string_view text) {
     return Checked(Compose(parts));
 }
 
-double Val(const std::string &text) { return Val(std::string_view(text)); }
-double Val(const char *text) { return Val(std::string_view(text)); }
+double Val(const std::string& text) { return Val(std::string_view(text)); }
+double Val(const char* text) { return Val(std::string_view(text)); }
 
 double RoundHalfEven(double value) {
     if (std::fabs(value - std::trunc(value)) == 0.5)

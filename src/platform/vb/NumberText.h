@@ -21,7 +21,7 @@ enum class HalfRounding { AwayFromZero, ToEven };
 
 // The digits of |value| x 10^decimals rounded to a whole number on the decimal form, without leading zeros ("" for
 // zero).
-std::string ScaledDigits(const DecimalDigits &value, int decimals, HalfRounding halves);
+std::string ScaledDigits(const DecimalDigits& value, int decimals, HalfRounding halves);
 
 // The plain text of a number as the runtime writes it: the significant digits, no trailing zeros, "0" before a
 // leading point, and the exponent form ("1E-05", "1.5E+15") outside 1E-4 <= |x| < 10^significant.
@@ -37,8 +37,8 @@ std::optional<double> ReadNumber(std::string_view text);
 
 // The number the text begins with, as Val reads it.
 double Val(std::string_view text);
-double Val(const std::string &text);
-double Val(const char *text);
+double Val(const std::string& text);
+double Val(const char* text);
 
 // Rounding to a whole number with halves going to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double RoundHalfEven(double value);

@@ -15,7 +15,7 @@ namespace {
 enum class Operation { Add, Subtract, Multiply };
 
 // Empty and Boolean count as Integers and a text as a Double read strictly.
-Variant AsNumber(const Variant &value) {
+Variant AsNumber(const Variant& value) {
     switch (value.Type()) {
     case VarType::Empty:
         return std::int16_t{0};
@@ -30,7 +30,7 @@ Variant AsNumber(const Variant &value) {
 
 bool IsWhole(VarType type) { return type == VarType::Integer || type == VarType::Long; }
 
-long long WholeOf(const Variant &value) {
+long long WholeOf(const Variant& value) {
     return value.Type() == VarType::Integer ? value.AsInteger() : value.AsLong();
 }
 
@@ -72,7 +72,7 @@ Variant CurrencyResult(__int128 scaled) {
     return Currency{static_cast<std::int64_t>(scaled)};
 }
 
-Variant CurrencyArithmetic(Operation operation, const Variant &a, const Variant &b) {
+Variant CurrencyArithmetic(Operation operation, const Variant& a, const Variant& b) {
     const bool bothExact =
         (a.Type() == VarType::Currency || IsWhole(a.Type())) && (b.Type() == VarType::Currency || IsWhole(b.Type()));
     if (operation != Operation::Multiply) {
@@ -91,12 +91,12 @@ Variant CurrencyArithmetic(Operation operation, const Variant &a, const Variant 
             quotient += product < 0 ? -1 : 1;
         return CurrencyResult(quotient);
     }
-    const Variant &money = a.Type() == VarType::Currency ? a : b;
-    const Variant &whole = a.Type() == VarType::Currency ? b : a;
+    const Variant& money = a.Type() == VarType::Currency ? a : b;
+    const Variant& whole = a.Type() == VarType::Currency ? b : a;
     return CurrencyResult(static_cast<__int128>(money.AsCurrency().scaled) * WholeOf(whole));
 }
 
-Variant NumericArithmetic(Operation operation, const Variant &a, const Variant &b) {
+Variant NumericArithmetic(Operation operation, const Variant& a, const Variant& b) {
     const VarType ta = a.Type(), tb = b.Type();
     if (ta == VarType::Currency || tb == VarType::Currency)
         return CurrencyArithmetic(operation, a, b);
@@ -118,7 +118,7 @@ Variant DateResult(double serial) {
     return Date{serial};
 }
 
-Variant Arithmetic(Operation operation, const Variant &left, const Variant &right) {
+Variant Arithmetic(Operation operation, const Variant& left, const Variant& right) {
     if (left.IsNull() || right.IsNull())
         return Variant::Null();
     const Variant a = AsNumber(left), b = AsNumber(right);
@@ -133,14 +133,14 @@ Variant Arithmetic(Operation operation, const Variant &left, const Variant &righ
 }
 
 // Integer when both sides are Integers (Empty and Boolean counting as Integers), Long otherwise.
-bool IntegerOperands(const Variant &a, const Variant &b) {
-    const auto integer = [](const Variant &v) {
+bool IntegerOperands(const Variant& a, const Variant& b) {
+    const auto integer = [](const Variant& v) {
         return v.Type() == VarType::Integer || v.Type() == VarType::Boolean || v.IsEmpty();
     };
     return integer(a) && integer(b);
 }
 
-template <typename Combine> Variant WholeDivision(const Variant &left, const Variant &right, Combine combine) {
+template <typename Combine> Variant WholeDivision(const Variant& left, const Variant& right, Combine combine) {
     if (left.IsNull() || right.IsNull())
         return Variant::Null();
     const bool integers = IntegerOperands(left, right);
@@ -164,15 +164,15 @@ int Sign(double difference) { return difference < 0 ? -1 : (difference > 0 ? 1 :
 
 } // namespace
 
-std::string ConcatText(const Variant &value) { return value.IsNull() ? std::string() : CStr(value); }
+std::string ConcatText(const Variant& value) { return value.IsNull() ? std::string() : CStr(value); }
 
-Variant operator&(const Variant &left, const Variant &right) {
+Variant operator&(const Variant& left, const Variant& right) {
     if (left.IsNull() && right.IsNull())
         return Variant::Null();
     return ConcatText(left) + ConcatText(right);
 }
 
-Variant operator+(const Variant &left, const Variant &right) {
+Variant operator+(const Variant& left, const Variant& right) {
     if (left.IsNull() || right.IsNull())
         return Variant::Null();
     if (left.IsString() && (right.IsString() || right.IsEmpty()))
@@ -182,10 +182,10 @@ Variant operator+(const Variant &left, const Variant &right) {
     return Arithmetic(Operation::Add, left, right);
 }
 
-Variant operator-(const Variant &left, const Variant &right) { return Arithmetic(Operation::Subtract, left, right); }
-Variant operator*(const Variant &left, const Variant &right) { return Arithmetic(Operation::Multiply, left, right); }
+Variant operator-(const Variant& left, const Variant& right) { return Arithmetic(Operation::Subtract, left, right); }
+Variant operator*(const Variant& left, const Variant& right) { return Arithmetic(Operation::Multiply, left, right); }
 
-Variant operator/(const Variant &left, const Variant &right) {
+Variant operator/(const Variant& left, const Variant& right) {
     if (left.IsNull() || right.IsNull())
         return Variant::Null();
     const Variant a = AsNumber(left), b = AsNumber(right);
@@ -201,21 +201,21 @@ Variant operator/(const Variant &left, const Variant &right) {
     return DoubleResult(x / y);
 }
 
-Variant operator-(const Variant &value) {
+Variant operator-(const Variant& value) {
     if (value.IsNull())
         return Variant::Null();
     return Arithmetic(Operation::Subtract, std::int16_t{0}, value.IsDate() ? Variant(value.AsDate().serial) : value);
 }
 
-Variant IntDiv(const Variant &left, const Variant &right) {
+Variant IntDiv(const Variant& left, const Variant& right) {
     return WholeDivision(left, right, [](long long x, long long y) { return x / y; });
 }
 
-Variant Mod(const Variant &left, const Variant &right) {
+Variant Mod(const Variant& left, const Variant& right) {
     return WholeDivision(left, right, [](long long x, long long y) { return x % y; });
 }
 
-std::optional<int> Compare(const Variant &left, const Variant &right) {
+std::optional<int> Compare(const Variant& left, const Variant& right) {
     if (left.IsNull() || right.IsNull())
         return std::nullopt;
     if ((left.IsString() || left.IsEmpty()) && (right.IsString() || right.IsEmpty()))
@@ -232,25 +232,25 @@ std::optional<int> Compare(const Variant &left, const Variant &right) {
     return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-Variant Equal(const Variant &l, const Variant &r) {
+Variant Equal(const Variant& l, const Variant& r) {
     return Truth(Compare(l, r), [](int o) { return o == 0; });
 }
-Variant NotEqual(const Variant &l, const Variant &r) {
+Variant NotEqual(const Variant& l, const Variant& r) {
     return Truth(Compare(l, r), [](int o) { return o != 0; });
 }
-Variant Less(const Variant &l, const Variant &r) {
+Variant Less(const Variant& l, const Variant& r) {
     return Truth(Compare(l, r), [](int o) { return o < 0; });
 }
-Variant LessEqual(const Variant &l, const Variant &r) {
+Variant LessEqual(const Variant& l, const Variant& r) {
     return Truth(Compare(l, r), [](int o) { return o <= 0; });
 }
-Variant Greater(const Variant &l, const Variant &r) {
+Variant Greater(const Variant& l, const Variant& r) {
     return Truth(Compare(l, r), [](int o) { return o > 0; });
 }
-Variant GreaterEqual(const Variant &l, const Variant &r) {
+Variant GreaterEqual(const Variant& l, const Variant& r) {
     return Truth(Compare(l, r), [](int o) { return o >= 0; });
 }
 
-bool IsTrue(const Variant &condition) { return !condition.IsNull() && CBool(condition); }
+bool IsTrue(const Variant& condition) { return !condition.IsNull() && CBool(condition); }
 
 } // namespace vb

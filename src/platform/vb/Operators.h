@@ -18,36 +18,36 @@ namespace vb {
 //  - "/" gives a Double (a Single for two Integer or Single operands); dividing by zero raises "Division by zero"
 //    and 0 / 0 "Overflow".
 
-Variant operator&(const Variant &left, const Variant &right);
-Variant operator+(const Variant &left, const Variant &right);
-Variant operator-(const Variant &left, const Variant &right);
-Variant operator*(const Variant &left, const Variant &right);
-Variant operator/(const Variant &left, const Variant &right);
-Variant operator-(const Variant &value);
+Variant operator&(const Variant& left, const Variant& right);
+Variant operator+(const Variant& left, const Variant& right);
+Variant operator-(const Variant& left, const Variant& right);
+Variant operator*(const Variant& left, const Variant& right);
+Variant operator/(const Variant& left, const Variant& right);
+Variant operator-(const Variant& value);
 // The "\" operator: both sides rounded to whole numbers, the quotient cut toward zero.
-Variant IntDiv(const Variant &left, const Variant &right);
+Variant IntDiv(const Variant& left, const Variant& right);
 // The "Mod" operator: both sides rounded to whole numbers; the remainder takes the sign of the left side.
-Variant Mod(const Variant &left, const Variant &right);
+Variant Mod(const Variant& left, const Variant& right);
 
 // Comparisons as the language makes them; the result is a Boolean, or Null when either side is Null. Texts compare
 // byte by byte, case-sensitive; a text against a number is read as a number, against a date as a date; Empty is
 // 0 against a number and "" against a text.
-Variant Equal(const Variant &left, const Variant &right);
-Variant NotEqual(const Variant &left, const Variant &right);
-Variant Less(const Variant &left, const Variant &right);
-Variant LessEqual(const Variant &left, const Variant &right);
-Variant Greater(const Variant &left, const Variant &right);
-Variant GreaterEqual(const Variant &left, const Variant &right);
+Variant Equal(const Variant& left, const Variant& right);
+Variant NotEqual(const Variant& left, const Variant& right);
+Variant Less(const Variant& left, const Variant& right);
+Variant LessEqual(const Variant& left, const Variant& right);
+Variant Greater(const Variant& left, const Variant& right);
+Variant GreaterEqual(const Variant& left, const Variant& right);
 // -1, 0 or 1; nothing when either side is Null.
-std::optional<int> Compare(const Variant &left, const Variant &right);
+std::optional<int> Compare(const Variant& left, const Variant& right);
 
 // How an If reads a condition: Null is False; anything else goes through CBool.
-bool IsTrue(const Variant &condition);
+bool IsTrue(const Variant& condition);
 
 // The text "&" gives a value: Null as "", anything else through CStr.
-std::string ConcatText(const Variant &value);
+std::string ConcatText(const Variant& value);
 // Joins the texts of any number of values, Null as "".
-template <typename... Values> std::string Concat(const Values &...values) {
+template <typename... Values> std::string Concat(const Values&... values) {
     return (std::string() + ... + ConcatText(values));
 }
 

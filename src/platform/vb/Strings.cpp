@@ -30,7 +30,7 @@ std::vector<std::size_t> CharOffsets(std::string_view text) {
 }
 
 // The character index of the first match of find that starts at or after character firstChar; npos when none.
-std::size_t FindAtBoundary(std::string_view text, std::string_view find, const std::vector<std::size_t> &offsets,
+std::size_t FindAtBoundary(std::string_view text, std::string_view find, const std::vector<std::size_t>& offsets,
                            std::size_t firstChar) {
     for (std::size_t i = firstChar; i + 1 < offsets.size(); ++i) {
         if (text.substr(offsets[i]).starts_with(find))
@@ -221,7 +221,7 @@ std::vector<std::string> Split(std::string_view text, std::string_view delimiter
     return parts;
 }
 
-std::string Join(const std::vector<std::string> &parts, std::string_view delimiter) {
+std::string Join(const std::vector<std::string>& parts, std::string_view delimiter) {
     std::string out;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (i > 0)

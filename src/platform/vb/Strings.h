@@ -37,7 +37,7 @@ std::string LCase(std::string_view text);
 std::string Space(int count);
 // Split of an empty text gives no elements; an empty delimiter gives the whole text as the one element.
 std::vector<std::string> Split(std::string_view text, std::string_view delimiter = " ", int limit = -1);
-std::string Join(const std::vector<std::string> &parts, std::string_view delimiter = " ");
+std::string Join(const std::vector<std::string>& parts, std::string_view delimiter = " ");
 
 // The Windows-1252 code of the first character; 63 ("?") for a character the code page lacks.
 int Asc(std::string_view text);

@@ -37,7 +37,7 @@ Utf8Char DecodeUtf8(std::string_view text, std::size_t offset) {
     return {value, length, true};
 }
 
-void AppendUtf8(std::string &out, char32_t codePoint) {
+void AppendUtf8(std::string& out, char32_t codePoint) {
     if (codePoint < 0x80) {
         out += static_cast<char>(codePoint);
     } else if (codePoint < 0x800) {
@@ -71,7 +71,7 @@ std::size_t ByteOffsetOfChar(std::string_view text, std::size_t index) {
 
 std::string AsciiLower(std::string_view text) {
     std::string out(text);
-    for (char &c : out) {
+    for (char& c : out) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + 32);
     }

@@ -14,7 +14,7 @@ struct Utf8Char {
 };
 
 Utf8Char DecodeUtf8(std::string_view text, std::size_t offset);
-void AppendUtf8(std::string &out, char32_t codePoint);
+void AppendUtf8(std::string& out, char32_t codePoint);
 std::size_t CharCount(std::string_view text);
 // The byte offset where character number index (0-based) starts; the text's size when it has fewer characters.
 std::size_t ByteOffsetOfChar(std::string_view text, std::size_t index);

@@ -37,7 +37,7 @@ public:
     Variant(Currency v) : value(v) {}
     Variant(Date v) : value(v) {}
     Variant(std::string v) : value(std::move(v)) {}
-    Variant(const char *v) : value(std::string(v)) {}
+    Variant(const char* v) : value(std::string(v)) {}
 
     static Variant Null() { return Variant(NullValue{}); }
 
@@ -55,10 +55,10 @@ public:
     double AsDouble() const { return std::get<double>(value); }
     Currency AsCurrency() const { return std::get<Currency>(value); }
     Date AsDate() const { return std::get<Date>(value); }
-    const std::string &AsString() const { return std::get<std::string>(value); }
+    const std::string& AsString() const { return std::get<std::string>(value); }
 
     // Same type and same value; not the language's "=" comparison.
-    friend bool operator==(const Variant &, const Variant &) = default;
+    friend bool operator==(const Variant&, const Variant&) = default;
 
 private:
     std::variant<std::monostate, NullValue, bool, std::int16_t, std::int32_t, float, double, Currency, Date,

@@ -17,7 +17,7 @@ enum VbErrorNumber {
 
 class VbError : public std::runtime_error {
 public:
-    VbError(int number, const std::string &description) : std::runtime_error(description), number(number) {}
+    VbError(int number, const std::string& description) : std::runtime_error(description), number(number) {}
     int Number() const { return number; }
     std::string Description() const { return what(); }
 

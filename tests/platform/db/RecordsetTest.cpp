@@ -10,10 +10,10 @@ using testkit::ScriptedServer;
 
 namespace {
 
-int ErrorNumberOf(const std::function<void()> &action) {
+int ErrorNumberOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         return error.Number();
     }
     return 0;
@@ -60,7 +60,7 @@ TEST_F(RecordsetTest, RaisesTheOriginalErrorsWithoutACurrentRowOrField) {
     Recordset closed;
 
     struct Case {
-        const char *name;
+        const char* name;
         std::function<void()> action;
         int number;
     };
@@ -75,18 +75,18 @@ TEST_F(RecordsetTest, RaisesTheOriginalErrorsWithoutACurrentRowOrField) {
         {"open twice", [&] { one.Open("select a from one", server); }, 3705},
         {"assign on read-only", [&] { one.SetField("a", vb::Variant(std::int32_t(2))); }, 3251},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(ErrorNumberOf(c.action), c.number) << c.name;
 
     try {
         empty.Fields("a");
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_EQ(error.Description(), "Either BOF or EOF is True, or the current record has been deleted. "
                                        "Requested operation requires a current record.");
     }
     try {
         one.Fields("b");
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_EQ(error.Description(),
                   "Item cannot be found in the collection corresponding to the requested name or ordinal.");
     }
@@ -188,7 +188,7 @@ TEST_F(RecordsetTest, UpdateNeedsASingleTableAndPendingChangesBlockClose) {
 TEST_F(RecordsetTest, TheGuardRollsBackWhenTheSaveFailsAndCommitsOtherwise) {
     server.On("INSERT a").Affects(1);
     server.On("INSERT b").Fails("Violation of PRIMARY KEY constraint.", 2627);
-    auto save = [this](const char *second) {
+    auto save = [this](const char* second) {
         TransactionGuard transaction(server);
         server.Execute("INSERT a");
         server.Execute(second);
@@ -231,7 +231,7 @@ TEST_F(RecordsetTest, ACommandCallsTheProcedureWithTypedParametersInOrder) {
     command.AppendParameter("@intQtyIssued", DataType::Integer, 0, vb::Variant(std::int16_t(0)));
     command.AppendParameter("@strIdNum", DataType::VarChar, 10, vb::Variant("A1"));
     command.Execute();
-    const testkit::SentStatement &sent = server.Sent().back();
+    const testkit::SentStatement& sent = server.Sent().back();
     ASSERT_EQ(sent.parameters.size(), 8u);
     EXPECT_EQ(sent.parameters[4].value, vb::Variant(vb::Currency{-120312}));
     EXPECT_EQ(sent.parameters[6].value, vb::Variant(std::int32_t(0)));
@@ -246,8 +246,10 @@ TEST_F(RecordsetTest, ACommandRefusesValuesItCannotSendWhole) {
     command.AppendParameter("@strID", DataType::VarChar, 10, vb::Variant("ÑIÑO-ÑIÑO1")); // ten characters
     EXPECT_EQ(ErrorNumberOf([&] { command.AppendParameter("@n", DataType::Integer, 0, vb::Variant(3e9)); }),
               dbErrBadParameter);
-    EXPECT_EQ(ErrorNumberOf([&] { command.AppendParameter("@n", DataType::Double, 0, vb::Variant("1")); }),
+    EXPECT_EQ(ErrorNumberOf([&] { command.AppendParameter("@n", DataType::Double, 0, vb::Variant("1A")); }),
               dbErrBadParameter);
     EXPECT_EQ(command.Parameters().size(), 1u);
-    EXPECT_EQ(command.StatementText(), "{call Inventory.dbo.Pharma_EraseCM(?)}");
+    command.AppendParameter("@amount", DataType::Currency, 0, vb::Variant("1,234.50"));
+    EXPECT_EQ(command.Parameters().back().value, vb::Variant(vb::Currency{12345000}));
+    EXPECT_EQ(command.StatementText(), "{call Inventory.dbo.Pharma_EraseCM(?,?)}");
 }

@@ -9,7 +9,7 @@ using namespace vb;
 
 TEST(Val, ReadsTheLeadingNumber) {
     struct Case {
-        const char *text;
+        const char* text;
         double expected;
     };
     const Case cases[] = {
@@ -22,7 +22,7 @@ TEST(Val, ReadsTheLeadingNumber) {
         {"1E-400", 0}, {"\r1", 0},         {"0012.50", 12.5},  {".", 0},
         {"-", 0},      {"1 E 2", 100},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(Val(c.text), c.expected) << '"' << c.text << '"';
 }
 
@@ -40,7 +40,7 @@ TEST(Val, OfAValueReadsItsText) {
 
 TEST(StrictReads, AcceptTheWholeTextOnly) {
     struct Case {
-        const char *text;
+        const char* text;
         double expected;
     };
     const Case cases[] = {
@@ -62,14 +62,14 @@ TEST(StrictReads, AcceptTheWholeTextOnly) {
         {"5-", -5},
         {"( 5 )", -5},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(CDbl(c.text), c.expected) << '"' << c.text << '"';
 }
 
 TEST(StrictReads, RefuseWhatIsNotANumber) {
-    const char *texts[] = {"",      "   ",      "12A", "1 2",  "1/2", "abc", ".",  "-",   "1E",  ",5",
+    const char* texts[] = {"",      "   ",      "12A", "1 2",  "1/2", "abc", ".",  "-",   "1E",  ",5",
                            "1.2.3", "3/1/2024", "$",   "(-5)", "-5-", "(5",  "5$", "$$5", "--5", "()"};
-    for (const char *text : texts) {
+    for (const char* text : texts) {
         EXPECT_EQ(RaisedError([&] { CDbl(text); }), "Type mismatch") << '"' << text << '"';
         EXPECT_EQ(RaisedError([&] { CLng(text); }), "Type mismatch") << '"' << text << '"';
         EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
@@ -95,7 +95,7 @@ TEST(StrictReads, RoundHalfToEvenIntoWholeNumbers) {
         {Currency{35000}, 4},
         {Currency{-15001}, -2},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         EXPECT_EQ(CInt(c.value), c.expected) << CStr(c.value);
         EXPECT_EQ(CLng(c.value), c.expected) << CStr(c.value);
     }
@@ -131,7 +131,7 @@ TEST(Conversions, NullIsRefusedEverywhere) {
 TEST(CStr, WritesDoublesWithFifteenSignificantDigits) {
     struct Case {
         double value;
-        const char *expected;
+        const char* expected;
     };
     const Case cases[] = {
         {250 * 1.1, "275"},
@@ -151,14 +151,14 @@ TEST(CStr, WritesDoublesWithFifteenSignificantDigits) {
         {2.0 / 3, "0.666666666666667"},
         {123456789.123456789, "123456789.123457"},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(CStr(c.value), c.expected) << c.value;
 }
 
 TEST(CStr, WritesEachTypeAsTheRuntimeDoes) {
     struct Case {
         Variant value;
-        const char *expected;
+        const char* expected;
     };
     const Case cases[] = {
         {Variant(), ""},
@@ -179,7 +179,7 @@ TEST(CStr, WritesEachTypeAsTheRuntimeDoes) {
         {Date{-1.25}, "12/29/1899 6:00:00 AM"},
         {"text", "text"},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(CStr(c.value), c.expected);
 }
 
@@ -192,14 +192,14 @@ TEST(CStr, RefusesDatesOutOfRange) {
 TEST(Str, PutsABlankInTheSignPlace) {
     struct Case {
         Variant value;
-        const char *expected;
+        const char* expected;
     };
     const Case cases[] = {
         {250.0, " 250"},         {0.5, " .5"},       {-3.0, "-3"},
         {-0.5, "-.5"},           {0.0, " 0"},        {std::int16_t{300}, " 300"},
         {Currency{5000}, " .5"}, {"12.50", " 12.5"}, {Variant(), " 0"},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(Str(c.value), c.expected);
 }
 

@@ -9,7 +9,7 @@ using namespace vb;
 
 TEST(DateText, ReadsTheTextsTheProgramMeets) {
     struct Case {
-        const char *text;
+        const char* text;
         Date expected;
     };
     const Case cases[] = {
@@ -37,7 +37,7 @@ TEST(DateText, ReadsTheTextsTheProgramMeets) {
         {"12:00:00 AM", Date{0}},
         {"1/1/1800 6:00:00 AM", At(1800, 1, 1, 6, 0, 0)},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         const std::optional<Date> read = ReadDateText(c.text);
         ASSERT_TRUE(read.has_value()) << c.text;
         EXPECT_DOUBLE_EQ(read->serial, c.expected.serial) << c.text;
@@ -52,7 +52,7 @@ TEST(DateText, ReadsTheDriversFractionOfASecond) {
 }
 
 TEST(DateText, RefusesEverythingElse) {
-    const char *texts[] = {
+    const char* texts[] = {
         "",
         "   ",
         "abc",
@@ -80,7 +80,7 @@ TEST(DateText, RefusesEverythingElse) {
         "3/1/2024T10:00",
         "123456789012/1/1",
     };
-    for (const char *text : texts) {
+    for (const char* text : texts) {
         EXPECT_FALSE(ReadDateText(text).has_value()) << text;
         EXPECT_EQ(RaisedError([&] { CDate(text); }), "Type mismatch") << text;
     }
@@ -96,7 +96,7 @@ TEST(DateText, WritesDateAloneTimeAloneOrBoth) {
 
 TEST(DateDiff, CountsBoundaries) {
     struct Case {
-        const char *interval;
+        const char* interval;
         Date from, to;
         long long expected;
     };
@@ -118,7 +118,7 @@ TEST(DateDiff, CountsBoundaries) {
         {"d", At(1899, 12, 29, 6, 0, 0), At(1899, 12, 30, 0, 0, 0), 1},
         {"n", At(1899, 12, 29, 23, 59, 0), At(1899, 12, 30, 0, 1, 0), 2},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(DateDiff(c.interval, c.from, c.to), c.expected)
             << c.interval << " " << CStr(c.from) << " " << CStr(c.to);
     EXPECT_EQ(DateDiff("N", "3/1/2024 10:00:59 AM", "3/1/2024 10:20:00 AM"), 20);
@@ -126,7 +126,7 @@ TEST(DateDiff, CountsBoundaries) {
 
 TEST(DateAdd, AddsIntervals) {
     struct Case {
-        const char *interval;
+        const char* interval;
         double number;
         Date from, expected;
     };
@@ -145,7 +145,7 @@ TEST(DateAdd, AddsIntervals) {
         {"d", 2.5, At(2024, 3, 1), At(2024, 3, 3)},
         {"d", 1, At(1899, 12, 29, 6, 0, 0), At(1899, 12, 30, 6, 0, 0)},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(DateAdd(c.interval, c.number, c.from).serial, c.expected.serial)
             << c.interval << " " << c.number << " " << CStr(c.from);
 }

@@ -10,12 +10,12 @@ namespace {
 
 struct FormatCase {
     Variant value;
-    const char *pattern;
-    const char *expected;
+    const char* pattern;
+    const char* expected;
 };
 
-void ExpectFormats(const std::vector<FormatCase> &cases) {
-    for (const FormatCase &c : cases) {
+void ExpectFormats(const std::vector<FormatCase>& cases) {
+    for (const FormatCase& c : cases) {
         const std::string shown = c.value.IsNull() ? "Null" : CStr(c.value);
         EXPECT_EQ(Format(c.value, c.pattern), c.expected) << shown << " with \"" << c.pattern << '"';
     }

@@ -11,13 +11,13 @@ namespace {
 const Variant null = Variant::Null();
 
 struct OperationCase {
-    const char *name;
+    const char* name;
     Variant result;
     Variant expected;
 };
 
-void ExpectResults(const std::vector<OperationCase> &cases) {
-    for (const OperationCase &c : cases)
+void ExpectResults(const std::vector<OperationCase>& cases) {
+    for (const OperationCase& c : cases)
         EXPECT_EQ(c.result, c.expected) << c.name;
 }
 

@@ -40,15 +40,15 @@ TEST(Strings, RefuseNegativeLengthsAndPositionsBelowOne) {
 TEST(InStr, FollowsTheRuntimeOnEmptyTexts) {
     struct Case {
         int start;
-        const char *text;
-        const char *find;
+        const char* text;
+        const char* find;
         int expected;
     };
     const Case cases[] = {
         {1, "abc", "", 1},  {3, "abc", "", 3},  {4, "abc", "", 0},  {1, "", "", 0},       {1, "", "a", 0},
         {1, "abc", "c", 3}, {4, "abc", "c", 0}, {1, "aXa", "x", 0}, {2, "abab", "ab", 3}, {1, "ab", "abc", 0},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(InStr(c.start, c.text, c.find), c.expected) << c.start << " " << c.text << " " << c.find;
     EXPECT_EQ(InStrRev("a,b,c", ","), 4);
     EXPECT_EQ(InStrRev("a,b,c", ",", 3), 2);

@@ -18,7 +18,7 @@ TEST(VbError, CarriesTheRuntimeNumberAndText) {
     try {
         RaiseTypeMismatch();
         FAIL();
-    } catch (const VbError &e) {
+    } catch (const VbError& e) {
         EXPECT_EQ(e.Number(), 13);
         EXPECT_EQ(e.Description(), "Type mismatch");
     }
@@ -33,7 +33,7 @@ TEST(DateSerialNumber, RoundTripsAroundTheEpoch) {
         {{1899, 12, 30, 0, 0, 0}, 0.0},   {{1899, 12, 30, 13, 0, 0}, 13.0 / 24}, {{1899, 12, 29, 6, 0, 0}, -1.25},
         {{2024, 3, 1, 0, 0, 0}, 45352.0}, {{2000, 2, 29, 18, 0, 0}, 36585.75},   {{1900, 1, 1, 0, 0, 0}, 2.0},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(MakeDate(c.parts).serial, c.serial);
         EXPECT_EQ(SplitDate(Date{c.serial}), c.parts);
     }

@@ -1,5 +1,7 @@
 #include "OdbcConnection.h"
 
+#include "platform/vb/Conversions.h"
+
 #include "ResultReading.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SqlText.h"
@@ -18,12 +20,12 @@ namespace db::odbc {
 
 namespace {
 
-constexpr const char *kFreeTdsDriver = "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so";
+constexpr const char* kFreeTdsDriver = WARD_FREETDS_ODBC_DRIVER;
 constexpr long long kEpochOffset = 25569; // days from 12/30/1899 to 1/1/1970
 constexpr long long kMillisecondsPerDay = 86400000;
 
 // The first error of a handle's diagnostics (warnings skipped), as a DbError.
-DbError ErrorOf(SQLSMALLINT handleType, SQLHANDLE handle, const char *fallback) {
+DbError ErrorOf(SQLSMALLINT handleType, SQLHANDLE handle, const char* fallback) {
     SQLCHAR state[6] = {};
     SQLCHAR message[2048];
     SQLINTEGER native = 0;
@@ -33,8 +35,8 @@ DbError ErrorOf(SQLSMALLINT handleType, SQLHANDLE handle, const char *fallback) 
         SQLRETURN r = SQLGetDiagRec(handleType, handle, record, state, &native, message, sizeof message, &length);
         if (!SQL_SUCCEEDED(r))
             break;
-        const std::string text = CleanMessage(reinterpret_cast<const char *>(message), native);
-        const std::string sqlState(reinterpret_cast<const char *>(state));
+        const std::string text = CleanMessage(reinterpret_cast<const char*>(message), native);
+        const std::string sqlState(reinterpret_cast<const char*>(state));
         if (sqlState.rfind("01", 0) != 0)
             return DbError(native, text, sqlState);
         if (firstMessage.empty())
@@ -43,12 +45,12 @@ DbError ErrorOf(SQLSMALLINT handleType, SQLHANDLE handle, const char *fallback) 
     return DbError(0, firstMessage.empty() ? fallback : firstMessage);
 }
 
-void Check(SQLRETURN r, SQLSMALLINT handleType, SQLHANDLE handle, const char *what) {
+void Check(SQLRETURN r, SQLSMALLINT handleType, SQLHANDLE handle, const char* what) {
     if (r == SQL_ERROR || r == SQL_INVALID_HANDLE)
         throw ErrorOf(handleType, handle, what);
 }
 
-vb::Date DateOf(const SQL_TIMESTAMP_STRUCT &ts) {
+vb::Date DateOf(const SQL_TIMESTAMP_STRUCT& ts) {
     vb::DateParts parts{ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second};
     vb::Date date = vb::MakeDate(parts);
     const double fraction = ts.fraction / 1e9 / 86400.0;
@@ -85,8 +87,8 @@ public:
               "The statement could not be prepared.");
     }
     ~Statement() { SQLFreeHandle(SQL_HANDLE_STMT, handle); }
-    Statement(const Statement &) = delete;
-    Statement &operator=(const Statement &) = delete;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
 
     SQLHSTMT handle = SQL_NULL_HSTMT;
 };
@@ -104,7 +106,7 @@ struct BoundValue {
     };
 };
 
-void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter &parameter, BoundValue &bound) {
+void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter& parameter, BoundValue& bound) {
     SQLSMALLINT cType = SQL_C_CHAR;
     SQLSMALLINT sqlType = SQL_VARCHAR;
     SQLULEN size = 0;
@@ -119,7 +121,7 @@ void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter &parameter,
         sqlType = size > 8000 ? SQL_LONGVARCHAR : SQL_VARCHAR;
         break;
     case DataType::Currency:
-        bound.text = isNull ? std::string() : CurrencyText(parameter.value.AsCurrency());
+        bound.text = isNull ? std::string() : vb::CurrencyText(parameter.value.AsCurrency());
         sqlType = SQL_DECIMAL;
         size = 19;
         digits = 4;
@@ -200,7 +202,7 @@ public:
         return true;
     }
 
-    void ReadRows(ResultTable &result) {
+    void ReadRows(ResultTable& result) {
         const int count = ColumnCount();
         std::vector<ColumnKind> kinds;
         std::vector<int> scales;
@@ -210,7 +212,7 @@ public:
             SQLULEN size = 0;
             Check(SQLDescribeCol(statement, column, name, sizeof name, &nameLength, &sqlType, &size, &scale, &nullable),
                   SQL_HANDLE_STMT, statement, "The result could not be read.");
-            result.columns.emplace_back(reinterpret_cast<const char *>(name));
+            result.columns.emplace_back(reinterpret_cast<const char*>(name));
             kinds.push_back(KindOfSqlType(sqlType));
             scales.push_back(scale);
         }
@@ -225,28 +227,28 @@ public:
     }
 
 private:
-    template <typename T> bool Get(SQLUSMALLINT column, SQLSMALLINT cType, T &value) {
+    template <typename T> bool Get(SQLUSMALLINT column, SQLSMALLINT cType, T& value) {
         SQLLEN indicator = 0;
         Check(SQLGetData(statement, column, cType, &value, sizeof value, &indicator), SQL_HANDLE_STMT, statement,
               "A value could not be read.");
         return indicator != SQL_NULL_DATA;
     }
 
-    // Reads text or bytes in pieces until the driver has given all of it; false for Null.
-    bool GetText(SQLUSMALLINT column, SQLSMALLINT cType, std::string &text) {
+    // Reads text or bytes in chunks until the driver has given all of it; false for Null.
+    bool GetText(SQLUSMALLINT column, SQLSMALLINT cType, std::string& text) {
         const SQLLEN terminator = cType == SQL_C_CHAR ? 1 : 0;
-        char piece[512];
+        char chunk[512];
         for (;;) {
             SQLLEN indicator = 0;
-            const SQLRETURN r = SQLGetData(statement, column, cType, piece, sizeof piece, &indicator);
+            const SQLRETURN r = SQLGetData(statement, column, cType, chunk, sizeof chunk, &indicator);
             if (r == SQL_NO_DATA)
                 return true;
             Check(r, SQL_HANDLE_STMT, statement, "A value could not be read.");
             if (indicator == SQL_NULL_DATA)
                 return false;
-            const SQLLEN available = static_cast<SQLLEN>(sizeof piece) - terminator;
+            const SQLLEN available = static_cast<SQLLEN>(sizeof chunk) - terminator;
             const bool truncated = indicator == SQL_NO_TOTAL || indicator > available;
-            text.append(piece, static_cast<std::size_t>(truncated ? available : indicator));
+            text.append(chunk, static_cast<std::size_t>(truncated ? available : indicator));
             if (!truncated)
                 return true;
         }
@@ -313,13 +315,13 @@ std::string Unbracketed(std::string part) {
 
 } // namespace
 
-std::string ConnectionStringValue(const std::string &value) {
+std::string ConnectionStringValue(const std::string& value) {
     if (value.find_first_of(";{}=") == std::string::npos && (value.empty() || value.front() != ' '))
         return value;
     return Enclosed(value, '{', '}');
 }
 
-std::string FreeTdsConnectionString(const FreeTdsSettings &s) {
+std::string FreeTdsConnectionString(const FreeTdsSettings& s) {
     return std::string("Driver=") + kFreeTdsDriver + ";Server=" + ConnectionStringValue(s.server) +
            ";Port=" + std::to_string(s.port) + ";Database=" + ConnectionStringValue(s.database) +
            ";UID=" + ConnectionStringValue(s.user) + ";PWD=" + ConnectionStringValue(s.password) +
@@ -339,7 +341,7 @@ OdbcConnection::OdbcConnection(std::string text) : connectionString(std::move(te
     }
     SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT, reinterpret_cast<SQLPOINTER>(15), 0);
     const SQLRETURN r =
-        SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR *>(connectionString.data()),
+        SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(connectionString.data()),
                          static_cast<SQLSMALLINT>(connectionString.size()), nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
     if (!SQL_SUCCEEDED(r)) {
         DbError error = ErrorOf(SQL_HANDLE_DBC, dbc, "The connection was refused.");
@@ -358,14 +360,14 @@ OdbcConnection::~OdbcConnection() {
     SQLFreeHandle(SQL_HANDLE_ENV, environment);
 }
 
-ResultTable OdbcConnection::Send(const std::string &sql, const std::vector<Parameter> &parameters) {
+ResultTable OdbcConnection::Send(const std::string& sql, const std::vector<Parameter>& parameters) {
     Statement statement(connection);
     SQLSetStmtAttr(statement.handle, SQL_ATTR_QUERY_TIMEOUT,
                    reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(CommandTimeout())), 0);
     std::vector<BoundValue> bound(parameters.size());
     for (std::size_t i = 0; i < parameters.size(); ++i)
         Bind(statement.handle, static_cast<SQLUSMALLINT>(i + 1), parameters[i], bound[i]);
-    const SQLRETURN r = SQLExecDirect(statement.handle, reinterpret_cast<SQLCHAR *>(const_cast<char *>(sql.data())),
+    const SQLRETURN r = SQLExecDirect(statement.handle, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.data())),
                                       static_cast<SQLINTEGER>(sql.size()));
     if (r == SQL_NO_DATA) {
         // A searched UPDATE or DELETE that changed nothing; later results of the batch may still follow.
@@ -384,7 +386,7 @@ ResultTable OdbcConnection::Send(const std::string &sql, const std::vector<Param
     return ReadBatch(results);
 }
 
-std::vector<std::string> OdbcConnection::PrimaryKeyColumns(const std::string &table) {
+std::vector<std::string> OdbcConnection::PrimaryKeyColumns(const std::string& table) {
     if (auto known = primaryKeys.find(table); known != primaryKeys.end())
         return known->second;
     std::vector<std::string> parts;
@@ -397,7 +399,7 @@ std::vector<std::string> OdbcConnection::PrimaryKeyColumns(const std::string &ta
     std::vector<std::string> keys;
     try {
         keys = CatalogPrimaryKeys(name);
-    } catch (const DbError &) {
+    } catch (const DbError&) {
         // SQL Server's catalogue procedure answers only for the current database; the others are asked directly.
         if (name.catalog.empty())
             throw;
@@ -408,8 +410,8 @@ std::vector<std::string> OdbcConnection::PrimaryKeyColumns(const std::string &ta
 }
 
 std::vector<std::string> OdbcConnection::CatalogPrimaryKeys(TableName name) {
-    auto text = [](std::string &s) { return s.empty() ? nullptr : reinterpret_cast<SQLCHAR *>(s.data()); };
-    auto length = [](const std::string &s) { return static_cast<SQLSMALLINT>(s.size()); };
+    auto text = [](std::string& s) { return s.empty() ? nullptr : reinterpret_cast<SQLCHAR*>(s.data()); };
+    auto length = [](const std::string& s) { return static_cast<SQLSMALLINT>(s.size()); };
     Statement statement(connection);
     Check(SQLPrimaryKeys(statement.handle, text(name.catalog), length(name.catalog), text(name.schema),
                          length(name.schema), text(name.table), length(name.table)),
@@ -422,16 +424,16 @@ std::vector<std::string> OdbcConnection::CatalogPrimaryKeys(TableName name) {
         SQLLEN indicator = 0;
         SQLGetData(statement.handle, 4, SQL_C_CHAR, column, sizeof column, &indicator);
         SQLGetData(statement.handle, 5, SQL_C_SSHORT, &sequence, sizeof sequence, &indicator);
-        keyed.emplace_back(sequence, reinterpret_cast<const char *>(column));
+        keyed.emplace_back(sequence, reinterpret_cast<const char*>(column));
     }
     std::sort(keyed.begin(), keyed.end());
     std::vector<std::string> keys;
-    for (auto &entry : keyed)
+    for (auto& entry : keyed)
         keys.push_back(std::move(entry.second));
     return keys;
 }
 
-std::vector<std::string> OdbcConnection::SchemaViewPrimaryKeys(const TableName &name) {
+std::vector<std::string> OdbcConnection::SchemaViewPrimaryKeys(const TableName& name) {
     const std::string catalog = SqlIdentifier(name.catalog);
     const ResultTable result =
         Send("SELECT k.COLUMN_NAME FROM " + catalog + ".INFORMATION_SCHEMA.TABLE_CONSTRAINTS AS t JOIN " + catalog +
