@@ -111,7 +111,12 @@ void PressKey(forms::Form &form, int KeyCode, int Shift) {
 }
 
 void MouseDown(forms::Control &control, int Button, float X, float Y, int Shift) {
-    if (Reachable(control, "press the mouse on"))
+    if (!Reachable(control, "press the mouse on"))
+        return;
+    // A grid follows the mouse to the cell under it.
+    if (control.Kind() == forms::ControlKind::Grid)
+        static_cast<forms::MSHFlexGrid &>(control).UserMouseDown(Button, Shift, X, Y);
+    else
         control.Raise(control.MouseDown, Button, Shift, X, Y);
 }
 
@@ -121,7 +126,11 @@ void MouseUp(forms::Control &control, int Button, float X, float Y, int Shift) {
 }
 
 void MouseMove(forms::Control &control, float X, float Y, int Button, int Shift) {
-    if (Reachable(control, "move the mouse over"))
+    if (!Reachable(control, "move the mouse over"))
+        return;
+    if (control.Kind() == forms::ControlKind::Grid)
+        static_cast<forms::MSHFlexGrid &>(control).UserMouseMove(Button, Shift, X, Y);
+    else
         control.Raise(control.MouseMove, Button, Shift, X, Y);
 }
 
@@ -138,6 +147,122 @@ bool CloseWindow(forms::Form &form) {
         return false;
     }
     return form.CloseByUser();
+}
+
+namespace {
+
+// Puts the focus on a control with the mouse before working it; false when the user cannot reach it or Validate
+// kept the focus where it was.
+bool FocusForWork(forms::Control &control, const std::string &what) {
+    if (!Reachable(control, what))
+        return false;
+    return control.Parent().MoveFocus(control);
+}
+
+} // namespace
+
+void ClickCell(forms::MSHFlexGrid &grid, int row, int col) {
+    if (row < 0 || row >= grid.Rows() || col < 0 || col >= grid.Cols()) {
+        ADD_FAILURE() << "Cannot click cell (" << row << ", " << col << ") of " << grid.DisplayName() << ": it has "
+                      << grid.Rows() << " rows and " << grid.Cols() << " columns";
+        return;
+    }
+    if (grid.ColWidth(col) == 0 || grid.RowHeight(row) == 0) {
+        ADD_FAILURE() << "Cannot click cell (" << row << ", " << col << ") of " << grid.DisplayName()
+                      << ": its column or row is hidden";
+        return;
+    }
+    if (!FocusForWork(grid, "click a cell of"))
+        return;
+    if (!grid.RowIsVisible(row))
+        grid.SetTopRow(row);
+    float x = static_cast<float>(grid.ColPos(col) + grid.ColWidth(col) / 2);
+    float y = static_cast<float>(grid.RowPos(row) + grid.RowHeight(row) / 2);
+    forms::Form &form = grid.Parent();
+    grid.UserMouseDown(forms::vbLeftButton, 0, x, y);
+    if (!form.IsLoaded())
+        return;
+    grid.Raise(grid.MouseUp, forms::vbLeftButton, 0, x, y);
+    if (form.IsLoaded())
+        form.ClickControl(grid);
+}
+
+void DoubleClickCell(forms::MSHFlexGrid &grid, int row, int col) {
+    ClickCell(grid, row, col);
+    if (grid.Parent().IsLoaded() && grid.HasFocus())
+        grid.Raise(grid.DblClick);
+}
+
+void ClickListLine(forms::ListBox &list, int index) {
+    if (index < 0 || index >= list.ListCount()) {
+        ADD_FAILURE() << "Cannot click line " << index << " of " << list.DisplayName() << ": it has "
+                      << list.ListCount() << " lines";
+        return;
+    }
+    if (FocusForWork(list, "click a line of"))
+        list.UserClickLine(index);
+}
+
+void DoubleClickListLine(forms::ListBox &list, int index) {
+    ClickListLine(list, index);
+    if (list.Parent().IsLoaded() && list.HasFocus())
+        list.Raise(list.DblClick);
+}
+
+void ChooseComboLine(forms::ComboBox &combo, int index) {
+    if (index < 0 || index >= combo.ListCount()) {
+        ADD_FAILURE() << "Cannot choose line " << index << " of " << combo.DisplayName() << ": it has "
+                      << combo.ListCount() << " lines";
+        return;
+    }
+    if (FocusForWork(combo, "choose a line of"))
+        combo.UserChoose(index);
+}
+
+void ChooseComboLine(forms::ComboBox &combo, const std::string &text) {
+    for (int index = 0; index < combo.ListCount(); ++index)
+        if (combo.List(index) == text) {
+            ChooseComboLine(combo, index);
+            return;
+        }
+    ADD_FAILURE() << "Cannot choose \"" << text << "\" in " << combo.DisplayName() << ": no line reads so";
+}
+
+void ClickListItem(forms::ListView &view, int index) {
+    if (index < 1 || index > view.ListItemCount()) {
+        ADD_FAILURE() << "Cannot click item " << index << " of " << view.DisplayName() << ": it has "
+                      << view.ListItemCount() << " items";
+        return;
+    }
+    if (FocusForWork(view, "click an item of"))
+        view.UserClickItem(index);
+}
+
+void DoubleClickListItem(forms::ListView &view, int index) {
+    ClickListItem(view, index);
+    if (view.Parent().IsLoaded() && view.HasFocus())
+        view.Raise(view.DblClick);
+}
+
+void ChooseTab(forms::SSTab &tab, int index) {
+    if (index < 0 || index >= tab.Tabs()) {
+        ADD_FAILURE() << "Cannot choose tab " << index << " of " << tab.DisplayName() << ": it has " << tab.Tabs()
+                      << " tabs";
+        return;
+    }
+    if (!tab.TabVisible(index) || !tab.TabEnabled(index)) {
+        ADD_FAILURE() << "Cannot choose tab " << index << " of " << tab.DisplayName() << ": it is "
+                      << (tab.TabVisible(index) ? "disabled" : "hidden");
+        return;
+    }
+    if (FocusForWork(tab, "choose a tab of"))
+        tab.UserChooseTab(index);
+}
+
+bool PickDate(forms::DTPicker &picker, vb::Date date) {
+    if (!FocusForWork(picker, "pick a date in"))
+        return false;
+    return picker.UserPick(date);
 }
 
 } // namespace testkit

@@ -1,7 +1,12 @@
 #pragma once
 
 #include "platform/forms/Controls.h"
+#include "platform/forms/DatePicker.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/Grid.h"
+#include "platform/forms/ListView.h"
+#include "platform/forms/Lists.h"
+#include "platform/forms/Tabs.h"
 
 #include <string>
 
@@ -25,7 +30,8 @@ void PressKey(forms::Control &control, int KeyCode, int Shift = 0);
 // One key pressed where the focus is in the window.
 void PressKey(forms::Form &form, int KeyCode, int Shift = 0);
 // Mouse buttons pressed and released, or the mouse moved, over a control at (X, Y) twips: MouseDown, MouseUp
-// or MouseMove with the button (vbLeftButton, vbRightButton) and Shift state. No click follows.
+// or MouseMove with the button (vbLeftButton, vbRightButton) and Shift state. No click follows. Over a grid, MouseRow
+// and MouseCol follow the mouse, and a left press on a cell makes it the current one.
 void MouseDown(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
 void MouseUp(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
 void MouseMove(forms::Control &control, float X, float Y, int Button = 0, int Shift = 0);
@@ -33,5 +39,24 @@ void MouseMove(forms::Control &control, float X, float Y, int Button = 0, int Sh
 void ChooseMenu(forms::Menu &item);
 // The window's close box; false when QueryUnload or Unload kept it open.
 bool CloseWindow(forms::Form &form);
+
+// Clicks a cell of a grid: the focus moves to the grid, MouseDown, the current cell moves there (LeaveCell,
+// EnterCell) unless the cell is fixed, MouseUp, Click. A row scrolled out of view is scrolled in first; a hidden
+// column or a cell outside the grid fails the test.
+void ClickCell(forms::MSHFlexGrid &grid, int row, int col);
+void DoubleClickCell(forms::MSHFlexGrid &grid, int row, int col);
+// Clicks a line of a list box (index from 0): in a check-box list this ticks or unticks it.
+void ClickListLine(forms::ListBox &list, int index);
+void DoubleClickListLine(forms::ListBox &list, int index);
+// Picks a line of a combo box's drop-down (index from 0), or the line with that text.
+void ChooseComboLine(forms::ComboBox &combo, int index);
+void ChooseComboLine(forms::ComboBox &combo, const std::string &text);
+// Clicks a line of a list view (index from 1, as its collection counts).
+void ClickListItem(forms::ListView &view, int index);
+void DoubleClickListItem(forms::ListView &view, int index);
+// Clicks a tab of a tab control; a hidden or disabled tab fails the test.
+void ChooseTab(forms::SSTab &tab, int index);
+// Picks a date in a date picker's calendar; false (and no change) when the calendar does not offer that day.
+bool PickDate(forms::DTPicker &picker, vb::Date date);
 
 } // namespace testkit

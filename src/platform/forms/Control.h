@@ -22,7 +22,17 @@ enum class ControlKind {
     Image,
     Shape,
     Timer,
-    Menu
+    Menu,
+    Grid,
+    ListBox,
+    ComboBox,
+    ListView,
+    TabControl,
+    DTPicker,
+    RichTextBox,
+    ProgressBar,
+    StatusBar,
+    ReportViewer
 };
 
 struct Font {

@@ -1,10 +1,22 @@
 #include "platform/forms/Layout.h"
 
 #include "platform/forms/Form.h"
+#include "platform/forms/Tabs.h"
 
 #include <algorithm>
 
 namespace forms {
+
+namespace {
+
+// Where rows start inside a container: below a frame's caption, or below a tab control's strip of tabs.
+int InsideTop(const Control &container, const LayoutMetrics &metrics) {
+    if (container.Kind() == ControlKind::TabControl)
+        return static_cast<const SSTab &>(container).TabHeight() + metrics.RowGap;
+    return metrics.FrameCaption + metrics.RowGap;
+}
+
+} // namespace
 
 Layout::Layout(Form &form, LayoutMetrics metrics)
     : form(form), container(nullptr), page(-1), metrics(metrics), left(metrics.Margin), top(metrics.Margin),
@@ -12,7 +24,7 @@ Layout::Layout(Form &form, LayoutMetrics metrics)
 
 Layout::Layout(Control &container, LayoutMetrics metrics, int page)
     : form(container.Parent()), container(&container), page(page), metrics(metrics), left(metrics.Margin),
-      top(metrics.FrameCaption + metrics.RowGap), width(std::max(0, container.Width() - 2 * metrics.Margin)) {}
+      top(InsideTop(container, metrics)), width(std::max(0, container.Width() - 2 * metrics.Margin)) {}
 
 void Layout::Place(Control &control, int x, int y, int w, int h) {
     control.SetContainer(container, page);

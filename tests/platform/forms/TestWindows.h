@@ -5,10 +5,25 @@
 #include "platform/forms/FormsContext.h"
 #include "platform/forms/Layout.h"
 #include "platform/forms/WindowCatalog.h"
+#include "platform/vb/VbError.h"
 #include "testkit/ScriptedHost.h"
+
+#include <functional>
 
 #include <string>
 #include <vector>
+
+// The number of the runtime error an action raises (0 for none), and its text when asked.
+inline int VbErrorOf(const std::function<void()> &action, std::string *text = nullptr) {
+    try {
+        action();
+    } catch (const vb::VbError &error) {
+        if (text != nullptr)
+            *text = error.Description();
+        return error.Number();
+    }
+    return 0;
+}
 
 // A fresh application per test: the scripted host and the registry of windows.
 struct TestApp {
