@@ -77,6 +77,13 @@ bool IsAccountClosed(App& app) {
     return true;
 }
 
+bool HasICRow(const forms::MSHFlexGrid& Grid) {
+    for (int row = 1; row < Grid.Rows(); ++row)
+        if (vb::Trim(Grid.TextMatrix(row, 1)) == "IC")
+            return true;
+    return false;
+}
+
 bool ChargeSlipExists(App& app, const std::string& ChargeSlip) {
     const std::string slip = db::SqlQuote(vb::Trim(ChargeSlip));
     if (app.Parameters().FifteenCSlipFormat())

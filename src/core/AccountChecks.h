@@ -2,6 +2,7 @@
 
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/Grid.h"
 
 #include <string>
 
@@ -25,6 +26,9 @@ bool IsSeniorCitizen(App& app, const std::string& IdNum);
 bool IsReceivableUpdate(App& app, const std::string& IdNum);
 // Whether billing has closed the account of the admission the patient search holds; the nurse has been told.
 bool IsAccountClosed(App& app);
+
+// Whether a data row of the entry grid has the department code "IC" in column 1 (the requesting doctor is asked).
+bool HasICRow(const forms::MSHFlexGrid& Grid);
 
 // Whether the charge-slip number is already used by any charge, out-patient charge, stock card or (with the
 // fifteen-character slip format) cash assessment.

@@ -114,6 +114,42 @@ INSTANTIATE_TEST_SUITE_P(BillingDates, AccountClosed,
                                            BillingCase{"BlankText", " ", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A charge window's entry grid, department code in column 1.
+class frmEntry : public forms::Form {
+public:
+    explicit frmEntry(ward::App& app) : Form(app.Forms) {}
+    forms::MSHFlexGrid mshflexEntry{*this, "mshflexEntry"};
+
+protected:
+    void Design() override { mshflexEntry.SetCols(9); }
+};
+
+struct ICCase {
+    const char* name;
+    std::vector<std::string> departments; // column 1 of the data rows; none leaves only the header row
+    bool expected;
+};
+
+class ICRows : public ::testing::TestWithParam<ICCase> {};
+
+TEST_P(ICRows, LookForTheDepartmentCodeICInEveryDataRow) {
+    const ICCase& c = GetParam();
+    TestApp test;
+    forms::MSHFlexGrid& grid = test.app.Forms.Get<frmEntry>().mshflexEntry;
+    grid.SetRows(static_cast<int>(c.departments.size()) + 1);
+    for (std::size_t i = 0; i < c.departments.size(); ++i)
+        grid.SetTextMatrix(static_cast<int>(i) + 1, 1, c.departments[i]);
+
+    EXPECT_EQ(ward::HasICRow(grid), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grids, ICRows,
+                         ::testing::Values(ICCase{"HeaderOnly", {}, false}, ICCase{"LowerCase", {"SU", "ic"}, false},
+                                           ICCase{"BetweenBlanks", {"SU", " IC ", "PH"}, true},
+                                           ICCase{"LastRow", {"SU", "PH", "IC"}, true},
+                                           ICCase{"None", {"SU", ""}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 const std::string SlipInCharges = "Select Refnum From BILLING..tbBillDailyBill Where Refnum = 'C0000812B'";
 const std::string SlipInOutPatientCharges = " Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = 'C0000812B'";
 const std::string SlipInCashAssessments = " Select Refnum From BILLING..tbCashAssessment Where Refnum = 'C0000812B'";
