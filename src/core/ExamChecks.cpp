@@ -55,9 +55,9 @@ struct RequestLine {
     vb::Variant RevokeDate, ProcessDate;
 };
 
-std::string DoneBy(const std::string& what, const std::string& by, const vb::Variant& when) {
-    return "Item(s)/exam(s) requested has been " + what + " By: " + by + " at " +
-           vb::Format(when, "mm/dd/yyyy hh:mm:ss AM/PM");
+// A Null name or date shows as nothing.
+std::string WhoAndWhen(const std::string& by, const vb::Variant& when) {
+    return by + " at " + vb::Format(when, "mm/dd/yyyy hh:mm:ss AM/PM");
 }
 
 } // namespace
@@ -175,11 +175,15 @@ bool IsRequestLocked(App& app, const std::string& RequestRef) {
         return true;
     }
     if (line->RecordStatus == "R") {
-        app.Forms.MsgBox(DoneBy("revoked", line->RevokeBy, line->RevokeDate), forms::vbInformation, "Message");
+        app.Forms.MsgBox("Item(s)/exam(s) requested has been revoked By: " +
+                             WhoAndWhen(line->RevokeBy, line->RevokeDate),
+                         forms::vbInformation, "Message");
         return true;
     }
     if (line->RecordStatus == "X") {
-        app.Forms.MsgBox(DoneBy("processed", line->ProcessBy, line->ProcessDate), forms::vbInformation, "Message");
+        app.Forms.MsgBox("Item(s)/exam(s) requested has been processed By: " +
+                             WhoAndWhen(line->ProcessBy, line->ProcessDate),
+                         forms::vbInformation, "Message");
         return true;
     }
     return false;
