@@ -22,7 +22,7 @@ public:
 };
 
 // A flag a component may leave without value (a Null column). Callers that tell Null from False use the three states;
-// the others apply their own rule with IsTrue/IsFalse.
+// the others say what Null counts as with value_or.
 using NullableFlag = std::optional<bool>;
 
 // What a component that lists rows hands back: a recordset the caller reads like its own and closes.

@@ -137,6 +137,12 @@ public:
     virtual void UserClick();
     virtual void UserKeyDown(int KeyCode, int Shift);
     virtual void UserKeyPress(int KeyAscii);
+    // Alt with a letter that an access key of the control's own parts answers (a tab's caption); false when none
+    // does.
+    virtual bool UserAccessKey(int KeyCode) {
+        (void)KeyCode;
+        return false;
+    }
 
     // Puts every property back as the control was built; the form's Design sets them again.
     virtual void ResetProperties();

@@ -405,6 +405,8 @@ bool Form::PressDefaultOrCancel(int KeyCode, Control &target) {
 
 bool Form::PressAccessKey(int KeyCode) {
     for (Control *control : controls) {
+        if (control->IsEffectivelyEnabled() && control->IsEffectivelyVisible() && control->UserAccessKey(KeyCode))
+            return true;
         auto *captioned = dynamic_cast<CaptionedControl *>(control);
         if (captioned == nullptr || AccessKeyOf(captioned->Caption()) != KeyCode)
             continue;

@@ -111,7 +111,7 @@ void MSHFlexGrid::SetCols(int value) {
 }
 
 void MSHFlexGrid::SetFixedRows(int value) {
-    if (value < 0 || value >= std::max(1, Rows()))
+    if (value < 0 || value > Rows())
         RaiseInvalidValue();
     if (!Update(props.FixedRows, value, "FixedRows"))
         return;
@@ -123,7 +123,7 @@ void MSHFlexGrid::SetFixedRows(int value) {
 }
 
 void MSHFlexGrid::SetFixedCols(int value) {
-    if (value < 0 || value >= std::max(1, cols))
+    if (value < 0 || value > cols)
         RaiseInvalidValue();
     if (!Update(props.FixedCols, value, "FixedCols"))
         return;
@@ -231,11 +231,7 @@ void MSHFlexGrid::SetColSel(int value) {
         Raise(SelChange);
 }
 
-void MSHFlexGrid::SetFillStyle(int value) {
-    if (value != flexFillSingle && value != flexFillRepeat)
-        RaiseInvalidValue();
-    Update(props.FillStyle, value, "FillStyle");
-}
+void MSHFlexGrid::SetFillStyle(int value) { SetChoice(props.FillStyle, value, flexFillRepeat, "FillStyle"); }
 
 void MSHFlexGrid::SetSelectionMode(int value) {
     if (value < flexSelectionFree || value > flexSelectionByColumn)
@@ -395,13 +391,22 @@ void MSHFlexGrid::SetForeColorFixed(Color value) { Update(props.ForeColorFixed, 
 void MSHFlexGrid::SetBackColorSel(Color value) { Update(props.BackColorSel, value, "BackColorSel"); }
 void MSHFlexGrid::SetForeColorSel(Color value) { Update(props.ForeColorSel, value, "ForeColorSel"); }
 void MSHFlexGrid::SetBackColorBkg(Color value) { Update(props.BackColorBkg, value, "BackColorBkg"); }
-void MSHFlexGrid::SetFocusRect(int value) {
-    if (value < flexFocusNone || value > flexFocusHeavy)
-        RaiseInvalidValue();
-    Update(props.FocusRect, value, "FocusRect");
-}
+void MSHFlexGrid::SetFocusRect(int value) { SetChoice(props.FocusRect, value, flexFocusHeavy, "FocusRect"); }
 void MSHFlexGrid::SetRedraw(bool value) { Update(props.Redraw, value, "Redraw"); }
 void MSHFlexGrid::SetFont(const forms::Font& value) { Update(props.Font, value, "Font"); }
+
+// Sets one of the grid's numbered display choices, refusing a number outside 0 to last.
+void MSHFlexGrid::SetChoice(int& field, int value, int last, std::string_view property) {
+    if (value < 0 || value > last)
+        RaiseInvalidValue();
+    Update(field, value, property);
+}
+
+void MSHFlexGrid::SetScrollBars(int value) { SetChoice(props.ScrollBars, value, 3, "ScrollBars"); }
+void MSHFlexGrid::SetGridLines(int value) { SetChoice(props.GridLines, value, 3, "GridLines"); }
+void MSHFlexGrid::SetHighLight(int value) { SetChoice(props.HighLight, value, 2, "HighLight"); }
+void MSHFlexGrid::SetAllowUserResizing(int value) { SetChoice(props.AllowUserResizing, value, 3, "AllowUserResizing"); }
+void MSHFlexGrid::SetWordWrap(bool value) { Update(props.WordWrap, value, "WordWrap"); }
 
 // Scrolling
 

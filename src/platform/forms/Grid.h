@@ -151,6 +151,20 @@ public:
     void SetRedraw(bool value);
     const forms::Font& Font() const { return props.Font; }
     void SetFont(const forms::Font& value);
+    // 0 none, 1 horizontal, 2 vertical, 3 both.
+    int ScrollBars() const { return props.ScrollBars; }
+    void SetScrollBars(int value);
+    // 0 none, 1 flat, 2 inset, 3 raised.
+    int GridLines() const { return props.GridLines; }
+    void SetGridLines(int value);
+    // 0 never, 1 always, 2 only while the grid has the focus.
+    int HighLight() const { return props.HighLight; }
+    void SetHighLight(int value);
+    // 0 none, 1 columns, 2 rows, 3 both.
+    int AllowUserResizing() const { return props.AllowUserResizing; }
+    void SetAllowUserResizing(int value);
+    bool WordWrap() const { return props.WordWrap; }
+    void SetWordWrap(bool value);
 
     // The first non-fixed row in view; moving it raises Scroll.
     int TopRow() const { return props.TopRow; }
@@ -217,6 +231,11 @@ private:
         int FocusRect = flexFocusLight;
         bool Redraw = true;
         forms::Font Font;
+        int ScrollBars = 3;
+        int GridLines = 1;
+        int HighLight = 1;
+        int AllowUserResizing = 0;
+        bool WordWrap = false;
     };
     struct Column {
         int width = -1;
@@ -236,6 +255,7 @@ private:
     template <class Edit> void ForEachTargetCell(Edit edit);
     CellFormat& FormatAt(int row, int col);
     void ChangeFormat(const std::function<void(CellFormat&)>& change);
+    void SetChoice(int& field, int value, int last, std::string_view property);
     int VisibleRowCount() const;
 
     std::vector<GridRow> rows;

@@ -223,7 +223,13 @@ void ListBox::UserClickLine(int index) {
     }
     // The caret moves to the line without a Click of its own; the one Click follows the tick.
     Update(listIndex, index, "ListIndex");
-    ChangeTick(index, !lines.At(index).Selected);
+    if (props.MultiSelect == vbMultiSelectExtended && !IsChecklist()) {
+        // A plain click in an extended list selects that line alone.
+        for (int other = 0; other < ListCount(); ++other)
+            Update(lines.At(other).Selected, other == index, "Selected");
+    } else {
+        ChangeTick(index, !lines.At(index).Selected);
+    }
     Raise(Click);
 }
 

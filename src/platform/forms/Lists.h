@@ -123,8 +123,8 @@ public:
     int MultiSelect() const { return props.MultiSelect; }
     void SetMultiSelect(int value);
 
-    // The user clicks a line: it becomes the chosen one; in a check-box list its tick turns over; in a multi-select
-    // list its selection does. Click follows.
+    // The user clicks a line: it becomes the chosen one; in a check-box list its tick turns over, in a simple
+    // multi-select list its selection does, in an extended one it becomes the only line selected. Click follows.
     void UserClickLine(int index);
     void UserKeyDown(int KeyCode, int Shift) override;
     void UserKeyPress(int KeyAscii) override;

@@ -126,6 +126,17 @@ bool SSTab::UserChooseTab(int index) {
     return true;
 }
 
+bool SSTab::UserAccessKey(int KeyCode) {
+    for (int index = 0; index < Tabs(); ++index) {
+        if (AccessKeyOf(pages[static_cast<std::size_t>(index)].Caption) != KeyCode)
+            continue;
+        if (UserChooseTab(index))
+            Parent().MoveFocus(*this);
+        return true;
+    }
+    return false;
+}
+
 void SSTab::UserKeyDown(int KeyCode, int Shift) {
     if ((Shift & vbCtrlMask) == 0 && KeyCode != vbKeyLeft && KeyCode != vbKeyRight)
         return;

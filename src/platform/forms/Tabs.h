@@ -42,6 +42,8 @@ public:
     bool CanHoldFocus() const override { return true; }
     // The user clicks a tab: a hidden or disabled one does nothing.
     bool UserChooseTab(int index);
+    // Alt with the access key of a tab's caption chooses that tab.
+    bool UserAccessKey(int KeyCode) override;
     // A click on the control's body is no tab change and raises nothing.
     void UserClick() override {}
     void UserKeyDown(int KeyCode, int Shift) override;

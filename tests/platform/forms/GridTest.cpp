@@ -236,6 +236,9 @@ TEST_F(GridTest, BindingAnEmptyResultLeavesTheHeaderRowOnly) {
     EXPECT_EQ(grid.Cols(), 3);
     EXPECT_EQ(grid.TextMatrix(0, 2), "Name");
     EXPECT_EQ(grid.Row(), 0);
+    grid.SetFixedRows(1);
+    grid.AddItem("\tLB001");
+    EXPECT_EQ(grid.TextMatrix(1, 1), "LB001");
 }
 
 TEST_F(GridTest, FillRepeatWritesTextAndColoursOverTheSelection) {

@@ -96,6 +96,32 @@ TEST_F(ListsTest, APlainListRaisesClickWhenCodeChoosesALine) {
     EXPECT_EQ(form.lstPlain.List(7), "") << "reading past the end gives nothing";
 }
 
+TEST_F(ListsTest, ClicksInMultiSelectListsToggleOrReplaceTheSelection) {
+    struct Case {
+        int multiSelect;
+        std::vector<bool> expected;
+    };
+    const Case cases[] = {
+        {vbMultiSelectSimple, {true, true, false}},
+        {vbMultiSelectExtended, {false, true, false}},
+    };
+    for (const Case& c : cases) {
+        TestApp app;
+        frmLists& lists = app.Forms.Get<frmLists>();
+        lists.lstPlain.SetMultiSelect(c.multiSelect);
+        for (const char* exam : {"CBC", "FBS", "ESR"})
+            lists.lstPlain.AddItem(exam);
+        lists.Show();
+        testkit::ClickListLine(lists.lstPlain, 0);
+        testkit::ClickListLine(lists.lstPlain, 1);
+        std::vector<bool> selected;
+        for (int i = 0; i < 3; ++i)
+            selected.push_back(lists.lstPlain.Selected(i));
+        EXPECT_EQ(selected, c.expected) << c.multiSelect;
+        EXPECT_EQ(app.log.size(), 2u) << "one Click per click";
+    }
+}
+
 TEST_F(ListsTest, ListIndexesOutsideTheListRaiseThePlatformsErrors) {
     form.lstPlain.AddItem("DAY");
     form.cboShift.AddItem("DAY");

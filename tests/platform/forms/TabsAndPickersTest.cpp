@@ -95,6 +95,18 @@ TEST_F(TabsTest, EachPageShowsAndEnablesOnlyItsOwnControls) {
     EXPECT_EQ(VbErrorOf([&] { form.sstChart.SetTab(3); }), 380);
 }
 
+TEST_F(TabsTest, AltWithTheAccessKeyOfATabsCaptionChoosesIt) {
+    form.sstChart.SetTabCaption(2, "&Results");
+    form.Show();
+    testkit::PressKey(form.dtpFrom, 'R', vbAltMask);
+    EXPECT_EQ(form.sstChart.Tab(), 2);
+    EXPECT_TRUE(form.sstChart.HasFocus());
+    form.sstChart.SetTabEnabled(1, false);
+    form.sstChart.SetTabCaption(1, "&Profile");
+    testkit::PressKey(form.sstChart, 'P', vbAltMask);
+    EXPECT_EQ(form.sstChart.Tab(), 2) << "a disabled tab cannot be chosen";
+}
+
 TEST_F(TabsTest, ControlsLaidOutOnPagesStartBelowTheTabsAndTheCheckFindsOnesThatCoverThem) {
     EXPECT_THAT(FindOverlaps(form), testing::IsEmpty());
     EXPECT_GE(form.txtNotes.Top(), form.sstChart.TabHeight());
