@@ -1,7 +1,7 @@
 #include "core/AccountChecks.h"
 
 #include "core/App.h"
-#include "core/FirstRowLookup.h"
+#include "core/RecordsetChecks.h"
 #include "platform/db/SqlText.h"
 #include "platform/vb/Conversions.h"
 #include "platform/vb/Operators.h"
@@ -53,11 +53,11 @@ bool IsPatientsMed(App& app, const std::string& IdNum) {
 }
 
 bool IsMaintainedRoom(App& app, const std::string& IdNum) {
-    return AnyRow(app, "STATION..sp_Nurse_Check_Maintained_Room " + IdNumArgument(IdNum));
+    return ReturnsRow(app, "STATION..sp_Nurse_Check_Maintained_Room " + IdNumArgument(IdNum));
 }
 
 bool IsSeniorCitizen(App& app, const std::string& IdNum) {
-    return AnyRow(app, "Station..sp_Nurse_Check_Patient_IsSeniorCitizen " + IdNumArgument(IdNum));
+    return ReturnsRow(app, "Station..sp_Nurse_Check_Patient_IsSeniorCitizen " + IdNumArgument(IdNum));
 }
 
 bool IsReceivableUpdate(App& app, const std::string& IdNum) {
@@ -87,15 +87,16 @@ bool HasICRow(const forms::MSHFlexGrid& Grid) {
 bool ChargeSlipExists(App& app, const std::string& ChargeSlip) {
     const std::string slip = db::SqlQuote(vb::Trim(ChargeSlip));
     if (app.Parameters().FifteenCSlipFormat())
-        return AnyRow(app, "Select Refnum From BILLING..tbBillDailyBill Where Refnum = " + slip + " Union All " +
+        return ReturnsRow(app,
+                          "Select Refnum From BILLING..tbBillDailyBill Where Refnum = " + slip + " Union All " +
+                              " Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = " + slip + " Union All " +
+                              " Select Refnum From BILLING..tbCashAssessment Where Refnum = " + slip + " Union All " +
+                              " Select Refnum From BILLING..tbBillOPDailyOut Where ChargeSlip = " + slip +
+                              " Union All " + " Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + slip);
+    return ReturnsRow(app, "Select Refnum From BILLING..tbBillDailyBill Where Refnum = " + slip + " Union All " +
                                " Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = " + slip + " Union All " +
-                               " Select Refnum From BILLING..tbCashAssessment Where Refnum = " + slip + " Union All " +
                                " Select Refnum From BILLING..tbBillOPDailyOut Where ChargeSlip = " + slip +
                                " Union All " + " Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + slip);
-    return AnyRow(app, "Select Refnum From BILLING..tbBillDailyBill Where Refnum = " + slip + " Union All " +
-                           " Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = " + slip + " Union All " +
-                           " Select Refnum From BILLING..tbBillOPDailyOut Where ChargeSlip = " + slip + " Union All " +
-                           " Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + slip);
 }
 
 void ShowNextChargeSlip(App& app, forms::ControlArray<forms::Label>& lblCS) {

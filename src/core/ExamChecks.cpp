@@ -1,8 +1,8 @@
 #include "core/ExamChecks.h"
 
 #include "core/App.h"
-#include "core/FirstRowLookup.h"
 #include "core/HospitalSettings.h"
+#include "core/RecordsetChecks.h"
 #include "platform/db/SqlText.h"
 #include "platform/vb/Conversions.h"
 #include "platform/vb/Format.h"

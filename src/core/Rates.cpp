@@ -2,7 +2,7 @@
 
 #include "core/AccountChecks.h"
 #include "core/App.h"
-#include "core/FirstRowLookup.h"
+#include "core/RecordsetChecks.h"
 #include "platform/db/SqlText.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
@@ -64,8 +64,8 @@ double GetDoctorsRate(App& app, const std::string& DoctorCode, const std::string
 }
 
 bool HasDoctorBill(App& app, const std::string& DoctorCode) {
-    return AnyRow(app, "Select * from BUILD_FILE..tbCoDoctorBill Where DoctorID =" +
-                           db::SqlQuote(vb::Trim(DoctorCode)) + " and Status = 1 and Amount >0");
+    return ReturnsRow(app, "Select * from BUILD_FILE..tbCoDoctorBill Where DoctorID =" +
+                               db::SqlQuote(vb::Trim(DoctorCode)) + " and Status = 1 and Amount >0");
 }
 
 std::string GetOPDRateType(App& app, const std::string& IdNum) {
