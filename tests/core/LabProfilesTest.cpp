@@ -208,6 +208,19 @@ TEST(RemoveProfileExamsFromOrders, FindsTheQuickListLineByItsTextWhenTheStoredIn
                                                             Chart::Sodium + " [x]", Chart::Triglycerides}));
 }
 
+TEST(RemoveProfileExamsFromOrders, ALineNoLongerInTheQuickListIsNotAddedAgain) {
+    Chart c;
+    Fill(c.profiles, LipidMembers);
+    Cells cholesterol = c.Pick(Chart::Cholesterol, "1024");
+    c.quickList.RemoveItem(c.IndexOf(Chart::Cholesterol)); // the line has left the list meanwhile
+    Fill(c.cart, {cholesterol, c.Pick(Chart::Sodium, "330")});
+
+    ward::RemoveProfileExamsFromOrders(c.profiles, c.cart, 2, c.quickList);
+
+    EXPECT_EQ(c.cart.Rows(), 2);
+    EXPECT_EQ(Lines(c.quickList), (std::vector<std::string>{Chart::Cbc, Chart::Sodium + " [x]", Chart::Triglycerides}));
+}
+
 TEST(RemoveProfileExamsFromOrders, RowsTypedIntoTheCartLeaveTheQuickListAlone) {
     Chart c;
     Fill(c.profiles, LipidMembers);
