@@ -2,6 +2,7 @@
 
 #include "gui/Conversions.h"
 #include "gui/FormWindow.h"
+#include "platform/forms/Form.h"
 
 namespace gui {
 
@@ -12,6 +13,12 @@ ControlView::~ControlView() = default;
 void ControlView::SetWidget(QWidget* shown) {
     widget = shown;
     window.Adopt(shown, *this);
+}
+
+bool ControlView::TakeFocus() {
+    if (!control.CanHoldFocus() || !control.TabStop())
+        return true;
+    return control.Parent().MoveFocus(control) && control.Parent().IsLoaded();
 }
 
 void ControlView::Changed(std::string_view property) {

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Control.h"
 
+#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 
@@ -45,6 +46,20 @@ public:
     virtual void TypeText(const std::string& text) { (void)text; }
     // Ctrl+C, Ctrl+X and Ctrl+V after the model heard the keys; only text boxes act on them.
     virtual void ClipboardKey(int KeyCode) { (void)KeyCode; }
+    // A press of a mouse button on one of the widget's parts; true when the view raised MouseDown itself (a grid
+    // first works out the cell under the mouse).
+    virtual bool MouseDownByUser(QObject* part, const QMouseEvent& mouse) {
+        (void)part;
+        (void)mouse;
+        return false;
+    }
+    // A click at a point of one of the widget's parts, inside the model's dispatch; true when the view passed it on
+    // to the model as a click on one of its lines or tabs, false to let it count as a Click of the whole control.
+    virtual bool ClickByUser(QObject* part, QPoint at) {
+        (void)part;
+        (void)at;
+        return false;
+    }
 
 protected:
     // The derived view hands over its widget once built; the form window parents and places it.
@@ -53,6 +68,8 @@ protected:
     virtual void Show(std::string_view property) { (void)property; }
     // True while the view writes to the widget, so signals it raises are not taken for the user's doing.
     bool Writing() const { return writing > 0; }
+    // Moves the focus here as a click does; false when the control that has it refused to let it go.
+    bool TakeFocus();
     template <class F> void Write(F&& write) {
         ++writing;
         write();

@@ -1,5 +1,6 @@
 #include "gui/ControlView.h"
 
+#include "gui/ControlKinds.h"
 #include "gui/Conversions.h"
 #include "gui/FormWindow.h"
 #include "gui/TextBoxView.h"
@@ -328,6 +329,24 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, FormWindow
         return Make<ImageView, forms::Image>(control, window);
     case forms::ControlKind::Shape:
         return Make<ShapeView, forms::Shape>(control, window);
+    case forms::ControlKind::Grid:
+        return MakeGridView(control, window);
+    case forms::ControlKind::ListBox:
+        return MakeListBoxView(control, window);
+    case forms::ControlKind::ComboBox:
+        return MakeComboBoxView(control, window);
+    case forms::ControlKind::ListView:
+        return MakeListViewView(control, window);
+    case forms::ControlKind::TabControl:
+        return MakeTabView(control, window);
+    case forms::ControlKind::DTPicker:
+        return MakeDatePickerView(control, window);
+    case forms::ControlKind::RichTextBox:
+        return MakeRichTextView(control, window);
+    case forms::ControlKind::ProgressBar:
+        return MakeProgressBarView(control, window);
+    case forms::ControlKind::StatusBar:
+        return MakeStatusBarView(control, window);
     default:
         // Timers tick through the host; menus live in the window's menu bar.
         return nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Keyboard.h"
 
+#include <QAbstractScrollArea>
 #include <QFontDatabase>
 #include <QKeyEvent>
 
@@ -189,6 +190,11 @@ int BytePosition(const std::string& text, int widgetPosition) {
 
 QString ToWidgetText(const std::string& text) {
     return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void ShowScrollBars(QAbstractScrollArea& area, int bars) {
+    area.setHorizontalScrollBarPolicy((bars & 1) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    area.setVerticalScrollBarPolicy((bars & 2) != 0 ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 } // namespace gui

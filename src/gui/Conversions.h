@@ -10,6 +10,7 @@
 
 #include <string>
 
+class QAbstractScrollArea;
 class QKeyEvent;
 
 namespace gui {
@@ -32,6 +33,9 @@ QFont ToQFont(const forms::Font& font);
 // Shift argument of key events.
 int KeyCodeOf(const QKeyEvent& event);
 int ShiftOf(Qt::KeyboardModifiers modifiers);
+
+// Scroll bars as the model's ScrollBars property gives them: 0 none, 1 horizontal, 2 vertical, 3 both.
+void ShowScrollBars(QAbstractScrollArea& area, int bars);
 
 // Alignment of text boxes and labels.
 Qt::Alignment ToQtAlignment(int alignment);

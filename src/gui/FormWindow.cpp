@@ -458,7 +458,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     auto owner = widgetOwners.find(watched);
     if (owner == widgetOwners.end())
         return false;
-    return FilterControl(*owner->second, event);
+    return FilterControl(*owner->second, watched, event);
 }
 
 namespace {
@@ -564,7 +564,7 @@ bool FormWindow::KeepsMouse(const ControlView& view) {
     return view.ClicksOnRelease() && view.Model().Kind() != forms::ControlKind::TextBox;
 }
 
-bool FormWindow::FilterControl(ControlView& view, QEvent* event) {
+bool FormWindow::FilterControl(ControlView& view, QObject* part, QEvent* event) {
     forms::Control& control = view.Model();
     switch (event->type()) {
     case QEvent::ShortcutOverride:
@@ -584,7 +584,8 @@ bool FormWindow::FilterControl(ControlView& view, QEvent* event) {
             Guard([&] { refused = !form.MoveFocus(control); });
         if (refused || !attached)
             return true;
-        RaiseMouse(control, control.MouseDown, *mouse);
+        if (!view.MouseDownByUser(part, *mouse))
+            RaiseMouse(control, control.MouseDown, *mouse);
         return !attached || KeepsMouse(view);
     }
     case QEvent::MouseButtonRelease: {
@@ -593,7 +594,10 @@ bool FormWindow::FilterControl(ControlView& view, QEvent* event) {
         bool inside = view.Widget() != nullptr && view.Widget()->rect().contains(mouse->position().toPoint());
         bool afterDouble = event->spontaneous() && mouse->flags().testFlag(Qt::MouseEventCreatedDoubleClick);
         if (attached && inside && !afterDouble && mouse->button() == Qt::LeftButton && view.ClicksOnRelease())
-            Guard([&] { form.ClickControl(control); });
+            Guard([&] {
+                if (!view.ClickByUser(part, mouse->position().toPoint()))
+                    form.ClickControl(control);
+            });
         return !attached || KeepsMouse(view);
     }
     case QEvent::MouseButtonDblClick:

@@ -85,7 +85,7 @@ private:
     void ShowActiveControl();
 
     bool FilterTopLevel(QEvent* event);
-    bool FilterControl(ControlView& view, QEvent* event);
+    bool FilterControl(ControlView& view, QObject* part, QEvent* event);
     static bool KeepsMouse(const ControlView& view);
     void KeyPressed(forms::Control& target, QKeyEvent& event);
     void RaiseMouse(forms::Control& control, const forms::Event<int, int, float, float>& event,

@@ -50,3 +50,23 @@ TEST(ScreenshotTest, RendersTheMainWindowWithAChildInside) {
 }
 
 } // namespace
+
+#include "WardTestWindow.h"
+
+namespace {
+
+TEST(ScreenshotTest, RendersAGridATabControlAndAList) {
+    GuiApp app;
+    auto& form = app.Forms.Get<frmWard>();
+    form.Show();
+    form.grdPatients.SetRow(2);
+    form.grdPatients.SetCol(1);
+    form.grdPatients.SetCellBackColor(forms::vbYellow);
+    form.grdPatients.SetCellFontBold(true);
+    form.lstTasks.SetSelected(0, true);
+    std::string path = ScreenshotPath("frmWard");
+    ASSERT_TRUE(gui::SaveScreenshot(app.host, form, path));
+    EXPECT_EQ(QImage(QString::fromStdString(path)).width(), gui::TwipsToPixels(form.ScaleWidth()));
+}
+
+} // namespace

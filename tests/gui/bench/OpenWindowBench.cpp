@@ -3,6 +3,7 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/FormsContext.h"
+#include "platform/forms/Grid.h"
 #include "platform/forms/Layout.h"
 
 #include <QApplication>
@@ -44,10 +45,10 @@ private:
     }
 };
 
-// Opening (load, build the widgets, show) and closing the window, with as many rows as the argument says.
-void OpenWindow(benchmark::State& state) {
+// Opening (load, build the widgets, show and draw) and closing a window, with as many rows as the argument says.
+template <class Window> void OpenAndClose(benchmark::State& state) {
     BenchApp app;
-    auto& form = app.Forms.Instance<frmRows>();
+    auto& form = app.Forms.Instance<Window>();
     form.Rows = static_cast<int>(state.range(0));
     for (auto _ : state) {
         form.Show();
@@ -56,7 +57,57 @@ void OpenWindow(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
+
+void OpenWindow(benchmark::State& state) { OpenAndClose<frmRows>(state); }
 BENCHMARK(OpenWindow)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// A patient list window whose grid holds as many rows as the argument says, filled in its Load as the windows fill
+// theirs from a recordset.
+class frmPatientList : public forms::Form {
+public:
+    explicit frmPatientList(BenchApp& app) : Form(app.Forms) {}
+    forms::MSHFlexGrid grdPatients{*this, "grdPatients"};
+    forms::CommandButton cmdClose{*this, "cmdClose"};
+    int Rows = 0;
+
+private:
+    void Design() override {
+        SetCaption("Patients");
+        SetInnerSize(9000, 6000);
+        grdPatients.Move(120, 120, 8760, 5000);
+        grdPatients.SetFormatString("^Bed|<Patient|<Doctor|<Admitted|<Id");
+        grdPatients.SetColWidth(4, 0);
+        cmdClose.SetCaption("&Close");
+        cmdClose.Move(7680, 5280, 1200, 360);
+    }
+    void Form_Load() override {
+        grdPatients.SetRows(Rows + 1);
+        for (int row = 1; row <= Rows; ++row) {
+            grdPatients.SetTextMatrix(row, 0, std::to_string(row));
+            grdPatients.SetTextMatrix(row, 1, "PATIENT " + std::to_string(row));
+            grdPatients.SetTextMatrix(row, 2, "DR. JONES");
+            grdPatients.SetTextMatrix(row, 3, "12/10/2026");
+            grdPatients.SetTextMatrix(row, 4, std::to_string(100000 + row));
+        }
+    }
+};
+
+// The window with its grid empty or full: only the display's part differs between the two beyond the filling, whose
+// share LoadGridWindow shows.
+void OpenGridWindow(benchmark::State& state) { OpenAndClose<frmPatientList>(state); }
+BENCHMARK(OpenGridWindow)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same window loaded and unloaded without being shown: the model's own share of the time above.
+void LoadGridWindow(benchmark::State& state) {
+    BenchApp app;
+    auto& form = app.Forms.Instance<frmPatientList>();
+    form.Rows = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        form.Load();
+        form.Unload();
+    }
+}
+BENCHMARK(LoadGridWindow)->Arg(0)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
