@@ -2,8 +2,10 @@
 
 #include "gui/Conversions.h"
 #include "gui/FormWindow.h"
+#include "gui/ReportViewerView.h"
 #include "gui/TextBoxView.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/ReportViewer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -328,6 +330,8 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, FormWindow
         return Make<ImageView, forms::Image>(control, window);
     case forms::ControlKind::Shape:
         return Make<ShapeView, forms::Shape>(control, window);
+    case forms::ControlKind::ReportViewer:
+        return MakeReportViewerView(static_cast<forms::ReportViewer&>(control), window);
     default:
         // Timers tick through the host; menus live in the window's menu bar.
         return nullptr;
