@@ -1,11 +1,15 @@
 #include "core/App.h"
 
 #include "core/ErrorReporting.h"
+#include "platform/reports/TemplateReportEngine.h"
 #include "platform/vb/VbError.h"
 
 namespace ward {
 
 App::App(forms::Host &host) : Forms(*this, host) {
+    // Template queries run on the program's one connection; the front end hands the engine its printer.
+    ReportEngine =
+        std::make_shared<reports::TemplateReportEngine>([this]() -> db::Connection & { return Connection(); });
     Forms.SetErrorReporter([this](const std::exception &error) { ShowErrorMessage(*this, error); });
 }
 

@@ -3,8 +3,10 @@
 #include "gui/ControlKinds.h"
 #include "gui/Conversions.h"
 #include "gui/FormWindow.h"
+#include "gui/ReportViewerView.h"
 #include "gui/TextBoxView.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/ReportViewer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -347,6 +349,8 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, FormWindow
         return MakeProgressBarView(control, window);
     case forms::ControlKind::StatusBar:
         return MakeStatusBarView(control, window);
+    case forms::ControlKind::ReportViewer:
+        return MakeReportViewerView(static_cast<forms::ReportViewer&>(control), window);
     default:
         // Timers tick through the host; menus live in the window's menu bar.
         return nullptr;

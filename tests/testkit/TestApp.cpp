@@ -12,6 +12,12 @@ template <class Fake, class Interface> Fake &Install(std::unique_ptr<Interface> 
     return result;
 }
 
+RecordingReportEngine &InstallReportEngine(ward::App &app) {
+    auto engine = std::make_shared<RecordingReportEngine>(RecordingReportEngine::ShippedTemplates());
+    app.ReportEngine = engine;
+    return *engine;
+}
+
 } // namespace
 
 TestApp::TestApp()
@@ -27,7 +33,7 @@ TestApp::TestApp()
       confinementResultsObject(Install<FakeConfinementResults>(app.ConfinementResultsObject)),
       chargeSlipObject(Install<FakeChargeSlipList>(app.ChargeSlipObject)),
       issuedMedsObject(Install<FakeIssuedItems>(app.IssuedMedsObject)),
-      patientObject(Install<FakePatientInfo>(app.PatientObject)) {
+      patientObject(Install<FakePatientInfo>(app.PatientObject)), reportEngine(InstallReportEngine(app)) {
     currentUser.connection = &server;
     ward::ApplyStartupValues(app);
 }

@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "testkit/FakeComponents.h"
+#include "testkit/RecordingReportEngine.h"
 #include "testkit/ScriptedHost.h"
 #include "testkit/ScriptedServer.h"
 
@@ -9,7 +10,8 @@ namespace testkit {
 
 // A fresh application for one test: scripted host and server, a fake of every outside component in its module
 // variable (the log-in component holding the scripted server as its connection), and the values the start-up gives
-// before any window runs. The typed references reach the fakes.
+// before any window runs. The typed references reach the fakes. The report engine records every report instead of
+// printing it, and raises the real engine's error for a template the program does not ship.
 class TestApp {
 public:
     TestApp();
@@ -35,6 +37,7 @@ public:
     FakeChargeSlipList &chargeSlipObject;
     FakeIssuedItems &issuedMedsObject;
     FakePatientInfo &patientObject;
+    RecordingReportEngine &reportEngine;
 };
 
 } // namespace testkit

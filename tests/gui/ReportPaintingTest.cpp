@@ -1,0 +1,164 @@
+#include "gui/ReportPainting.h"
+#include "core/App.h"
+#include "core/ReportPrinting.h"
+#include "core/frmReportViewer.h"
+#include "gui/FormWindow.h"
+#include "gui/QtHost.h"
+#include "platform/reports/ReportError.h"
+#include "platform/reports/TemplateReportEngine.h"
+#include "testkit/FakeComponents.h"
+#include "testkit/ScriptedServer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+// The program's folder as the report calls see it: its Reports folder holds the shipped templates.
+std::string ProgramFolder() {
+    if (const char* source = std::getenv("WARD_SOURCE_DIR"))
+        return source;
+    // The build copies the templates beside the program (src/gui); the tests run from tests/gui of the same tree.
+    return QDir(QCoreApplication::applicationDirPath() + "/../../src/gui").absolutePath().toStdString();
+}
+
+const std::string NoteQuery = "SELECT Transdate, Dayshift, UserID, Notes FROM STATION..tbNurseNotes WHERE IDNum = "
+                              "'2026001234' AND TransNum = 7";
+
+void AnswerTheNote(testkit::ScriptedServer& server) {
+    server.On(NoteQuery).Returns({"Transdate", "Dayshift", "UserID", "Notes"},
+                                 {{"03/01/2026 08:00:00 AM", "AM", "N0001", "Slept well, no complaints."}});
+}
+
+const std::vector<vb::Variant> NoteValues = {"2026001234", std::int32_t(7), "Mabini St., Cebu City"};
+
+// The text poppler reads back from a PDF.
+std::string PdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return "pdftotext failed: " + pdftotext.readAllStandardError().toStdString();
+    return pdftotext.readAllStandardOutput().toStdString();
+}
+
+TEST(ReportPainting, AShippedTemplateWrittenToPdfReadsBackWithItsNameTitleAndValues) {
+    testkit::ScriptedServer server;
+    reports::TemplateReportEngine engine(server);
+    AnswerTheNote(server);
+    auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\NursesNotes.rpt");
+    report->SetHospitalName("TESSUN GENERAL HOSPITAL");
+    reports::SetParameterValues(*report, NoteValues);
+    const reports::Document document = engine.LayOutReport(*report);
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("notes.pdf"));
+    gui::WritePdf(document, path);
+    const std::string text = PdfText(path);
+    for (const char* expected : {"TESSUN GENERAL HOSPITAL", "Nurses Notes", "Mabini St., Cebu City", "2026001234",
+                                 "Slept well, no complaints.", "Page 1 of 1"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+}
+
+TEST(ReportPainting, APdfThatCannotBeWrittenRaisesAReportError) {
+    reports::Document document;
+    document.pages.emplace_back();
+    EXPECT_THROW(gui::WritePdf(document, QStringLiteral("/nonexistent-folder/x.pdf")), reports::ReportError);
+}
+
+// The program's application on the desktop host with its own engine on the scripted server.
+struct ViewerApp {
+    ViewerApp() {
+        app.CurrentUser = std::make_unique<testkit::FakeLogin>(&server);
+        ward::ApplyStartupValues(app);
+        app.ReportEngine = std::make_shared<reports::TemplateReportEngine>(server);
+        app.HospitalName = "TESSUN GENERAL HOSPITAL";
+        app.Forms.SetErrorReporter([this](const std::exception& error) { errors.push_back(error.what()); });
+    }
+    ~ViewerApp() {
+        host.ReleaseWindows();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Runs `look` on the viewer window once it is open, then closes it.
+    void WhenViewerOpens(std::function<void(QWidget&)> look) {
+        QTimer::singleShot(0, [this, look] {
+            for (forms::Form* form : app.Forms.LoadedForms())
+                if (auto* viewer = dynamic_cast<ward::frmReportViewer*>(form)) {
+                    gui::FormWindow* window = host.WindowOf(*viewer);
+                    if (window != nullptr)
+                        look(*window->TopLevel());
+                    viewer->CloseByUser();
+                }
+        });
+    }
+
+    gui::QtHost host;
+    testkit::ScriptedServer server;
+    ward::App app{host};
+    std::vector<std::string> errors;
+};
+
+TEST(ReportPainting, TheViewerShowsThePagesWithThePrintButtonAndGroupTreeAsAsked) {
+    ViewerApp fixture;
+    AnswerTheNote(fixture.server);
+    fixture.app.AllowReportPrint = false;
+    bool looked = false;
+    fixture.WhenViewerOpens([&](QWidget& window) {
+        looked = true;
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Nurses Notes"));
+        auto* toolBar = window.findChild<QToolBar*>();
+        ASSERT_NE(toolBar, nullptr);
+        EXPECT_FALSE(toolBar->actions().front()->isEnabled()) << "printing is withheld";
+        auto* tree = window.findChild<QTreeWidget*>();
+        ASSERT_NE(tree, nullptr);
+        EXPECT_FALSE(tree->isVisibleTo(&window));
+        auto* scroller = window.findChild<QScrollArea*>();
+        ASSERT_NE(scroller, nullptr);
+        // One letter page at 125 percent, with the gaps around it.
+        const double expectedWidth = 612 * scroller->widget()->logicalDpiX() / 72.0 * 1.25;
+        EXPECT_NEAR(scroller->widget()->width(), expectedWidth + 24, 2);
+        if (const char* folder = std::getenv("WARD_SCREENSHOT_DIR")) {
+            QDir().mkpath(QString::fromLocal8Bit(folder));
+            window.grab().save(QString::fromLocal8Bit(folder) + "/report-viewer.png");
+        }
+    });
+    ward::OpenReport(fixture.app, ProgramFolder() + "\\Reports\\NursesNotes.rpt", NoteValues);
+    ward::ShowReport(fixture.app, false, "Nurses Notes", false, false);
+
+    EXPECT_TRUE(looked);
+    EXPECT_TRUE(fixture.errors.empty()) << fixture.errors.front();
+    EXPECT_TRUE(fixture.app.AllowReportPrint);
+    EXPECT_FALSE(fixture.app.CurrentReport);
+}
+
+TEST(ReportPainting, PrintingWithNoPrinterInstalledIsReportedByTheViewer) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this workstation has a printer";
+    ViewerApp fixture;
+    AnswerTheNote(fixture.server);
+    fixture.WhenViewerOpens([&](QWidget& window) {
+        auto* toolBar = window.findChild<QToolBar*>();
+        ASSERT_NE(toolBar, nullptr);
+        toolBar->actions().front()->trigger();
+    });
+    ward::OpenReport(fixture.app, ProgramFolder() + "\\Reports\\NursesNotes.rpt", NoteValues);
+    ward::ShowReport(fixture.app, false, "Nurses Notes", false, false);
+
+    ASSERT_EQ(fixture.errors.size(), 1u);
+    EXPECT_EQ(fixture.errors[0], "No printer is installed: the report cannot be printed.");
+}
+
+} // namespace
