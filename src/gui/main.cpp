@@ -1,5 +1,7 @@
+#include "core/App.h"
+#include "core/ReportPrinting.h"
 #include "gui/QtHost.h"
-#include "platform/forms/FormsContext.h"
+#include "gui/ReportPainting.h"
 
 #include <QApplication>
 
@@ -22,12 +24,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(forms::ProgramTitle);
     gui::QtHost host;
-    forms::FormsContext windows(host);
+    gui::DefaultPrinter printer;
+    ward::App app(host);
+    ward::ApplyStartupValues(app);
+    ward::SetReportPrinter(app, &printer);
 
     const char* notice = "This version of Tessun Nurse has no main window yet, so there is nothing to open.";
     std::cerr << notice << '\n';
     QString platform = QApplication::platformName();
     if (platform != "offscreen" && platform != "minimal")
-        windows.MsgBox(notice, forms::vbInformation);
+        app.Forms.MsgBox(notice, forms::vbInformation);
+    host.ReleaseWindows();
     return 0;
 }
