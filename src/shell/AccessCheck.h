@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ward {
+
+class App;
+
+// The typed access code as the server compares it: trimmed, enciphered under the access-code key, trimmed again.
+std::string EncipheredAccessCode(const std::string& typedCode);
+
+// Runs the server's user-and-department check and gives the accepted user's name as "Lastname, FirstName
+// MiddleName" (a Null part as ""), or nothing when no row comes back. A server error reaches the caller.
+std::optional<std::string> AcceptedUserName(App& app, const std::string& sql);
+
+} // namespace ward

@@ -1,0 +1,86 @@
+#include "core/App.h"
+#include "gui/Conversions.h"
+#include "gui/QtHost.h"
+#include "gui/Screenshot.h"
+#include "platform/forms/LayoutCheck.h"
+#include "shell/frmSupervisorAccessCode.h"
+#include "shell/frmTransaction_UserValidation.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The program's context on the desktop host; the windows' widgets go before the windows.
+struct DesktopApp {
+    ~DesktopApp() {
+        host.ReleaseWindows();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    gui::QtHost host;
+    ward::App app{host};
+};
+
+std::string ScreenshotPath(const char* name) {
+    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
+    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
+    QDir().mkpath(directory);
+    return (directory + "/" + name + ".png").toStdString();
+}
+
+void Save(DesktopApp& desktop, forms::Form& form, const char* name) {
+    EXPECT_TRUE(forms::FindOverlaps(form).empty());
+    const std::string path = ScreenshotPath(name);
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, form, path));
+    QImage image(QString::fromStdString(path));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), gui::TwipsToPixels(form.ScaleWidth()));
+}
+
+TEST(SignInScreenshots, ActingUserInBothLayouts) {
+    DesktopApp desktop;
+    auto& posting = desktop.app.Forms.Get<ward::frmTransaction_UserValidation>();
+    posting.txtUserID.SetText("N0002");
+    posting.txtAccessCode.SetText("ANA2026");
+    Save(desktop, posting, "frmTransaction_UserValidation_posting");
+    posting.Unload();
+
+    auto& cancellation = desktop.app.Forms.Instance<ward::frmTransaction_UserValidation>();
+    cancellation.PostOrCancel = 1;
+    cancellation.Load();
+    cancellation.txtUserID.SetText("N0002");
+    cancellation.txtAccessCode.SetText("ANA2026");
+    cancellation.txtRemarks.SetText("WRONG ITEM, PATIENT REFUSED");
+    Save(desktop, cancellation, "frmTransaction_UserValidation_cancellation");
+    cancellation.Unload();
+}
+
+TEST(SignInScreenshots, Supervisor) {
+    DesktopApp desktop;
+    auto& dialog = desktop.app.Forms.Get<ward::frmSupervisorAccessCode>();
+    dialog.txtUserID.SetText("S0001");
+    dialog.txtAccessCode.SetText("BOSS99");
+    Save(desktop, dialog, "frmSupervisorAccessCode");
+    dialog.Unload();
+}
+
+void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietOffscreenNotes);
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
