@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr const char *kQuery = "select * from tbBench";
+constexpr const char* kQuery = "select * from tbBench";
 constexpr int kRows = 100000;
 
 std::string ConnectionString() {
@@ -35,7 +35,7 @@ std::string ConnectionString() {
     return std::string("Driver=") + WARD_SQLITE_ODBC_DRIVER + ";Database=" + file.string() + ";";
 }
 
-void ThroughRecordset(benchmark::State &state) {
+void ThroughRecordset(benchmark::State& state) {
     db::odbc::OdbcConnection connection(ConnectionString());
     for (auto _ : state) {
         db::Recordset rs = connection.Open(kQuery, db::CursorType::ForwardOnly, db::LockType::ReadOnly);
@@ -45,21 +45,21 @@ void ThroughRecordset(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 
-void PlainFetchLoop(benchmark::State &state) {
+void PlainFetchLoop(benchmark::State& state) {
     SQLHENV env;
     SQLHDBC dbc;
     SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env);
     SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc);
     std::string text = ConnectionString();
-    SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR *>(text.data()), SQL_NTS, nullptr, 0, nullptr,
+    SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS, nullptr, 0, nullptr,
                      SQL_DRIVER_NOPROMPT);
     const SQLSMALLINT types[10] = {SQL_C_SLONG,  SQL_C_CHAR,  SQL_C_CHAR,           SQL_C_CHAR, SQL_C_DOUBLE,
                                    SQL_C_DOUBLE, SQL_C_SLONG, SQL_C_TYPE_TIMESTAMP, SQL_C_CHAR, SQL_C_SSHORT};
     for (auto _ : state) {
         SQLHSTMT stmt;
         SQLAllocHandle(SQL_HANDLE_STMT, dbc, &stmt);
-        SQLExecDirect(stmt, reinterpret_cast<SQLCHAR *>(const_cast<char *>(kQuery)), SQL_NTS);
+        SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(const_cast<char*>(kQuery)), SQL_NTS);
         long rows = 0;
         char buffer[512];
         SQLLEN indicator;

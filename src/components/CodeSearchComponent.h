@@ -8,7 +8,7 @@ namespace components {
 struct RateInfo {
     vb::Variant RateA, RateB, RateC, RateD, RateE, RateF, RateG, RateH;
     // The rate of a class letter "A" to "H"; nothing for any other letter (the caller keeps its price).
-    std::optional<vb::Variant> Rate(const std::string &roomClass) const;
+    std::optional<vb::Variant> Rate(const std::string& roomClass) const;
 };
 
 struct DoctorRecordInfo {
@@ -86,30 +86,30 @@ struct RTSExamRecordInfo : RateInfo {
 // 20 nuclear medicine, 21 other revenue of OtherSectionID, 23 rehabilitation, 25 pulmonary, 27 ultrasound, 29 x-ray.
 class CodeSearchComponent : public Component {
 public:
-    virtual void SetMTS_Server(const std::string &value) = 0;
+    virtual void SetMTS_Server(const std::string& value) = 0;
     virtual void SetSearchMode(bool value) = 0;
     virtual void Initialize_Classes() = 0;
-    virtual void SetConnection(db::Connection &connection) = 0;
-    virtual void SetCompanyName(const std::string &value) = 0;
+    virtual void SetConnection(db::Connection& connection) = 0;
+    virtual void SetCompanyName(const std::string& value) = 0;
     // The revenue section that list kind 21 is restricted to.
-    virtual void SetOtherSectionID(const std::string &value) = 0;
+    virtual void SetOtherSectionID(const std::string& value) = 0;
     // True when a record of that kind was found or chosen; its record then describes it until the next search of
     // that kind. False: nothing chosen.
-    virtual bool SearchListing(const std::string &text, int kind) = 0;
+    virtual bool SearchListing(const std::string& text, int kind) = 0;
 
-    virtual const DoctorRecordInfo &DoctorRecord() const = 0;
-    virtual const DietRecordInfo &DietRecord() const = 0;
-    virtual const StationRecordInfo &StationRecord() const = 0;
-    virtual const DosageRecordInfo &DosageRecord() const = 0;
-    virtual const OtherRevenueRecordInfo &OtherRevenueRecord() const = 0;
-    virtual const LabExamRecordInfo &LabExamRecord() const = 0;
-    virtual const XrayExamRecordInfo &XrayExamRecord() const = 0;
-    virtual const UltrasoundRecordInfo &UltrasoundRecord() const = 0;
-    virtual const CTExamRecordInfo &CTExamRecord() const = 0;
-    virtual const HSExamRecordInfo &HSExamRecord() const = 0;
-    virtual const NuclearExamRecordInfo &NuclearExamRecord() const = 0;
-    virtual const PTExamRecordInfo &PTExamRecord() const = 0;
-    virtual const RTSExamRecordInfo &RTSExamRecord() const = 0;
+    virtual const DoctorRecordInfo& DoctorRecord() const = 0;
+    virtual const DietRecordInfo& DietRecord() const = 0;
+    virtual const StationRecordInfo& StationRecord() const = 0;
+    virtual const DosageRecordInfo& DosageRecord() const = 0;
+    virtual const OtherRevenueRecordInfo& OtherRevenueRecord() const = 0;
+    virtual const LabExamRecordInfo& LabExamRecord() const = 0;
+    virtual const XrayExamRecordInfo& XrayExamRecord() const = 0;
+    virtual const UltrasoundRecordInfo& UltrasoundRecord() const = 0;
+    virtual const CTExamRecordInfo& CTExamRecord() const = 0;
+    virtual const HSExamRecordInfo& HSExamRecord() const = 0;
+    virtual const NuclearExamRecordInfo& NuclearExamRecord() const = 0;
+    virtual const PTExamRecordInfo& PTExamRecord() const = 0;
+    virtual const RTSExamRecordInfo& RTSExamRecord() const = 0;
 };
 
 } // namespace components

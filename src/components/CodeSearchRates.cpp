@@ -2,7 +2,7 @@
 
 namespace components {
 
-std::optional<vb::Variant> RateInfo::Rate(const std::string &roomClass) const {
+std::optional<vb::Variant> RateInfo::Rate(const std::string& roomClass) const {
     if (roomClass.size() != 1)
         return std::nullopt;
     switch (roomClass[0]) {

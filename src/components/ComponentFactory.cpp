@@ -4,11 +4,11 @@
 
 namespace components {
 
-void ComponentFactory::Register(const std::string &progId, Creator creator) { creators[progId] = std::move(creator); }
+void ComponentFactory::Register(const std::string& progId, Creator creator) { creators[progId] = std::move(creator); }
 
-bool ComponentFactory::IsRegistered(const std::string &progId) const { return creators.count(progId) != 0; }
+bool ComponentFactory::IsRegistered(const std::string& progId) const { return creators.count(progId) != 0; }
 
-std::unique_ptr<Component> ComponentFactory::CreateObject(const std::string &progId) const {
+std::unique_ptr<Component> ComponentFactory::CreateObject(const std::string& progId) const {
     auto found = creators.find(progId);
     if (found == creators.end())
         RaiseCannotCreate();

@@ -14,13 +14,13 @@ class ComponentFactory {
 public:
     using Creator = std::function<std::unique_ptr<Component>()>;
 
-    void Register(const std::string &progId, Creator creator);
-    bool IsRegistered(const std::string &progId) const;
-    std::unique_ptr<Component> CreateObject(const std::string &progId) const;
+    void Register(const std::string& progId, Creator creator);
+    bool IsRegistered(const std::string& progId) const;
+    std::unique_ptr<Component> CreateObject(const std::string& progId) const;
 
-    template <class T> std::unique_ptr<T> Create(const std::string &progId) const {
+    template <class T> std::unique_ptr<T> Create(const std::string& progId) const {
         std::unique_ptr<Component> object = CreateObject(progId);
-        if (auto *typed = dynamic_cast<T *>(object.get())) {
+        if (auto* typed = dynamic_cast<T*>(object.get())) {
             object.release();
             return std::unique_ptr<T>(typed);
         }

@@ -23,7 +23,7 @@ class GenericLookup {
 public:
     virtual ~GenericLookup() = default;
     // True when the text is a generic code; GenericName and ClassificationName then describe it.
-    virtual bool Search(const std::string &text) = 0;
+    virtual bool Search(const std::string& text) = 0;
     virtual std::string GenericName() const = 0;
     virtual std::string ClassificationName() const = 0;
 };
@@ -51,11 +51,11 @@ public:
     virtual ~DrugObject() = default;
     // Looks an item up by its code (untrimmed), optionally at an inventory location ("20" pharmacy, "21" central
     // supply) and, when priced by room class, for an admission. True = found.
-    virtual bool SearchDrug(const std::string &code, const std::optional<std::string> &location = {},
-                            const std::optional<std::string> &idNum = {}) = 0;
+    virtual bool SearchDrug(const std::string& code, const std::optional<std::string>& location = {},
+                            const std::optional<std::string>& idNum = {}) = 0;
     // The same for the cell editor itself: the component reads its text.
-    bool SearchDrug(const forms::TextBox &entry, const std::optional<std::string> &location = {},
-                    const std::optional<std::string> &idNum = {}) {
+    bool SearchDrug(const forms::TextBox& entry, const std::optional<std::string>& location = {},
+                    const std::optional<std::string>& idNum = {}) {
         return SearchDrug(entry.Text(), location, idNum);
     }
     virtual bool Status() const = 0; // True = the item is inactive
@@ -63,25 +63,25 @@ public:
     virtual std::string DrugName() const = 0;
     virtual std::string Description() const = 0;
     virtual std::string GenericName() const = 0; // non-empty marks a generic item
-    virtual const ClassificationInfo &Classification() const = 0;
-    virtual const InventInfo &Invent() const = 0;
-    virtual GenericLookup &Generic() = 0;
+    virtual const ClassificationInfo& Classification() const = 0;
+    virtual const InventInfo& Invent() const = 0;
+    virtual GenericLookup& Generic() = 0;
     // Quantity of the item issued to the admission; 0 when none or for an empty code.
-    virtual double QuantityIssued(const std::string &idNum, const std::string &itemCode) = 0;
-    virtual SlipSeries &ChargeSlip() = 0;
+    virtual double QuantityIssued(const std::string& idNum, const std::string& itemCode) = 0;
+    virtual SlipSeries& ChargeSlip() = 0;
     // Writes one stock-card line into the inventory's stock card.
-    virtual void AppendStockCard(const StockCardArguments &arguments) = 0;
+    virtual void AppendStockCard(const StockCardArguments& arguments) = 0;
     // The medicines or supplies posted to the admission: at least 14 columns, 1 the reference number, 5 the kind,
     // 7 the amount as text, 13 a tooltip.
-    virtual RecordsetResult ListPostedDrugs(const std::string &idNum, std::int16_t mode) = 0;
-    virtual RecordsetResult ListPostedCSR(const std::string &idNum, std::int16_t mode) = 0;
+    virtual RecordsetResult ListPostedDrugs(const std::string& idNum, std::int16_t mode) = 0;
+    virtual RecordsetResult ListPostedCSR(const std::string& idNum, std::int16_t mode) = 0;
 };
 
 // Tembloc.clsDrug: item look-up, stock, stock cards, credit-memo numbers and posted items.
 class DrugComponent : public Component {
 public:
-    virtual bool InitConnect(const std::string &connectionString) = 0;
-    virtual DrugObject &Drug() = 0;
+    virtual bool InitConnect(const std::string& connectionString) = 0;
+    virtual DrugObject& Drug() = 0;
 };
 
 } // namespace components

@@ -7,9 +7,9 @@ namespace components {
 // Quosset.Patient: patient information of one admission.
 class PatientInfoComponent : public Component {
 public:
-    virtual bool InitConnect(const std::string &connectionString) = 0;
+    virtual bool InitConnect(const std::string& connectionString) = 0;
     // True when the admission was found; the members below then describe it.
-    virtual bool LoadInfo(const std::string &idNum) = 0;
+    virtual bool LoadInfo(const std::string& idNum) = 0;
     virtual std::string AdmissionNumber() const = 0;
     virtual std::string HospitalNumber() const = 0;
     virtual std::string StationID() const = 0;

@@ -78,7 +78,7 @@ class PatientObject : public PatientData {
 public:
     virtual ~PatientObject() = default;
     // Loads the patient of that hospital number; False keeps the values loaded before.
-    virtual bool LoadPatient(const std::string &hospitalNumber) = 0;
+    virtual bool LoadPatient(const std::string& hospitalNumber) = 0;
     virtual void Refresh() = 0;
 };
 
@@ -106,11 +106,11 @@ public:
     // Re-reads the admission from the server (billing date, cash-basis flags, room).
     virtual void Refresh() = 0;
     // Discharges the admission on the server; True when it did.
-    virtual bool DischargePatient(const std::string &idNum, const std::string &dischargeDate,
-                                  const std::string &resultCode, const std::string &dispositionCode,
-                                  const std::string &userID, const std::string &roomID,
-                                  const std::string &doctorCode) = 0;
-    virtual PatientObject &Patient() = 0;
+    virtual bool DischargePatient(const std::string& idNum, const std::string& dischargeDate,
+                                  const std::string& resultCode, const std::string& dispositionCode,
+                                  const std::string& userID, const std::string& roomID,
+                                  const std::string& doctorCode) = 0;
+    virtual PatientObject& Patient() = 0;
 };
 
 // An out-patient or emergency visit (admission number ending in "B").
@@ -132,33 +132,33 @@ class OutPatientObject : public OutPatientData {
 public:
     virtual ~OutPatientObject() = default;
     // Makes the visit current; True when it exists.
-    virtual bool OpenOutPatient(const std::string &idNum, const std::string &hospitalNumber) = 0;
+    virtual bool OpenOutPatient(const std::string& idNum, const std::string& hospitalNumber) = 0;
     virtual void Refresh() = 0;
-    virtual PatientObject &Patient() = 0;
+    virtual PatientObject& Patient() = 0;
 };
 
 class PatientClassObject {
 public:
     virtual ~PatientClassObject() = default;
-    virtual OutPatientObject &clsOutPatient() = 0;
+    virtual OutPatientObject& clsOutPatient() = 0;
 };
 
 // Ulvexa.clsPatientSearch: patients, admissions, out-patient visits and rooms, with the current one of each shared by
 // every window.
 class PatientSearchComponent : public Component {
 public:
-    virtual bool InitConnection(db::Connection &connection, const std::string &mtsServerName) = 0;
+    virtual bool InitConnection(db::Connection& connection, const std::string& mtsServerName) = 0;
     // True when the patient exists; loads PatientMaster. A Null answer of the server counts as False.
-    virtual bool ValidatePatient(const std::string &hospitalNumber) = 0;
+    virtual bool ValidatePatient(const std::string& hospitalNumber) = 0;
     // True when the admission exists; it becomes the current Admission.
-    virtual bool ValidateAdmission(const std::string &idNum) = 0;
+    virtual bool ValidateAdmission(const std::string& idNum) = 0;
     // True when the text names a room of the register; Room then describes it. An empty text may show a room list.
-    virtual bool ValidateRoom(const std::string &roomText) = 0;
-    virtual PatientObject &PatientMaster() = 0;
-    virtual AdmissionObject &Admission() = 0;
-    virtual PatientClassObject &PatientClass() = 0;
+    virtual bool ValidateRoom(const std::string& roomText) = 0;
+    virtual PatientObject& PatientMaster() = 0;
+    virtual AdmissionObject& Admission() = 0;
+    virtual PatientClassObject& PatientClass() = 0;
     // The room accepted by the last ValidateRoom.
-    virtual const RoomInfo &Room() const = 0;
+    virtual const RoomInfo& Room() const = 0;
 };
 
 } // namespace components

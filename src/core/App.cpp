@@ -6,34 +6,34 @@
 
 namespace ward {
 
-App::App(forms::Host &host) : Forms(*this, host) {
+App::App(forms::Host& host) : Forms(*this, host) {
     // Template queries run on the program's one connection; the front end hands the engine its printer.
     ReportEngine =
-        std::make_shared<reports::TemplateReportEngine>([this]() -> db::Connection & { return Connection(); });
-    Forms.SetErrorReporter([this](const std::exception &error) { ShowErrorMessage(*this, error); });
+        std::make_shared<reports::TemplateReportEngine>([this]() -> db::Connection& { return Connection(); });
+    Forms.SetErrorReporter([this](const std::exception& error) { ShowErrorMessage(*this, error); });
 }
 
 App::~App() = default;
 
-db::Connection &App::Connection() const {
+db::Connection& App::Connection() const {
     if (!CurrentUser)
         throw vb::VbError(91, "Object variable or With block variable not set");
     return CurrentUser->SQLConnection();
 }
 
-clsParameters &App::Parameters() {
+clsParameters& App::Parameters() {
     if (!parameters)
         parameters = std::make_unique<clsParameters>();
     return *parameters;
 }
 
-db::Recordset &App::ExamRecordset() {
+db::Recordset& App::ExamRecordset() {
     if (!examRecordset)
         examRecordset = std::make_unique<db::Recordset>();
     return *examRecordset;
 }
 
-void ApplyStartupValues(App &app) {
+void ApplyStartupValues(App& app) {
     app.UnitPriceInEntry = true;
     app.AllowReportPrint = true;
     app.ObjectsCreated = false;

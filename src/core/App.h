@@ -37,20 +37,20 @@ class clsLaboratoryTabularFormat;
 // parameters. Every window receives it when built; nothing else is global.
 class App : public ModuleState, public HospitalSettings {
 public:
-    explicit App(forms::Host &host);
-    App(const App &) = delete;
-    App &operator=(const App &) = delete;
+    explicit App(forms::Host& host);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
     ~App();
 
     forms::FormRegistry<App> Forms;
-    forms::Host &GetHost() const { return Forms.GetHost(); }
+    forms::Host& GetHost() const { return Forms.GetHost(); }
 
     // Makes the outside components from their program identifiers.
     components::ComponentFactory Factory;
 
     // The log-in component; its SQLConnection is the connection every statement goes through.
     std::unique_ptr<components::LoginComponent> CurrentUser;
-    db::Connection &Connection() const;
+    db::Connection& Connection() const;
 
     std::unique_ptr<components::PatientSearchComponent> PatientSearch;
     std::unique_ptr<components::CodeSearchComponent> CodeSearch;
@@ -75,8 +75,8 @@ public:
     std::shared_ptr<agent::Announcer> Announcer;
 
     // Auto objects: made on first use while empty, and again on the first use after they were released.
-    clsParameters &Parameters();
-    db::Recordset &ExamRecordset();
+    clsParameters& Parameters();
+    db::Recordset& ExamRecordset();
     void ReleaseExamRecordset() { examRecordset.reset(); }
     std::shared_ptr<clsLaboratoryTabularFormat> LabTabular;
     std::shared_ptr<reports::Report> CurrentReport;
@@ -87,6 +87,6 @@ private:
 };
 
 // The values the start-up gives before any window runs.
-void ApplyStartupValues(App &app);
+void ApplyStartupValues(App& app);
 
 } // namespace ward

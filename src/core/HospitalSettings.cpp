@@ -11,15 +11,15 @@ namespace ward {
 namespace {
 
 // Runs one step with its error ignored, as every step of the settings load is.
-void Ignoring(const std::function<void()> &step) {
+void Ignoring(const std::function<void()>& step) {
     try {
         step();
-    } catch (const std::exception &) {
+    } catch (const std::exception&) {
     }
 }
 
-void ClearFlags(HospitalSettings &s) {
-    for (bool *flag : {&s.IsNursePrint,
+void ClearFlags(HospitalSettings& s) {
+    for (bool* flag : {&s.IsNursePrint,
                        &s.IsLBDirectCharging,
                        &s.IsXRDirectCharging,
                        &s.IsUSDirectCharging,
@@ -53,15 +53,15 @@ void ClearFlags(HospitalSettings &s) {
 }
 
 // Each column is read on its own: a Null or unconvertible value leaves that one variable as it was.
-void ReadText(const db::Recordset &rs, const char *column, std::string &target) {
+void ReadText(const db::Recordset& rs, const char* column, std::string& target) {
     Ignoring([&] { target = vb::CStr(rs.Fields(column)); });
 }
 
-void ReadFlag(const db::Recordset &rs, const char *column, bool &target) {
+void ReadFlag(const db::Recordset& rs, const char* column, bool& target) {
     Ignoring([&] { target = vb::CBool(rs.Fields(column)); });
 }
 
-void ReadHospitalInfo(const db::Recordset &rs, HospitalSettings &s) {
+void ReadHospitalInfo(const db::Recordset& rs, HospitalSettings& s) {
     ReadText(rs, "Company", s.HospitalName);
     ReadText(rs, "Address1", s.HospitalAddress);
     ReadFlag(rs, "Bygeneric", s.ByGeneric);
@@ -95,7 +95,7 @@ void ReadHospitalInfo(const db::Recordset &rs, HospitalSettings &s) {
     ReadFlag(rs, "HighAlert", s.HighAlert);
 }
 
-void ReadNursingSettings(const db::Recordset &rs, HospitalSettings &s) {
+void ReadNursingSettings(const db::Recordset& rs, HospitalSettings& s) {
     ReadFlag(rs, "PHICOneDay", s.PHICOneDay);
     ReadFlag(rs, "NurseResultDispositionOnly", s.NurseResultDispositionOnly);
     ReadFlag(rs, "NoRequestingAfterFinalNotice", s.NoRequestingAfterFinalNotice);
@@ -105,7 +105,7 @@ void ReadNursingSettings(const db::Recordset &rs, HospitalSettings &s) {
 }
 
 // Reads the first row of a settings query, if the query runs and has one.
-void ReadFirstRow(App &app, const char *sql, const std::function<void(const db::Recordset &)> &read) {
+void ReadFirstRow(App& app, const char* sql, const std::function<void(const db::Recordset&)>& read) {
     Ignoring([&] {
         db::Recordset rs = app.Connection().Open(sql, db::CursorType::Dynamic, db::LockType::ReadOnly);
         if (!rs.Eof())
@@ -116,14 +116,14 @@ void ReadFirstRow(App &app, const char *sql, const std::function<void(const db::
 
 } // namespace
 
-void LoadHospitalSettings(App &app) {
+void LoadHospitalSettings(App& app) {
     ClearFlags(app);
     ReadFirstRow(app, "Select * from PATIENT_DATA..tbHospitalInfo",
-                 [&](const db::Recordset &rs) { ReadHospitalInfo(rs, app); });
+                 [&](const db::Recordset& rs) { ReadHospitalInfo(rs, app); });
     ReadFirstRow(app,
                  "Select PHICOneDay,NurseResultDispositionOnly,NoRequestingAfterFinalNotice,ValidateUnusedMedClearance,"
                  "PrintPHCSRequest,AppendDrugDescCharge From STATION..tbNursing_Settings",
-                 [&](const db::Recordset &rs) { ReadNursingSettings(rs, app); });
+                 [&](const db::Recordset& rs) { ReadNursingSettings(rs, app); });
     Ignoring([&] { app.Parameters().LoadParameters(app); });
 }
 

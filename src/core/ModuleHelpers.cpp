@@ -7,20 +7,20 @@
 
 namespace ward {
 
-void RefreshServerDate(App &app) {
+void RefreshServerDate(App& app) {
     db::Recordset rs =
         app.Connection().Open("select GETDATE() AS Tdate", db::CursorType::ForwardOnly, db::LockType::ReadOnly);
     app.ServerDate = vb::CDate(rs.Fields("Tdate"));
     rs.Close();
 }
 
-std::string NullToSpace(const vb::Variant &Value) {
+std::string NullToSpace(const vb::Variant& Value) {
     if (Value.IsNull())
         return " ";
     return vb::CStr(Value);
 }
 
-std::string PadRight(const std::string &Text, std::int16_t Width, std::int16_t Align) {
+std::string PadRight(const std::string& Text, std::int16_t Width, std::int16_t Align) {
     if (Align != 1)
         return "";
     std::string trimmed = vb::Trim(Text);
@@ -30,7 +30,7 @@ std::string PadRight(const std::string &Text, std::int16_t Width, std::int16_t A
     return Text;
 }
 
-void UnloadAllForms(App &app) {
+void UnloadAllForms(App& app) {
     for (int i = app.Forms.Count() - 1; i >= 1; --i) {
         // The list is read anew each time: unloading one window may unload others with it.
         auto loaded = app.Forms.LoadedForms();
@@ -38,7 +38,7 @@ void UnloadAllForms(App &app) {
             continue;
         try {
             loaded[i]->Unload();
-        } catch (const std::exception &) {
+        } catch (const std::exception&) {
         }
     }
 }

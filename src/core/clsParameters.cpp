@@ -10,23 +10,23 @@ namespace ward {
 namespace {
 
 struct FlagKey {
-    const char *key;
+    const char* key;
     bool clsParameters::*field;
 };
 struct TextKey {
-    const char *key;
+    const char* key;
     std::string clsParameters::*field;
 };
 struct NumberKey {
-    const char *key;
+    const char* key;
     std::int32_t clsParameters::*field;
 };
 
-std::string TextOrEmpty(const vb::Variant &value) { return value.IsNull() ? std::string() : vb::CStr(value); }
+std::string TextOrEmpty(const vb::Variant& value) { return value.IsNull() ? std::string() : vb::CStr(value); }
 
 } // namespace
 
-void clsParameters::ApplyRow(App &app, const std::string &key, const std::string &value) {
+void clsParameters::ApplyRow(App& app, const std::string& key, const std::string& value) {
     static const FlagKey flagKeys[] = {
         {"ZODEAllowInternationalRate", &clsParameters::allowInternationalRate},
         {"ZODEShowFluidIO", &clsParameters::showFluidIO},
@@ -84,27 +84,27 @@ void clsParameters::ApplyRow(App &app, const std::string &key, const std::string
         {"RadioPortableAmount", &clsParameters::portableAmount},
     };
 
-    for (const FlagKey &flag : flagKeys) {
+    for (const FlagKey& flag : flagKeys) {
         if (key == flag.key) {
             if (value == "1")
                 this->*flag.field = true;
             return;
         }
     }
-    for (const TextKey &text : textKeys) {
+    for (const TextKey& text : textKeys) {
         if (key == text.key) {
             if (!value.empty())
                 this->*text.field = value;
             return;
         }
     }
-    for (const NumberKey &number : numberKeys) {
+    for (const NumberKey& number : numberKeys) {
         if (key == number.key) {
             // A value that is no number, or too large for a long, is skipped; the rows after it still apply.
             if (!value.empty()) {
                 try {
                     this->*number.field = vb::CLng(value);
-                } catch (const vb::VbError &) {
+                } catch (const vb::VbError&) {
                 }
             }
             return;
@@ -125,7 +125,7 @@ void clsParameters::Reset() {
     portableAmount = 100;
 }
 
-void clsParameters::LoadParameters(App &app) {
+void clsParameters::LoadParameters(App& app) {
     Reset();
     db::Recordset rs = app.Connection().Open("select * from STATION..tbNurseSetup where status = '1'",
                                              db::CursorType::Dynamic, db::LockType::Optimistic);

@@ -12,18 +12,18 @@ class clsParameters {
 public:
     // Resets every property to its default and reloads the rows. A key matches only exactly, letter case included.
     // ZODEAllowZeroOnHand sets no property: "1" or "0" overrides the hospital setting AllowZeroOnHand.
-    void LoadParameters(App &app);
+    void LoadParameters(App& app);
 
     bool AllowInternationalRate() const { return allowInternationalRate; }
     bool ShowFluidIO() const { return showFluidIO; }
     bool AllowRevokeCM() const { return allowRevokeCM; }
-    const std::string &BirCSlipFormat() const { return birCSlipFormat; }
+    const std::string& BirCSlipFormat() const { return birCSlipFormat; }
     bool FifteenCSlipFormat() const { return fifteenCSlipFormat; }
     bool Has3rd4thDxFields() const { return has3rd4thDxFields; }
-    const std::string &NewCSlipFormat() const { return newCSlipFormat; }
+    const std::string& NewCSlipFormat() const { return newCSlipFormat; }
     bool AllowDecimalQty() const { return allowDecimalQty; }
-    const std::string &DefaultDosage() const { return defaultDosage; }
-    const std::string &RegulatedDrugsClassID() const { return regulatedDrugsClassID; }
+    const std::string& DefaultDosage() const { return defaultDosage; }
+    const std::string& RegulatedDrugsClassID() const { return regulatedDrugsClassID; }
     bool CheckS2LicenseForRegulatedDrugs() const { return checkS2LicenseForRegulatedDrugs; }
     std::int32_t PHCreditLimit() const { return phCreditLimit; }
     bool UsePHCreditLimit() const { return usePHCreditLimit; }
@@ -33,18 +33,18 @@ public:
     bool ShowCF4() const { return showCF4; }
     bool DcrOrderValidateCF4() const { return dcrOrderValidateCF4; }
     bool AskForHAMADetails() const { return askForHAMADetails; }
-    const std::string &RequireCF4Start() const { return requireCF4Start; }
+    const std::string& RequireCF4Start() const { return requireCF4Start; }
     bool AskForReasonTransfer() const { return askForReasonTransfer; }
     bool NoPNFByPass() const { return noPNFByPass; }
     bool CheckPNF() const { return checkPNF; }
     // Once loaded True it stays True for the rest of the run.
     bool AllowOpenCloseTank() const { return allowOpenCloseTank; }
-    const std::string &TestServer() const { return testServer; }
-    const std::string &LiveServer() const { return liveServer; }
+    const std::string& TestServer() const { return testServer; }
+    const std::string& LiveServer() const { return liveServer; }
     bool HideServerIP() const { return hideServerIP; }
     bool PipeOXNoInitialCharge() const { return pipeOXNoInitialCharge; }
     std::int32_t PortableAmount() const { return portableAmount; }
-    const std::string &OXTankItemCode() const { return oxTankItemCode; }
+    const std::string& OXTankItemCode() const { return oxTankItemCode; }
     bool ChkUnpaidAssessDOrder() const { return chkUnpaidAssessDOrder; }
     bool EnableHMORate() const { return enableHMORate; }
     bool DisableRoomTransferNotice() const { return disableRoomTransferNotice; }
@@ -68,7 +68,7 @@ public:
 
 private:
     void Reset();
-    void ApplyRow(App &app, const std::string &key, const std::string &value);
+    void ApplyRow(App& app, const std::string& key, const std::string& value);
 
     bool allowInternationalRate = false;
     bool showFluidIO = false;

@@ -11,10 +11,10 @@ namespace fixture = testkit::ward_fixture;
 
 namespace {
 
-int ErrorNumberOf(const std::function<void()> &action) {
+int ErrorNumberOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const vb::VbError &error) {
+    } catch (const vb::VbError& error) {
         return error.Number();
     }
     return 0;
@@ -40,12 +40,12 @@ TEST(ComponentFactory, TwoCreationsGiveTwoInstances) {
 
 // Every identifier the start-up creates gives its component, which answers as its fake is told.
 struct CreationCase {
-    const char *name;
-    const char *progId;
-    std::function<void(const components::ComponentFactory &)> use;
+    const char* name;
+    const char* progId;
+    std::function<void(const components::ComponentFactory&)> use;
 };
 
-void PrintTo(const CreationCase &c, std::ostream *os) { *os << c.progId; }
+void PrintTo(const CreationCase& c, std::ostream* os) { *os << c.progId; }
 
 class Creation : public ::testing::TestWithParam<CreationCase> {};
 
@@ -55,7 +55,7 @@ TEST_P(Creation, CreatesAndAnswers) {
     GetParam().use(factory);
 }
 
-template <class T> std::unique_ptr<T> Make(const components::ComponentFactory &factory, const char *progId) {
+template <class T> std::unique_ptr<T> Make(const components::ComponentFactory& factory, const char* progId) {
     auto object = factory.Create<T>(progId);
     EXPECT_NE(object, nullptr);
     return object;
@@ -65,9 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
     ProgIds, Creation,
     ::testing::Values(
         CreationCase{"Login", "Zentari_User.clsCurrentuser",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto user = Make<components::LoginComponent>(f, "Zentari_User.clsCurrentuser");
-                         auto &fake = dynamic_cast<FakeLogin &>(*user);
+                         auto& fake = dynamic_cast<FakeLogin&>(*user);
                          fake.passwordAccepted = false;
                          EXPECT_FALSE(user->checkusersettings());
                          // The class library hands out one CF4 instance.
@@ -77,22 +77,22 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_EQ(fake.classes.cf4->Calls.back(), "ValidateRequirements(2026001234)");
                      }},
         CreationCase{"PatientSearch", "Ulvexa.clsPatientSearch",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto search = Make<components::PatientSearchComponent>(f, "Ulvexa.clsPatientSearch");
                          EXPECT_FALSE(search->ValidateAdmission("2026001234"));
                      }},
         CreationCase{
             "CodeSearch", "Bramwit.clsCodeSearch",
-            [](const components::ComponentFactory &f) {
+            [](const components::ComponentFactory& f) {
                 auto search = Make<components::CodeSearchComponent>(f, "Bramwit.clsCodeSearch");
-                auto &fake = dynamic_cast<FakeCodeSearch &>(*search);
-                fake.answers[{1, "LIM"}] = [](FakeCodeSearch &s) { s.doctor = {"D0101", "LIM", "RAMON", "", false}; };
+                auto& fake = dynamic_cast<FakeCodeSearch&>(*search);
+                fake.answers[{1, "LIM"}] = [](FakeCodeSearch& s) { s.doctor = {"D0101", "LIM", "RAMON", "", false}; };
                 EXPECT_TRUE(search->SearchListing("LIM", 1));
                 EXPECT_EQ(search->DoctorRecord().ResultCode, "D0101");
                 EXPECT_FALSE(search->SearchListing("LIM", 6));
             }},
         CreationCase{"KeyFilter", "Kappoch.KeyPress",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto filter = Make<components::KeyFilterComponent>(f, "Kappoch.KeyPress");
                          EXPECT_EQ(filter->AllUppers('a'), 'A');
                          EXPECT_EQ(filter->AllUppers('1'), '1');
@@ -101,9 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_FALSE(filter->IsNumber('x'));
                      }},
         CreationCase{"Drug", "Tembloc.clsDrug",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto drug = Make<components::DrugComponent>(f, "Tembloc.clsDrug");
-                         auto &fake = dynamic_cast<FakeDrug &>(*drug);
+                         auto& fake = dynamic_cast<FakeDrug&>(*drug);
                          fake.drug.items["PCM500"] = FakeItem{false,
                                                               "PCM500",
                                                               "PARACETAMOL",
@@ -118,36 +118,36 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_NE(drug->Drug().ChargeSlip().CurrentCreditMemo(), first);
                      }},
         CreationCase{"DrugList", "Yarrowin.clsListDrugs",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto list = Make<components::DrugListComponent>(f, "Yarrowin.clsListDrugs");
-                         dynamic_cast<FakeDrugList &>(*list).choices = {"GAUZE4"};
+                         dynamic_cast<FakeDrugList&>(*list).choices = {"GAUZE4"};
                          EXPECT_EQ(list->ShowList("GAU", false, std::string("21")), "GAUZE4");
                          EXPECT_EQ(list->ShowList("GAU", false, std::string("21")), "");
                      }},
         CreationCase{"GenericList", "Selkarn.clsListGeneric",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto list = Make<components::DrugListComponent>(f, "Selkarn.clsListGeneric");
                          EXPECT_TRUE(list->InitConnection("Scripted"));
                      }},
         CreationCase{"Viewer", "Ostenay.Labresultviewer",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto viewer = Make<components::LabResultViewerComponent>(f, "Ostenay.Labresultviewer");
                          viewer->SetStationID("ER");
                          viewer->Show_Results();
                          viewer->SetRequestNum("R-77");
                          viewer->Show_Results();
-                         auto &fake = dynamic_cast<FakeLabResultViewer &>(*viewer);
+                         auto& fake = dynamic_cast<FakeLabResultViewer&>(*viewer);
                          EXPECT_EQ(fake.shows.back().at("StationID"), "ER"); // kept from the earlier caller
                      }},
         CreationCase{"ICDSearch", "Gorvath.ICDCodeSearch",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto icd = Make<components::ICDSearchComponent>(f, "Gorvath.ICDCodeSearch");
                          icd->ValidateICDCode();
                      }},
         CreationCase{"Requests", "Virselto.clsRequest",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto requests = Make<components::RequestListComponent>(f, "Virselto.clsRequest");
-                         dynamic_cast<FakeRequestList &>(*requests).results[{"2026001234", "2"}] =
+                         dynamic_cast<FakeRequestList&>(*requests).results[{"2026001234", "2"}] =
                              MakeTable({"ITEM DESCRIPTION", "Key"}, {{"CBC", "L-1"}});
                          db::Recordset rs = requests->GetRequests("Scripted", "2026001234", "2");
                          ASSERT_FALSE(rs.Eof());
@@ -155,33 +155,33 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_TRUE(requests->GetRequests("Scripted", "2026001234", "1").Eof());
                      }},
         CreationCase{"Results", "Virselto.clsResults",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto results = Make<components::ResultsComponent>(f, "Virselto.clsResults");
                          EXPECT_TRUE(results->GetResults("Scripted", "2026001234", "4").Eof());
                          results->Class_Terminate();
-                         EXPECT_EQ(dynamic_cast<FakeResults &>(*results).terminated, 1);
+                         EXPECT_EQ(dynamic_cast<FakeResults&>(*results).terminated, 1);
                      }},
         CreationCase{"Confinement", "Virselto.clsConfinement",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto confinement = Make<components::ConfinementComponent>(f, "Virselto.clsConfinement");
                          EXPECT_TRUE(confinement->GetConfinementPeriod("Scripted", "100234", vb::Variant()).Eof());
                      }},
         CreationCase{"ConfinementResults", "Virselto.clsConfinementResults",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto results =
                              Make<components::ConfinementResultsComponent>(f, "Virselto.clsConfinementResults");
                          EXPECT_TRUE(results->GetConfinementResults("Scripted", "2026000001", "1").Eof());
                      }},
         CreationCase{"ChargeSlips", "Mibrault.clsChargeSlip",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto slips = Make<components::ChargeSlipListComponent>(f, "Mibrault.clsChargeSlip");
-                         dynamic_cast<FakeChargeSlipList &>(*slips).acceptConnection = false;
+                         dynamic_cast<FakeChargeSlipList&>(*slips).acceptConnection = false;
                          EXPECT_FALSE(slips->InitConnection("Scripted"));
                      }},
         CreationCase{"IssuedItems", "Tondrel.clsIssuedMedicines",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto issued = Make<components::IssuedItemsComponent>(f, "Tondrel.clsIssuedMedicines");
-                         auto &fake = dynamic_cast<FakeIssuedItems &>(*issued);
+                         auto& fake = dynamic_cast<FakeIssuedItems&>(*issued);
                          fake.choices = {"PCM500"};
                          fake.chargeSlip = "CS-0042";
                          fake.issuedQuantity = 6;
@@ -190,23 +190,23 @@ INSTANTIATE_TEST_SUITE_P(
                          EXPECT_EQ(issued->IssuedQuantity(), 6);
                      }},
         CreationCase{"PatientInfo", "Quosset.Patient",
-                     [](const components::ComponentFactory &f) {
+                     [](const components::ComponentFactory& f) {
                          auto info = Make<components::PatientInfoComponent>(f, "Quosset.Patient");
                          EXPECT_FALSE(info->LoadInfo("2026001234"));
                      }}),
-    [](const ::testing::TestParamInfo<CreationCase> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CreationCase>& info) { return std::string(info.param.name); });
 
 // Windows hand the pick lists and the drug look-up their cell editor, and the issued-items list the name label.
 class frmEntry : public forms::Form {
 public:
-    explicit frmEntry(ward::App &app) : Form(app.Forms) {}
+    explicit frmEntry(ward::App& app) : Form(app.Forms) {}
     forms::TextBox txtEntry{*this, "txtEntry"};
     forms::Label lblPatient{*this, "lblPatient"};
 };
 
 TEST(ControlArguments, TheComponentReadsTheControlsText) {
     TestApp test;
-    frmEntry &form = test.app.Forms.Get<frmEntry>();
+    frmEntry& form = test.app.Forms.Get<frmEntry>();
     form.txtEntry.SetText("PCM");
     form.lblPatient.SetCaption("DELA CRUZ, JUAN");
 
@@ -239,14 +239,14 @@ TEST(FixtureWard, OffersAnInPatientAndAnOutPatientVisit) {
     fixture::Install(test);
 
     ASSERT_TRUE(test.app.PatientSearch->ValidateAdmission(fixture::InPatientIdNum));
-    components::AdmissionObject &admission = test.app.PatientSearch->Admission();
+    components::AdmissionObject& admission = test.app.PatientSearch->Admission();
     EXPECT_EQ(admission.Room.RoomClassID, "C");
     EXPECT_EQ(admission.Room.Station.Code, "SIC");
     EXPECT_EQ(admission.OkeyPH, true);
     EXPECT_EQ(admission.Patient().Lastname, "DELA CRUZ");
     EXPECT_TRUE(test.app.PatientSearch->ValidatePatient(fixture::InPatientHospNum));
 
-    components::OutPatientObject &visit = test.app.PatientSearch->PatientClass().clsOutPatient();
+    components::OutPatientObject& visit = test.app.PatientSearch->PatientClass().clsOutPatient();
     ASSERT_TRUE(visit.OpenOutPatient(fixture::OutPatientIdNum, fixture::OutPatientHospNum));
     EXPECT_EQ(visit.IdNumber.back(), 'B');
     EXPECT_TRUE(visit.Patient().LoadPatient(fixture::OutPatientHospNum));
@@ -261,7 +261,7 @@ TEST(FixtureWard, OffersAnInPatientAndAnOutPatientVisit) {
 TEST(FixtureWard, ACashBasisFlagKeepsNullApartFromFalse) {
     TestApp test;
     fixture::Install(test);
-    test.patientSearch.admission.onRefresh = [](components::AdmissionData &a) {
+    test.patientSearch.admission.onRefresh = [](components::AdmissionData& a) {
         a.OkeyLab = std::nullopt;
         a.OkeyXray = false;
     };

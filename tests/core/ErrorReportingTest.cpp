@@ -83,7 +83,7 @@ const std::string ParamCountQuery =
 const std::string ProcedureQuery = "select 1 from sys.procedures where name='sp_Nurse_SaveDoctors'";
 
 struct ProbeCase {
-    const char *name;
+    const char* name;
     std::vector<Row> rows;
     std::int16_t count;
 };
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, ParamCount,
                          ::testing::Values(ProbeCase{"Seven", {{std::int32_t{7}}}, 7},
                                            ProbeCase{"NoParameters", {{std::int32_t{0}}}, 0},
                                            ProbeCase{"CountAsText", {{"3"}}, 3}, ProbeCase{"NoRow", {}, 0}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GetProcParamCount, AFailedProbeIsShownAndCountsZero) {
     TestApp test;

@@ -71,11 +71,11 @@ std::vector<std::string> unloads;
 
 class TrackedForm : public forms::Form {
 public:
-    explicit TrackedForm(ward::App &app) : Form(app.Forms) {}
+    explicit TrackedForm(ward::App& app) : Form(app.Forms) {}
     bool refuse = false;
 
 protected:
-    void Form_Unload(int &Cancel) override {
+    void Form_Unload(int& Cancel) override {
         unloads.push_back(Name());
         if (refuse)
             Cancel = 1;

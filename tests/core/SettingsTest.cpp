@@ -21,7 +21,7 @@ TEST(LoadHospitalSettings, ReadsTheFixtureWardWithThreeQueriesInOrder) {
 
     EXPECT_TRUE(
         test.server.SentExactly({fixture::HospitalInfoQuery, fixture::NursingSettingsQuery, fixture::NurseSetupQuery}));
-    const ward::App &app = test.app;
+    const ward::App& app = test.app;
     EXPECT_EQ(app.HospitalName, fixture::HospitalName);
     EXPECT_EQ(app.HospitalAddress, fixture::HospitalAddress);
     EXPECT_EQ(app.MTSServerName, fixture::MTSServerName);
@@ -60,7 +60,7 @@ TEST(LoadHospitalSettings, AnUnreachableServerClearsTheFlagsAndKeepsTheTexts) {
 
     ward::LoadHospitalSettings(test.app); // and no message: the caller goes on
 
-    const ward::App &app = test.app;
+    const ward::App& app = test.app;
     for (bool flag : {app.IsNursePrint, app.IsLBDirectCharging, app.IsShowAmount, app.IsPrintChargeSlip, app.IsStat,
                       app.IsAllowNurseToDischarge, app.HighAlert, app.PHICOneDay, app.NoRequestingAfterFinalNotice,
                       app.PrintPHCSRequest})
@@ -104,12 +104,12 @@ TEST(LoadHospitalSettings, TheWardParameterOverridesTheHospitalsZeroOnHand) {
 
 // The ward parameters: each case declares the active rows and checks what they give.
 struct ParameterCase {
-    const char *name;
+    const char* name;
     std::vector<Row> rows;
-    std::function<void(ward::App &)> check;
+    std::function<void(ward::App&)> check;
 };
 
-void PrintTo(const ParameterCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const ParameterCase& c, std::ostream* os) { *os << c.name; }
 
 class WardParameters : public ::testing::TestWithParam<ParameterCase> {};
 
@@ -131,8 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParameterCase{"NoRowsGiveTheDefaults",
                       {},
-                      [](ward::App &app) {
-                          auto &p = app.Parameters();
+                      [](ward::App& app) {
+                          auto& p = app.Parameters();
                           EXPECT_FALSE(p.ShowCF4());
                           EXPECT_FALSE(p.AllowInternationalRate());
                           EXPECT_EQ(p.NewCSlipFormat(), "");
@@ -142,39 +142,39 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         ParameterCase{"OneWithATrailingBlankIsNotOne",
                       {{"ZODEShowCF4", "1 "}, {"ZODEShowFluidIO", "1"}},
-                      [](ward::App &app) {
-                          auto &p = app.Parameters();
+                      [](ward::App& app) {
+                          auto& p = app.Parameters();
                           EXPECT_FALSE(p.ShowCF4());
                           EXPECT_TRUE(p.ShowFluidIO());
                       }},
         ParameterCase{"KeysMatchOnlyInTheirOwnLetterCase",
                       {{"zodeshowcf4", "1"}, {"cslipformat", "999"}},
-                      [](ward::App &app) {
-                          auto &p = app.Parameters();
+                      [](ward::App& app) {
+                          auto& p = app.Parameters();
                           EXPECT_FALSE(p.ShowCF4());
                           EXPECT_EQ(p.NewCSlipFormat(), "");
                       }},
         ParameterCase{"TheLastNonEmptyTextWins",
                       {{"CSlipFormat", "0000"}, {"CSlipFormat", ""}, {"BirCSlipFormat", "A"}, {"BirCSlipFormat", "B"}},
-                      [](ward::App &app) {
-                          auto &p = app.Parameters();
+                      [](ward::App& app) {
+                          auto& p = app.Parameters();
                           EXPECT_EQ(p.NewCSlipFormat(), "0000");
                           EXPECT_EQ(p.BirCSlipFormat(), "B");
                       }},
         ParameterCase{"AFlagStaysTrueOnceAnyRowSaysOne",
                       {{"CheckPNF", "1"}, {"CheckPNF", "0"}},
-                      [](ward::App &app) { EXPECT_TRUE(app.Parameters().CheckPNF()); }},
+                      [](ward::App& app) { EXPECT_TRUE(app.Parameters().CheckPNF()); }},
         ParameterCase{"ANullRowIsIgnored",
                       {{Null, "1"}, {"ZODEShowZPackage", Null}, {"ZODEShowZPackage", "1"}},
-                      [](ward::App &app) { EXPECT_TRUE(app.Parameters().ShowZPackage()); }},
+                      [](ward::App& app) { EXPECT_TRUE(app.Parameters().ShowZPackage()); }},
         ParameterCase{"ABadNumberIsSkippedAndLaterRowsStillApply",
                       {{"PHCreditLimit", "300"},
                        {"PHCreditLimit", "ABC"},
                        {"RadioPortableAmount", "99999999999"},
                        {"ZODEShowCF4", "1"},
                        {"ZODEUsePHCreditLimit", "1"}},
-                      [](ward::App &app) {
-                          auto &p = app.Parameters();
+                      [](ward::App& app) {
+                          auto& p = app.Parameters();
                           EXPECT_EQ(p.PHCreditLimit(), 300);
                           EXPECT_EQ(p.PortableAmount(), 100);
                           EXPECT_TRUE(p.ShowCF4());
@@ -182,14 +182,14 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         ParameterCase{"ZeroOnHandZeroOverridesTheHospital",
                       {{"ZODEAllowZeroOnHand", "0"}},
-                      [](ward::App &app) { EXPECT_FALSE(app.AllowZeroOnHand); }},
+                      [](ward::App& app) { EXPECT_FALSE(app.AllowZeroOnHand); }},
         ParameterCase{"ZeroOnHandTwoLeavesTheHospitalSetting",
                       {{"ZODEAllowZeroOnHand", "2"}},
-                      [](ward::App &app) { EXPECT_TRUE(app.AllowZeroOnHand); }},
+                      [](ward::App& app) { EXPECT_TRUE(app.AllowZeroOnHand); }},
         ParameterCase{"ZeroOnHandTakesTheLastOneOrZero",
                       {{"ZODEAllowZeroOnHand", "0"}, {"ZODEAllowZeroOnHand", "x"}, {"ZODEAllowZeroOnHand", "1"}},
-                      [](ward::App &app) { EXPECT_TRUE(app.AllowZeroOnHand); }}),
-    [](const ::testing::TestParamInfo<ParameterCase> &info) { return std::string(info.param.name); });
+                      [](ward::App& app) { EXPECT_TRUE(app.AllowZeroOnHand); }}),
+    [](const ::testing::TestParamInfo<ParameterCase>& info) { return std::string(info.param.name); });
 
 TEST(WardParametersAcrossLoads, OpenCloseTankStaysOnWhileEveryOtherParameterFollowsTheServer) {
     TestApp test;

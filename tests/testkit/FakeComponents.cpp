@@ -11,7 +11,7 @@ namespace {
 std::string Flag(bool value) { return value ? "True" : "False"; }
 
 // The next answer a test queued for a pick list; "" (closed without a choice) once they are used up.
-std::string TakeNext(std::vector<std::string> &choices) {
+std::string TakeNext(std::vector<std::string>& choices) {
     if (choices.empty())
         return "";
     std::string choice = choices.front();
@@ -23,24 +23,24 @@ template <class T> std::unique_ptr<components::Component> Make() { return std::m
 
 } // namespace
 
-db::ResultTable MakeTable(std::vector<std::string> columns, const std::vector<Row> &rows) {
+db::ResultTable MakeTable(std::vector<std::string> columns, const std::vector<Row>& rows) {
     db::ResultTable table;
     table.hasColumns = true;
     table.columns = std::move(columns);
-    for (const Row &row : rows)
-        for (const vb::Variant &value : row)
+    for (const Row& row : rows)
+        for (const vb::Variant& value : row)
             table.values.push_back(value);
     return table;
 }
 
-void FakeCF4::SetIdNum(const std::string &value) { IdNum = value; }
-void FakeCF4::SetStationID(const std::string &value) { StationID = value; }
-void FakeCF4::SetTitle(const std::string &value) { Title = value; }
+void FakeCF4::SetIdNum(const std::string& value) { IdNum = value; }
+void FakeCF4::SetStationID(const std::string& value) { StationID = value; }
+void FakeCF4::SetTitle(const std::string& value) { Title = value; }
 void FakeCF4::SetShowPrint(bool value) { ShowPrint = value; }
-void FakeCF4::SetHospitalName(const std::string &value) { HospitalName = value; }
-void FakeCF4::SetHospitalAddress(const std::string &value) { HospitalAddress = value; }
-void FakeCF4::SetReportPath(const std::string &value) { ReportPath = value; }
-void FakeCF4::SetEmployeeCode(const std::string &value) { EmployeeCode = value; }
+void FakeCF4::SetHospitalName(const std::string& value) { HospitalName = value; }
+void FakeCF4::SetHospitalAddress(const std::string& value) { HospitalAddress = value; }
+void FakeCF4::SetReportPath(const std::string& value) { ReportPath = value; }
+void FakeCF4::SetEmployeeCode(const std::string& value) { EmployeeCode = value; }
 
 bool FakeCF4::ValidateRequirements() {
     Record("ValidateRequirements(" + IdNum + ")");
@@ -52,12 +52,12 @@ void FakeClassLibrary::SetUseClasses(bool value) {
     Record("UseClasses=" + Flag(value));
 }
 
-void FakeLogin::SetPasswordDeptCode(const std::string &value) {
+void FakeLogin::SetPasswordDeptCode(const std::string& value) {
     PasswordDeptCode = value;
     Record("PasswordDeptCode=" + value);
 }
 
-db::Connection &FakeLogin::SQLConnection() {
+db::Connection& FakeLogin::SQLConnection() {
     if (!connection)
         throw vb::VbError(91, "Object variable or With block variable not set");
     return *connection;
@@ -68,12 +68,12 @@ bool FakeLogin::checkusersettings() {
     return passwordAccepted;
 }
 
-bool FakePatient::LoadPatient(const std::string &hospitalNumber) {
+bool FakePatient::LoadPatient(const std::string& hospitalNumber) {
     Record("LoadPatient(" + hospitalNumber + ")");
     auto found = patients.find(hospitalNumber);
     if (found == patients.end())
         return false;
-    static_cast<components::PatientData &>(*this) = found->second;
+    static_cast<components::PatientData&>(*this) = found->second;
     return true;
 }
 
@@ -83,50 +83,50 @@ void FakeAdmission::Refresh() {
         onRefresh(*this);
 }
 
-bool FakeAdmission::DischargePatient(const std::string &idNum, const std::string &dischargeDate,
-                                     const std::string &resultCode, const std::string &dispositionCode,
-                                     const std::string &userID, const std::string &roomID,
-                                     const std::string &doctorCode) {
+bool FakeAdmission::DischargePatient(const std::string& idNum, const std::string& dischargeDate,
+                                     const std::string& resultCode, const std::string& dispositionCode,
+                                     const std::string& userID, const std::string& roomID,
+                                     const std::string& doctorCode) {
     Record("DischargePatient(" + idNum + "," + dischargeDate + "," + resultCode + "," + dispositionCode + "," + userID +
            "," + roomID + "," + doctorCode + ")");
     return dischargeAnswer;
 }
 
-bool FakeOutPatient::OpenOutPatient(const std::string &idNum, const std::string &hospitalNumber) {
+bool FakeOutPatient::OpenOutPatient(const std::string& idNum, const std::string& hospitalNumber) {
     Record("OpenOutPatient(" + idNum + "," + hospitalNumber + ")");
     auto found = visits.find(idNum);
     if (found == visits.end())
         return false;
-    static_cast<components::OutPatientData &>(*this) = found->second;
+    static_cast<components::OutPatientData&>(*this) = found->second;
     return true;
 }
 
-bool FakePatientSearch::InitConnection(db::Connection &value, const std::string &mtsServerName) {
+bool FakePatientSearch::InitConnection(db::Connection& value, const std::string& mtsServerName) {
     Record("InitConnection(connection," + mtsServerName + ")");
     connection = &value;
     return acceptConnection;
 }
 
-bool FakePatientSearch::ValidatePatient(const std::string &hospitalNumber) {
+bool FakePatientSearch::ValidatePatient(const std::string& hospitalNumber) {
     Record("ValidatePatient(" + hospitalNumber + ")");
     auto found = patientMaster.patients.find(hospitalNumber);
     if (found == patientMaster.patients.end())
         return false;
-    static_cast<components::PatientData &>(patientMaster) = found->second;
+    static_cast<components::PatientData&>(patientMaster) = found->second;
     return true;
 }
 
-bool FakePatientSearch::ValidateAdmission(const std::string &idNum) {
+bool FakePatientSearch::ValidateAdmission(const std::string& idNum) {
     Record("ValidateAdmission(" + idNum + ")");
     auto found = admissions.find(idNum);
     if (found == admissions.end())
         return false;
-    static_cast<components::AdmissionData &>(admission) = found->second.admission;
-    static_cast<components::PatientData &>(admission.patient) = found->second.patient;
+    static_cast<components::AdmissionData&>(admission) = found->second.admission;
+    static_cast<components::PatientData&>(admission.patient) = found->second.patient;
     return true;
 }
 
-bool FakePatientSearch::ValidateRoom(const std::string &roomText) {
+bool FakePatientSearch::ValidateRoom(const std::string& roomText) {
     Record("ValidateRoom(" + roomText + ")");
     auto found = rooms.find(roomText);
     if (found == rooms.end())
@@ -135,7 +135,7 @@ bool FakePatientSearch::ValidateRoom(const std::string &roomText) {
     return true;
 }
 
-void FakeCodeSearch::SetMTS_Server(const std::string &value) {
+void FakeCodeSearch::SetMTS_Server(const std::string& value) {
     MTS_Server = value;
     Record("MTS_Server=" + value);
 }
@@ -145,22 +145,22 @@ void FakeCodeSearch::SetSearchMode(bool value) {
     Record("SearchMode=" + Flag(value));
 }
 
-void FakeCodeSearch::SetConnection(db::Connection &value) {
+void FakeCodeSearch::SetConnection(db::Connection& value) {
     connection = &value;
     Record("Connection");
 }
 
-void FakeCodeSearch::SetCompanyName(const std::string &value) {
+void FakeCodeSearch::SetCompanyName(const std::string& value) {
     CompanyName = value;
     Record("CompanyName=" + value);
 }
 
-void FakeCodeSearch::SetOtherSectionID(const std::string &value) {
+void FakeCodeSearch::SetOtherSectionID(const std::string& value) {
     OtherSectionID = value;
     Record("OtherSectionID=" + value);
 }
 
-bool FakeCodeSearch::SearchListing(const std::string &text, int kind) {
+bool FakeCodeSearch::SearchListing(const std::string& text, int kind) {
     Record("SearchListing(" + text + "," + std::to_string(kind) + ")");
     auto found = answers.find({kind, text});
     if (found == answers.end())
@@ -181,7 +181,7 @@ bool FakeKeyFilter::IsNumber(std::int16_t keyAscii) {
     return keyAscii >= '0' && keyAscii <= '9';
 }
 
-bool FakeGenericLookup::Search(const std::string &text) {
+bool FakeGenericLookup::Search(const std::string& text) {
     auto found = generics.find(text);
     if (found == generics.end())
         return false;
@@ -195,8 +195,8 @@ std::string FakeSlipSeries::CurrentCreditMemo() const {
     return text;
 }
 
-bool FakeDrugObject::SearchDrug(const std::string &code, const std::optional<std::string> &location,
-                                const std::optional<std::string> &idNum) {
+bool FakeDrugObject::SearchDrug(const std::string& code, const std::optional<std::string>& location,
+                                const std::optional<std::string>& idNum) {
     Record("SearchDrug(" + code + (location ? "," + *location : "") + (idNum ? ",," + *idNum : "") + ")");
     auto found = items.find(code);
     if (found == items.end())
@@ -205,33 +205,33 @@ bool FakeDrugObject::SearchDrug(const std::string &code, const std::optional<std
     return true;
 }
 
-double FakeDrugObject::QuantityIssued(const std::string &idNum, const std::string &itemCode) {
+double FakeDrugObject::QuantityIssued(const std::string& idNum, const std::string& itemCode) {
     Record("QuantityIssued(" + idNum + "," + itemCode + ")");
     auto found = issued.find({idNum, itemCode});
     return found == issued.end() ? 0 : found->second;
 }
 
-void FakeDrugObject::AppendStockCard(const components::StockCardArguments &arguments) {
+void FakeDrugObject::AppendStockCard(const components::StockCardArguments& arguments) {
     Record("AppendStockCard");
     stockCards.push_back(arguments);
 }
 
-components::RecordsetResult FakeDrugObject::ListPostedDrugs(const std::string &idNum, std::int16_t mode) {
+components::RecordsetResult FakeDrugObject::ListPostedDrugs(const std::string& idNum, std::int16_t mode) {
     Record("ListPostedDrugs(" + idNum + "," + std::to_string(mode) + ")");
     return db::Recordset(postedDrugs, db::CursorType::Static, db::LockType::ReadOnly);
 }
 
-components::RecordsetResult FakeDrugObject::ListPostedCSR(const std::string &idNum, std::int16_t mode) {
+components::RecordsetResult FakeDrugObject::ListPostedCSR(const std::string& idNum, std::int16_t mode) {
     Record("ListPostedCSR(" + idNum + "," + std::to_string(mode) + ")");
     return db::Recordset(postedSupplies, db::CursorType::Static, db::LockType::ReadOnly);
 }
 
-bool FakeDrug::InitConnect(const std::string &connectionString) {
+bool FakeDrug::InitConnect(const std::string& connectionString) {
     Record("InitConnect(" + connectionString + ")");
     return acceptConnection;
 }
 
-bool FakeDrugList::InitConnection(const std::string &connectionString) {
+bool FakeDrugList::InitConnection(const std::string& connectionString) {
     Record("InitConnection(" + connectionString + ")");
     return acceptConnection;
 }
@@ -241,12 +241,12 @@ void FakeDrugList::SetDrugsOrCSR(bool value) {
     Record("DrugsOrCSR=" + Flag(value));
 }
 
-std::string FakeDrugList::ShowList(const std::string &text, bool option, const std::optional<std::string> &location) {
+std::string FakeDrugList::ShowList(const std::string& text, bool option, const std::optional<std::string>& location) {
     Record("ShowList(" + text + "," + Flag(option) + (location ? "," + *location : "") + ")");
     return TakeNext(choices);
 }
 
-bool FakeIssuedItems::InitConnection(const std::string &connectionString) {
+bool FakeIssuedItems::InitConnection(const std::string& connectionString) {
     Record("InitConnection(" + connectionString + ")");
     return acceptConnection;
 }
@@ -256,28 +256,28 @@ void FakeIssuedItems::SetDrugsOrCSR(bool value) {
     Record("DrugsOrCSR=" + Flag(value));
 }
 
-std::string FakeIssuedItems::ListIssuedbyDrugs(const std::string &idNum, const std::string &title) {
+std::string FakeIssuedItems::ListIssuedbyDrugs(const std::string& idNum, const std::string& title) {
     Record("ListIssuedbyDrugs(" + idNum + "," + title + ")");
     return TakeNext(choices);
 }
 
-std::string FakeIssuedItems::ShowList(const std::string &idNum, const std::string &slip,
-                                      const std::string &patientName) {
+std::string FakeIssuedItems::ShowList(const std::string& idNum, const std::string& slip,
+                                      const std::string& patientName) {
     Record("ShowList(" + idNum + "," + slip + "," + patientName + ")");
     return TakeNext(choices);
 }
 
-bool FakeChargeSlipList::InitConnection(const std::string &connectionString) {
+bool FakeChargeSlipList::InitConnection(const std::string& connectionString) {
     Record("InitConnection(" + connectionString + ")");
     return acceptConnection;
 }
 
-bool FakePatientInfo::InitConnect(const std::string &connectionString) {
+bool FakePatientInfo::InitConnect(const std::string& connectionString) {
     Record("InitConnect(" + connectionString + ")");
     return acceptConnection;
 }
 
-bool FakePatientInfo::LoadInfo(const std::string &idNum) {
+bool FakePatientInfo::LoadInfo(const std::string& idNum) {
     Record("LoadInfo(" + idNum + ")");
     auto found = admissions.find(idNum);
     if (found == admissions.end())
@@ -286,7 +286,7 @@ bool FakePatientInfo::LoadInfo(const std::string &idNum) {
     return true;
 }
 
-void FakeICDSearch::SetActiveConnection(db::Connection &value) {
+void FakeICDSearch::SetActiveConnection(db::Connection& value) {
     connection = &value;
     Record("ActiveConnection");
 }
@@ -296,8 +296,8 @@ void FakeLabResultViewer::Show_Results() {
     shows.push_back(properties);
 }
 
-components::RecordsetResult FakeListings::Answer(const std::string &call, const std::string &key,
-                                                 const std::string &kind) {
+components::RecordsetResult FakeListings::Answer(const std::string& call, const std::string& key,
+                                                 const std::string& kind) {
     Record(call + "(" + key + "," + kind + ")");
     auto found = results.find({key, kind});
     db::ResultTable table = found == results.end() ? db::ResultTable{} : found->second;
@@ -305,27 +305,27 @@ components::RecordsetResult FakeListings::Answer(const std::string &call, const 
     return db::Recordset(table, db::CursorType::Static, db::LockType::ReadOnly);
 }
 
-components::RecordsetResult FakeRequestList::GetRequests(const std::string &, const std::string &idNum,
-                                                         const std::string &kind) {
+components::RecordsetResult FakeRequestList::GetRequests(const std::string&, const std::string& idNum,
+                                                         const std::string& kind) {
     return Answer("GetRequests", idNum, kind);
 }
 
-components::RecordsetResult FakeResults::GetResults(const std::string &, const std::string &idNum,
-                                                    const std::string &kind) {
+components::RecordsetResult FakeResults::GetResults(const std::string&, const std::string& idNum,
+                                                    const std::string& kind) {
     return Answer("GetResults", idNum, kind);
 }
 
-components::RecordsetResult
-FakeConfinement::GetConfinementPeriod(const std::string &, const std::string &hospitalNumber, const vb::Variant &) {
+components::RecordsetResult FakeConfinement::GetConfinementPeriod(const std::string&, const std::string& hospitalNumber,
+                                                                  const vb::Variant&) {
     return Answer("GetConfinementPeriod", hospitalNumber, "");
 }
 
-components::RecordsetResult FakeConfinementResults::GetConfinementResults(const std::string &, const std::string &idNum,
-                                                                          const std::string &kind) {
+components::RecordsetResult FakeConfinementResults::GetConfinementResults(const std::string&, const std::string& idNum,
+                                                                          const std::string& kind) {
     return Answer("GetConfinementResults", idNum, kind);
 }
 
-void RegisterFakeComponents(components::ComponentFactory &factory) {
+void RegisterFakeComponents(components::ComponentFactory& factory) {
     factory.Register("Zentari_User.clsCurrentuser", Make<FakeLogin>);
     factory.Register("Ulvexa.clsPatientSearch", Make<FakePatientSearch>);
     factory.Register("Bramwit.clsCodeSearch", Make<FakeCodeSearch>);

@@ -24,11 +24,11 @@
 namespace testkit {
 
 // The rows a fake component hands back as a recordset.
-db::ResultTable MakeTable(std::vector<std::string> columns, const std::vector<Row> &rows);
+db::ResultTable MakeTable(std::vector<std::string> columns, const std::vector<Row>& rows);
 
 struct CallLog {
     std::vector<std::string> Calls;
-    void Record(const std::string &call) { Calls.push_back(call); }
+    void Record(const std::string& call) { Calls.push_back(call); }
 };
 
 class FakeCF4 : public components::CF4Component, public CallLog {
@@ -37,14 +37,14 @@ public:
     bool ShowPrint = true;
     bool requirementsComplete = true;
 
-    void SetIdNum(const std::string &value) override;
-    void SetStationID(const std::string &value) override;
-    void SetTitle(const std::string &value) override;
+    void SetIdNum(const std::string& value) override;
+    void SetStationID(const std::string& value) override;
+    void SetTitle(const std::string& value) override;
     void SetShowPrint(bool value) override;
-    void SetHospitalName(const std::string &value) override;
-    void SetHospitalAddress(const std::string &value) override;
-    void SetReportPath(const std::string &value) override;
-    void SetEmployeeCode(const std::string &value) override;
+    void SetHospitalName(const std::string& value) override;
+    void SetHospitalAddress(const std::string& value) override;
+    void SetReportPath(const std::string& value) override;
+    void SetEmployeeCode(const std::string& value) override;
     void ShowEntry() override { Record("ShowEntry"); }
     bool ValidateRequirements() override;
 };
@@ -62,9 +62,9 @@ public:
 // The log-in component; the test gives it the connection (normally the scripted server).
 class FakeLogin : public components::LoginComponent, public CallLog {
 public:
-    explicit FakeLogin(db::Connection *connection = nullptr) : connection(connection) {}
+    explicit FakeLogin(db::Connection* connection = nullptr) : connection(connection) {}
 
-    db::Connection *connection;
+    db::Connection* connection;
     bool connected = true;
     bool passwordAccepted = true;
     std::string PasswordDeptCode;
@@ -73,11 +73,11 @@ public:
                 database = "PATIENT_DATA", serverPassword = "secret", station = "SIC";
     FakeClassLibrary classes;
 
-    void SetPasswordDeptCode(const std::string &value) override;
+    void SetPasswordDeptCode(const std::string& value) override;
     void SethwndParentForm(std::intptr_t handle) override { hwndParentForm = handle; }
     void ShowMain() override { Record("ShowMain"); }
     bool Connected() const override { return connected; }
-    db::Connection &SQLConnection() override;
+    db::Connection& SQLConnection() override;
     std::string EmployeeCode() const override { return employeeCode; }
     std::string EmployeeName() const override { return employeeName; }
     std::string Initial() const override { return initial; }
@@ -86,14 +86,14 @@ public:
     std::string ServerPassword() const override { return serverPassword; }
     std::string Station() const override { return station; }
     bool checkusersettings() override;
-    components::ClassLibrary &ZENTARIClasses() override { return classes; }
+    components::ClassLibrary& ZENTARIClasses() override { return classes; }
 };
 
 class FakePatient : public components::PatientObject, public CallLog {
 public:
     // Patient records LoadPatient finds, by hospital number.
     std::map<std::string, components::PatientData> patients;
-    bool LoadPatient(const std::string &hospitalNumber) override;
+    bool LoadPatient(const std::string& hospitalNumber) override;
     void Refresh() override { Record("Patient.Refresh"); }
 };
 
@@ -102,13 +102,13 @@ public:
     FakePatient patient;
     bool dischargeAnswer = true;
     // Runs on Refresh, so a test can change what billing has done meanwhile.
-    std::function<void(components::AdmissionData &)> onRefresh;
+    std::function<void(components::AdmissionData&)> onRefresh;
 
     void Refresh() override;
-    bool DischargePatient(const std::string &idNum, const std::string &dischargeDate, const std::string &resultCode,
-                          const std::string &dispositionCode, const std::string &userID, const std::string &roomID,
-                          const std::string &doctorCode) override;
-    components::PatientObject &Patient() override { return patient; }
+    bool DischargePatient(const std::string& idNum, const std::string& dischargeDate, const std::string& resultCode,
+                          const std::string& dispositionCode, const std::string& userID, const std::string& roomID,
+                          const std::string& doctorCode) override;
+    components::PatientObject& Patient() override { return patient; }
 };
 
 class FakeOutPatient : public components::OutPatientObject, public CallLog {
@@ -117,15 +117,15 @@ public:
     // Visits OpenOutPatient finds, by admission number.
     std::map<std::string, components::OutPatientData> visits;
 
-    bool OpenOutPatient(const std::string &idNum, const std::string &hospitalNumber) override;
+    bool OpenOutPatient(const std::string& idNum, const std::string& hospitalNumber) override;
     void Refresh() override { Record("OutPatient.Refresh"); }
-    components::PatientObject &Patient() override { return patient; }
+    components::PatientObject& Patient() override { return patient; }
 };
 
 class FakePatientClass : public components::PatientClassObject {
 public:
     FakeOutPatient outPatient;
-    components::OutPatientObject &clsOutPatient() override { return outPatient; }
+    components::OutPatientObject& clsOutPatient() override { return outPatient; }
 };
 
 // One admission the fake patient search knows: the admission and its patient.
@@ -137,7 +137,7 @@ struct FakeAdmissionRecord {
 class FakePatientSearch : public components::PatientSearchComponent, public CallLog {
 public:
     bool acceptConnection = true;
-    db::Connection *connection = nullptr;
+    db::Connection* connection = nullptr;
     std::map<std::string, FakeAdmissionRecord> admissions; // by admission number
     std::map<std::string, components::RoomInfo> rooms;     // by room text
     FakePatient patientMaster;                             // its patients map answers ValidatePatient too
@@ -145,24 +145,24 @@ public:
     FakePatientClass patientClass;
     components::RoomInfo room;
 
-    bool InitConnection(db::Connection &connection, const std::string &mtsServerName) override;
-    bool ValidatePatient(const std::string &hospitalNumber) override;
-    bool ValidateAdmission(const std::string &idNum) override;
-    bool ValidateRoom(const std::string &roomText) override;
-    components::PatientObject &PatientMaster() override { return patientMaster; }
-    components::AdmissionObject &Admission() override { return admission; }
-    components::PatientClassObject &PatientClass() override { return patientClass; }
-    const components::RoomInfo &Room() const override { return room; }
+    bool InitConnection(db::Connection& connection, const std::string& mtsServerName) override;
+    bool ValidatePatient(const std::string& hospitalNumber) override;
+    bool ValidateAdmission(const std::string& idNum) override;
+    bool ValidateRoom(const std::string& roomText) override;
+    components::PatientObject& PatientMaster() override { return patientMaster; }
+    components::AdmissionObject& Admission() override { return admission; }
+    components::PatientClassObject& PatientClass() override { return patientClass; }
+    const components::RoomInfo& Room() const override { return room; }
 };
 
 class FakeCodeSearch : public components::CodeSearchComponent, public CallLog {
 public:
     // What SearchListing finds, by list kind and search text as passed: the answer fills the kind's record (the nurse
     // picked it). Any other search finds nothing.
-    std::map<std::pair<int, std::string>, std::function<void(FakeCodeSearch &)>> answers;
+    std::map<std::pair<int, std::string>, std::function<void(FakeCodeSearch&)>> answers;
     std::string MTS_Server, CompanyName, OtherSectionID;
     bool SearchMode = false;
-    db::Connection *connection = nullptr;
+    db::Connection* connection = nullptr;
 
     components::DoctorRecordInfo doctor;
     components::DietRecordInfo diet;
@@ -178,27 +178,27 @@ public:
     components::PTExamRecordInfo ptExam;
     components::RTSExamRecordInfo rtsExam;
 
-    void SetMTS_Server(const std::string &value) override;
+    void SetMTS_Server(const std::string& value) override;
     void SetSearchMode(bool value) override;
     void Initialize_Classes() override { Record("Initialize_Classes"); }
-    void SetConnection(db::Connection &connection) override;
-    void SetCompanyName(const std::string &value) override;
-    void SetOtherSectionID(const std::string &value) override;
-    bool SearchListing(const std::string &text, int kind) override;
+    void SetConnection(db::Connection& connection) override;
+    void SetCompanyName(const std::string& value) override;
+    void SetOtherSectionID(const std::string& value) override;
+    bool SearchListing(const std::string& text, int kind) override;
 
-    const components::DoctorRecordInfo &DoctorRecord() const override { return doctor; }
-    const components::DietRecordInfo &DietRecord() const override { return diet; }
-    const components::StationRecordInfo &StationRecord() const override { return station; }
-    const components::DosageRecordInfo &DosageRecord() const override { return dosage; }
-    const components::OtherRevenueRecordInfo &OtherRevenueRecord() const override { return otherRevenue; }
-    const components::LabExamRecordInfo &LabExamRecord() const override { return labExam; }
-    const components::XrayExamRecordInfo &XrayExamRecord() const override { return xrayExam; }
-    const components::UltrasoundRecordInfo &UltrasoundRecord() const override { return ultrasound; }
-    const components::CTExamRecordInfo &CTExamRecord() const override { return ctExam; }
-    const components::HSExamRecordInfo &HSExamRecord() const override { return hsExam; }
-    const components::NuclearExamRecordInfo &NuclearExamRecord() const override { return nuclearExam; }
-    const components::PTExamRecordInfo &PTExamRecord() const override { return ptExam; }
-    const components::RTSExamRecordInfo &RTSExamRecord() const override { return rtsExam; }
+    const components::DoctorRecordInfo& DoctorRecord() const override { return doctor; }
+    const components::DietRecordInfo& DietRecord() const override { return diet; }
+    const components::StationRecordInfo& StationRecord() const override { return station; }
+    const components::DosageRecordInfo& DosageRecord() const override { return dosage; }
+    const components::OtherRevenueRecordInfo& OtherRevenueRecord() const override { return otherRevenue; }
+    const components::LabExamRecordInfo& LabExamRecord() const override { return labExam; }
+    const components::XrayExamRecordInfo& XrayExamRecord() const override { return xrayExam; }
+    const components::UltrasoundRecordInfo& UltrasoundRecord() const override { return ultrasound; }
+    const components::CTExamRecordInfo& CTExamRecord() const override { return ctExam; }
+    const components::HSExamRecordInfo& HSExamRecord() const override { return hsExam; }
+    const components::NuclearExamRecordInfo& NuclearExamRecord() const override { return nuclearExam; }
+    const components::PTExamRecordInfo& PTExamRecord() const override { return ptExam; }
+    const components::RTSExamRecordInfo& RTSExamRecord() const override { return rtsExam; }
 };
 
 // Upper-cases letters and tells digits, as the real filter does.
@@ -216,7 +216,7 @@ public:
     std::map<std::string, Generic> generics; // by generic code
     Generic current;
 
-    bool Search(const std::string &text) override;
+    bool Search(const std::string& text) override;
     std::string GenericName() const override { return current.GenericName; }
     std::string ClassificationName() const override { return current.ClassificationName; }
 };
@@ -249,29 +249,29 @@ public:
     db::ResultTable postedDrugs, postedSupplies;
 
     using components::DrugObject::SearchDrug;
-    bool SearchDrug(const std::string &code, const std::optional<std::string> &location = {},
-                    const std::optional<std::string> &idNum = {}) override;
+    bool SearchDrug(const std::string& code, const std::optional<std::string>& location = {},
+                    const std::optional<std::string>& idNum = {}) override;
     bool Status() const override { return current.inactive; }
     std::string DrugCode() const override { return current.DrugCode; }
     std::string DrugName() const override { return current.DrugName; }
     std::string Description() const override { return current.Description; }
     std::string GenericName() const override { return current.GenericName; }
-    const components::ClassificationInfo &Classification() const override { return current.Classification; }
-    const components::InventInfo &Invent() const override { return current.Invent; }
-    components::GenericLookup &Generic() override { return generic; }
-    double QuantityIssued(const std::string &idNum, const std::string &itemCode) override;
-    components::SlipSeries &ChargeSlip() override { return slips; }
-    void AppendStockCard(const components::StockCardArguments &arguments) override;
-    components::RecordsetResult ListPostedDrugs(const std::string &idNum, std::int16_t mode) override;
-    components::RecordsetResult ListPostedCSR(const std::string &idNum, std::int16_t mode) override;
+    const components::ClassificationInfo& Classification() const override { return current.Classification; }
+    const components::InventInfo& Invent() const override { return current.Invent; }
+    components::GenericLookup& Generic() override { return generic; }
+    double QuantityIssued(const std::string& idNum, const std::string& itemCode) override;
+    components::SlipSeries& ChargeSlip() override { return slips; }
+    void AppendStockCard(const components::StockCardArguments& arguments) override;
+    components::RecordsetResult ListPostedDrugs(const std::string& idNum, std::int16_t mode) override;
+    components::RecordsetResult ListPostedCSR(const std::string& idNum, std::int16_t mode) override;
 };
 
 class FakeDrug : public components::DrugComponent, public CallLog {
 public:
     bool acceptConnection = true;
     FakeDrugObject drug;
-    bool InitConnect(const std::string &connectionString) override;
-    components::DrugObject &Drug() override { return drug; }
+    bool InitConnect(const std::string& connectionString) override;
+    components::DrugObject& Drug() override { return drug; }
 };
 
 class FakeDrugList : public components::DrugListComponent, public CallLog {
@@ -281,10 +281,10 @@ public:
     // The codes ShowList returns, in order; "" (closed without a choice) once they are used up.
     std::vector<std::string> choices;
 
-    bool InitConnection(const std::string &connectionString) override;
+    bool InitConnection(const std::string& connectionString) override;
     void SetDrugsOrCSR(bool value) override;
-    std::string ShowList(const std::string &text, bool option,
-                         const std::optional<std::string> &location = {}) override;
+    std::string ShowList(const std::string& text, bool option,
+                         const std::optional<std::string>& location = {}) override;
 };
 
 class FakeIssuedItems : public components::IssuedItemsComponent, public CallLog {
@@ -295,12 +295,12 @@ public:
     std::string chargeSlip;
     double issuedQuantity = 0;
 
-    bool InitConnection(const std::string &connectionString) override;
+    bool InitConnection(const std::string& connectionString) override;
     void SetDrugsOrCSR(bool value) override;
-    std::string ListIssuedbyDrugs(const std::string &idNum, const std::string &title) override;
+    std::string ListIssuedbyDrugs(const std::string& idNum, const std::string& title) override;
     using components::IssuedItemsComponent::ShowList;
-    std::string ShowList(const std::string &idNum, const std::string &chargeSlip,
-                         const std::string &patientName) override;
+    std::string ShowList(const std::string& idNum, const std::string& chargeSlip,
+                         const std::string& patientName) override;
     std::string ChargeSlip() const override { return chargeSlip; }
     double IssuedQuantity() const override { return issuedQuantity; }
 };
@@ -308,7 +308,7 @@ public:
 class FakeChargeSlipList : public components::ChargeSlipListComponent, public CallLog {
 public:
     bool acceptConnection = true;
-    bool InitConnection(const std::string &connectionString) override;
+    bool InitConnection(const std::string& connectionString) override;
 };
 
 class FakePatientInfo : public components::PatientInfoComponent, public CallLog {
@@ -321,8 +321,8 @@ public:
     std::map<std::string, Info> admissions; // by admission number
     Info current;
 
-    bool InitConnect(const std::string &connectionString) override;
-    bool LoadInfo(const std::string &idNum) override;
+    bool InitConnect(const std::string& connectionString) override;
+    bool LoadInfo(const std::string& idNum) override;
     std::string AdmissionNumber() const override { return current.AdmissionNumber; }
     std::string HospitalNumber() const override { return current.HospitalNumber; }
     std::string StationID() const override { return current.StationID; }
@@ -337,8 +337,8 @@ public:
 
 class FakeICDSearch : public components::ICDSearchComponent, public CallLog {
 public:
-    db::Connection *connection = nullptr;
-    void SetActiveConnection(db::Connection &connection) override;
+    db::Connection* connection = nullptr;
+    void SetActiveConnection(db::Connection& connection) override;
     void ValidateICDCode() override { Record("ValidateICDCode"); }
 };
 
@@ -346,24 +346,24 @@ public:
 class FakeLabResultViewer : public components::LabResultViewerComponent, public CallLog {
 public:
     std::map<std::string, std::string> properties;
-    db::Connection *connection = nullptr;
+    db::Connection* connection = nullptr;
     // The properties as they stood at each Show_Results.
     std::vector<std::map<std::string, std::string>> shows;
 
-    void SetCSNumber(const std::string &value) override { properties["CSNumber"] = value; }
-    void SetRequestNum(const std::string &value) override { properties["RequestNum"] = value; }
+    void SetCSNumber(const std::string& value) override { properties["CSNumber"] = value; }
+    void SetRequestNum(const std::string& value) override { properties["RequestNum"] = value; }
     void SetAutoPrint(bool value) override { properties["AutoPrint"] = value ? "True" : "False"; }
     void SetViewMode(std::int16_t value) override { properties["ViewMode"] = std::to_string(value); }
-    void SetSQLConnection(db::Connection &value) override { connection = &value; }
-    void SetHospitalNumber(const std::string &value) override { properties["HospitalNumber"] = value; }
-    void SetIdNumber(const std::string &value) override { properties["IdNumber"] = value; }
-    void SetRoomNumber(const std::string &value) override { properties["RoomNumber"] = value; }
-    void SetPatientName(const std::string &value) override { properties["PatientName"] = value; }
-    void SetAge(const std::string &value) override { properties["Age"] = value; }
-    void SetSex(const std::string &value) override { properties["Sex"] = value; }
-    void SetStatus(const std::string &value) override { properties["Status"] = value; }
-    void SetUserID(const std::string &value) override { properties["UserID"] = value; }
-    void SetStationID(const std::string &value) override { properties["StationID"] = value; }
+    void SetSQLConnection(db::Connection& value) override { connection = &value; }
+    void SetHospitalNumber(const std::string& value) override { properties["HospitalNumber"] = value; }
+    void SetIdNumber(const std::string& value) override { properties["IdNumber"] = value; }
+    void SetRoomNumber(const std::string& value) override { properties["RoomNumber"] = value; }
+    void SetPatientName(const std::string& value) override { properties["PatientName"] = value; }
+    void SetAge(const std::string& value) override { properties["Age"] = value; }
+    void SetSex(const std::string& value) override { properties["Sex"] = value; }
+    void SetStatus(const std::string& value) override { properties["Status"] = value; }
+    void SetUserID(const std::string& value) override { properties["UserID"] = value; }
+    void SetStationID(const std::string& value) override { properties["StationID"] = value; }
     void Show_Results() override;
 };
 
@@ -371,40 +371,40 @@ public:
 struct FakeListings : CallLog {
     std::map<std::pair<std::string, std::string>, db::ResultTable> results;
     int terminated = 0;
-    components::RecordsetResult Answer(const std::string &call, const std::string &key, const std::string &kind);
+    components::RecordsetResult Answer(const std::string& call, const std::string& key, const std::string& kind);
 };
 
 class FakeRequestList : public components::RequestListComponent, public FakeListings {
 public:
-    components::RecordsetResult GetRequests(const std::string &connectionString, const std::string &idNum,
-                                            const std::string &kind) override;
+    components::RecordsetResult GetRequests(const std::string& connectionString, const std::string& idNum,
+                                            const std::string& kind) override;
     void Class_Terminate() override { ++terminated; }
 };
 
 class FakeResults : public components::ResultsComponent, public FakeListings {
 public:
-    components::RecordsetResult GetResults(const std::string &connectionString, const std::string &idNum,
-                                           const std::string &kind) override;
+    components::RecordsetResult GetResults(const std::string& connectionString, const std::string& idNum,
+                                           const std::string& kind) override;
     void Class_Terminate() override { ++terminated; }
 };
 
 class FakeConfinement : public components::ConfinementComponent, public FakeListings {
 public:
-    components::RecordsetResult GetConfinementPeriod(const std::string &connectionString,
-                                                     const std::string &hospitalNumber,
-                                                     const vb::Variant &admissionDate) override;
+    components::RecordsetResult GetConfinementPeriod(const std::string& connectionString,
+                                                     const std::string& hospitalNumber,
+                                                     const vb::Variant& admissionDate) override;
     void Class_Terminate() override { ++terminated; }
 };
 
 class FakeConfinementResults : public components::ConfinementResultsComponent, public FakeListings {
 public:
-    components::RecordsetResult GetConfinementResults(const std::string &connectionString, const std::string &idNum,
-                                                      const std::string &kind) override;
+    components::RecordsetResult GetConfinementResults(const std::string& connectionString, const std::string& idNum,
+                                                      const std::string& kind) override;
     void Class_Terminate() override { ++terminated; }
 };
 
 // Registers a fake for every program identifier the start-up creates; a test reaches the fake the program received
 // through the application's member (e.g. dynamic_cast<FakeDrug &>(*app.DrugObject)).
-void RegisterFakeComponents(components::ComponentFactory &factory);
+void RegisterFakeComponents(components::ComponentFactory& factory);
 
 } // namespace testkit

@@ -4,7 +4,7 @@
 
 namespace testkit::ward_fixture {
 
-const std::vector<Employee> &Employees() {
+const std::vector<Employee>& Employees() {
     static const std::vector<Employee> employees = {
         {NurseCode, "SANTOS, MARIA", "|1|2|3|4|5|6|7|8|9|10|12|15|20|22"},
         {ActingNurseCode, "REYES, ANA", "|3|20|22"},
@@ -21,7 +21,7 @@ std::vector<Row> NurseSetupRows() {
     };
 }
 
-void DeclareSettings(ScriptedServer &server) {
+void DeclareSettings(ScriptedServer& server) {
     server.On(HospitalInfoQuery)
         .Returns({"Company",
                   "Address1",
@@ -77,10 +77,10 @@ void DeclareSettings(ScriptedServer &server) {
     server.On(NurseSetupQuery).Returns({"Field", "value"}, NurseSetupRows());
 }
 
-void DeclareStationAndEmployees(ScriptedServer &server) {
+void DeclareStationAndEmployees(ScriptedServer& server) {
     server.On("Select StationID,Station From Build_file..tbCoStation Where StationID='SIC'")
         .Returns({"StationID", "Station"}, {{StationID, StationName}});
-    for (const Employee &employee : Employees()) {
+    for (const Employee& employee : Employees()) {
         server.On("SELECT * FROM STATION..tbNurseUserRights WHERE EmployeeID = '" + employee.code + "'")
             .Returns({"EmployeeID", "EmployeeRights"}, {{employee.code, employee.rights}});
     }
@@ -113,7 +113,7 @@ components::AdmissionData InPatientAdmission() {
     admission.DischargeDate = std::int32_t{0};
     admission.Age = "65";
     admission.RoomRate = 4500;
-    for (components::NullableFlag *flag : {&admission.OkeyLab, &admission.OkeyXray, &admission.OkeyUltra,
+    for (components::NullableFlag* flag : {&admission.OkeyLab, &admission.OkeyXray, &admission.OkeyUltra,
                                            &admission.OkeyPH, &admission.OkeyCS, &admission.OkeyCT, &admission.OkeyPT,
                                            &admission.OkeyHS, &admission.OkeyRTS, &admission.OkeyNU, &admission.OkeyAU})
         *flag = true;
@@ -156,7 +156,7 @@ components::OutPatientData OutPatientVisit() {
 
 } // namespace
 
-void AddPeople(TestApp &test) {
+void AddPeople(TestApp& test) {
     test.currentUser.employeeCode = NurseCode;
     test.currentUser.employeeName = Employees()[0].name;
     test.currentUser.station = StationID;
@@ -172,7 +172,7 @@ void AddPeople(TestApp &test) {
         "DR. RAMON LIM", "SIC-03",         "ICU BED", "M",         vb::Variant("65")};
 }
 
-void Install(TestApp &test) {
+void Install(TestApp& test) {
     DeclareSettings(test.server);
     DeclareStationAndEmployees(test.server);
     AddPeople(test);

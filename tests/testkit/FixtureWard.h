@@ -9,11 +9,11 @@
 // a few employees with their rights, and two admissions. Add to it rather than copy it.
 namespace testkit::ward_fixture {
 
-inline constexpr const char *StationID = "SIC";
-inline constexpr const char *StationName = "SURGICAL INTENSIVE CARE UNIT";
-inline constexpr const char *HospitalName = "TESSUN GENERAL HOSPITAL";
-inline constexpr const char *HospitalAddress = "12 MABINI STREET, ZENTARI CITY";
-inline constexpr const char *MTSServerName = "MTS01";
+inline constexpr const char* StationID = "SIC";
+inline constexpr const char* StationName = "SURGICAL INTENSIVE CARE UNIT";
+inline constexpr const char* HospitalName = "TESSUN GENERAL HOSPITAL";
+inline constexpr const char* HospitalAddress = "12 MABINI STREET, ZENTARI CITY";
+inline constexpr const char* MTSServerName = "MTS01";
 
 // The logged-in nurse (the log-in component's employee), an acting nurse, and a supervisor.
 struct Employee {
@@ -21,33 +21,33 @@ struct Employee {
     std::string name;
     std::string rights; // as stored: each right number preceded by "|"
 };
-const std::vector<Employee> &Employees();
-inline constexpr const char *NurseCode = "N0001";
-inline constexpr const char *ActingNurseCode = "N0002";
-inline constexpr const char *SupervisorCode = "S0001";
+const std::vector<Employee>& Employees();
+inline constexpr const char* NurseCode = "N0001";
+inline constexpr const char* ActingNurseCode = "N0002";
+inline constexpr const char* SupervisorCode = "S0001";
 
 // An in-patient admission in room SIC-03 (class C) and an out-patient visit, whose number ends in "B".
-inline constexpr const char *InPatientHospNum = "100234";
-inline constexpr const char *InPatientIdNum = "2026001234";
-inline constexpr const char *OutPatientHospNum = "100577";
-inline constexpr const char *OutPatientIdNum = "2026004410B";
+inline constexpr const char* InPatientHospNum = "100234";
+inline constexpr const char* InPatientIdNum = "2026001234";
+inline constexpr const char* OutPatientHospNum = "100577";
+inline constexpr const char* OutPatientIdNum = "2026004410B";
 
-inline constexpr const char *HospitalInfoQuery = "Select * from PATIENT_DATA..tbHospitalInfo";
-inline constexpr const char *NursingSettingsQuery =
+inline constexpr const char* HospitalInfoQuery = "Select * from PATIENT_DATA..tbHospitalInfo";
+inline constexpr const char* NursingSettingsQuery =
     "Select PHICOneDay,NurseResultDispositionOnly,NoRequestingAfterFinalNotice,ValidateUnusedMedClearance,"
     "PrintPHCSRequest,AppendDrugDescCharge From STATION..tbNursing_Settings";
-inline constexpr const char *NurseSetupQuery = "select * from STATION..tbNurseSetup where status = '1'";
+inline constexpr const char* NurseSetupQuery = "select * from STATION..tbNurseSetup where status = '1'";
 
 // The active rows of STATION..tbNurseSetup: Field and value.
 std::vector<Row> NurseSetupRows();
 
 // Declares the answers of the settings queries (hospital info, nursing settings, ward parameters).
-void DeclareSettings(ScriptedServer &server);
+void DeclareSettings(ScriptedServer& server);
 // Declares the station row and every employee's rights row.
-void DeclareStationAndEmployees(ScriptedServer &server);
+void DeclareStationAndEmployees(ScriptedServer& server);
 // Gives the patient search, the patient-info object and the log-in component the fixture's people.
-void AddPeople(TestApp &test);
+void AddPeople(TestApp& test);
 // All of the above.
-void Install(TestApp &test);
+void Install(TestApp& test);
 
 } // namespace testkit::ward_fixture

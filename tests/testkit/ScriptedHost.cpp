@@ -8,34 +8,34 @@
 
 namespace testkit {
 
-MessageBoxExpectation &MessageBoxExpectation::Answer(int value) {
+MessageBoxExpectation& MessageBoxExpectation::Answer(int value) {
     answer = value;
     return *this;
 }
 
-MessageBoxExpectation &MessageBoxExpectation::Title(std::string value) {
+MessageBoxExpectation& MessageBoxExpectation::Title(std::string value) {
     title = std::move(value);
     return *this;
 }
 
-MessageBoxExpectation &MessageBoxExpectation::Buttons(int value) {
+MessageBoxExpectation& MessageBoxExpectation::Buttons(int value) {
     buttons = value;
     return *this;
 }
 
-MessageBoxExpectation &MessageBoxExpectation::WhileOpen(std::function<void()> action) {
+MessageBoxExpectation& MessageBoxExpectation::WhileOpen(std::function<void()> action) {
     whileOpen = std::move(action);
     return *this;
 }
 
 ScriptedHost::~ScriptedHost() { VerifyAllUsed(); }
 
-MessageBoxExpectation &ScriptedHost::ExpectMsgBox(std::string prompt) {
+MessageBoxExpectation& ScriptedHost::ExpectMsgBox(std::string prompt) {
     expectedBoxes.emplace_back(std::move(prompt));
     return expectedBoxes.back();
 }
 
-int ScriptedHost::MsgBox(const forms::MessageBoxRequest &request) {
+int ScriptedHost::MsgBox(const forms::MessageBoxRequest& request) {
     RecordedMessageBox shown{request.Prompt, request.Buttons, request.Title, request.DefaultAnswer()};
     if (expectedBoxes.empty()) {
         ADD_FAILURE() << "Unexpected message box: \"" << request.Prompt << "\" (title \"" << request.Title << "\")";
@@ -48,7 +48,7 @@ int ScriptedHost::MsgBox(const forms::MessageBoxRequest &request) {
     return shown.Answer;
 }
 
-int ScriptedHost::AnswerFor(const forms::MessageBoxRequest &request, MessageBoxExpectation &expected) {
+int ScriptedHost::AnswerFor(const forms::MessageBoxRequest& request, MessageBoxExpectation& expected) {
     if (request.Prompt != expected.prompt)
         ADD_FAILURE() << "Expected the message box \"" << expected.prompt << "\" but the window showed \""
                       << request.Prompt << "\"";
@@ -73,12 +73,12 @@ int ScriptedHost::AnswerFor(const forms::MessageBoxRequest &request, MessageBoxE
     return *expected.answer;
 }
 
-void ScriptedHost::ShowModeless(forms::Form &form) { modelessShows.push_back(form.Name()); }
+void ScriptedHost::ShowModeless(forms::Form& form) { modelessShows.push_back(form.Name()); }
 
-void ScriptedHost::RunModal(forms::Form &form) {
+void ScriptedHost::RunModal(forms::Form& form) {
     modalShows.push_back(form.Name());
     auto handler = std::find_if(modalHandlers.begin(), modalHandlers.end(),
-                                [&form](const ModalHandler &h) { return h.type == typeid(form); });
+                                [&form](const ModalHandler& h) { return h.type == typeid(form); });
     if (handler == modalHandlers.end()) {
         ADD_FAILURE() << "Unexpected modal window " << form.Name() << " (caption \"" << form.Caption() << "\")";
         if (!form.Unload())
@@ -94,15 +94,15 @@ void ScriptedHost::RunModal(forms::Form &form) {
     }
 }
 
-void ScriptedHost::StartTimer(forms::Timer &timer) { runningTimers.insert(&timer); }
+void ScriptedHost::StartTimer(forms::Timer& timer) { runningTimers.insert(&timer); }
 
-void ScriptedHost::StopTimer(forms::Timer &timer) { runningTimers.erase(&timer); }
+void ScriptedHost::StopTimer(forms::Timer& timer) { runningTimers.erase(&timer); }
 
-bool ScriptedHost::IsRunning(const forms::Timer &timer) const {
-    return runningTimers.count(const_cast<forms::Timer *>(&timer)) != 0;
+bool ScriptedHost::IsRunning(const forms::Timer& timer) const {
+    return runningTimers.count(const_cast<forms::Timer*>(&timer)) != 0;
 }
 
-void ScriptedHost::FireTimer(forms::Timer &timer) {
+void ScriptedHost::FireTimer(forms::Timer& timer) {
     if (!IsRunning(timer)) {
         ADD_FAILURE() << "Timer " << timer.DisplayName() << " of " << timer.Parent().Name() << " is not running";
         return;
@@ -110,16 +110,16 @@ void ScriptedHost::FireTimer(forms::Timer &timer) {
     timer.Tick();
 }
 
-void ScriptedHost::ChooseFromPopup(forms::Menu &item) { popupChoices.emplace_back(&item, item.DisplayName()); }
+void ScriptedHost::ChooseFromPopup(forms::Menu& item) { popupChoices.emplace_back(&item, item.DisplayName()); }
 
-void ScriptedHost::PopupMenu(forms::Menu &menu) {
+void ScriptedHost::PopupMenu(forms::Menu& menu) {
     popupShows.push_back(menu.DisplayName());
     if (popupChoices.empty())
         return;
-    forms::Menu *item = popupChoices.front().first;
+    forms::Menu* item = popupChoices.front().first;
     popupChoices.pop_front();
     bool inside = false;
-    for (forms::Menu *parent = item->ParentMenu(); parent != nullptr; parent = parent->ParentMenu())
+    for (forms::Menu* parent = item->ParentMenu(); parent != nullptr; parent = parent->ParentMenu())
         inside = inside || parent == &menu;
     if (!inside) {
         ADD_FAILURE() << "Menu item " << item->DisplayName() << " is not in the pop-up menu " << menu.DisplayName();
@@ -133,11 +133,11 @@ void ScriptedHost::PopupMenu(forms::Menu &menu) {
 }
 
 void ScriptedHost::VerifyAllUsed() {
-    for (const MessageBoxExpectation &expected : expectedBoxes)
+    for (const MessageBoxExpectation& expected : expectedBoxes)
         ADD_FAILURE() << "Expected message box never shown: \"" << expected.prompt << "\"";
-    for (const ModalHandler &handler : modalHandlers)
+    for (const ModalHandler& handler : modalHandlers)
         ADD_FAILURE() << "Expected modal window never shown: " << handler.name;
-    for (const auto &choice : popupChoices)
+    for (const auto& choice : popupChoices)
         ADD_FAILURE() << "Expected pop-up menu never shown to choose " << choice.second;
     expectedBoxes.clear();
     modalHandlers.clear();

@@ -31,13 +31,13 @@ public:
     explicit MessageBoxExpectation(std::string prompt) : prompt(std::move(prompt)) {}
 
     // The button the user presses; an OK-only box needs none, a question must have one.
-    MessageBoxExpectation &Answer(int answer);
+    MessageBoxExpectation& Answer(int answer);
     // Checks the title (as shown: the program's name when the window gave none).
-    MessageBoxExpectation &Title(std::string title);
+    MessageBoxExpectation& Title(std::string title);
     // Checks button set, icon and default button, added together as the window passes them.
-    MessageBoxExpectation &Buttons(int buttons);
+    MessageBoxExpectation& Buttons(int buttons);
     // Runs while the box is open, before the answer: timers keep ticking behind a message box.
-    MessageBoxExpectation &WhileOpen(std::function<void()> action);
+    MessageBoxExpectation& WhileOpen(std::function<void()> action);
 
 private:
     friend class ScriptedHost;
@@ -58,27 +58,27 @@ public:
     ~ScriptedHost() override;
 
     // Message boxes.
-    MessageBoxExpectation &ExpectMsgBox(std::string prompt);
-    const std::vector<RecordedMessageBox> &MessageBoxes() const { return shownBoxes; }
+    MessageBoxExpectation& ExpectMsgBox(std::string prompt);
+    const std::vector<RecordedMessageBox>& MessageBoxes() const { return shownBoxes; }
 
     // Modal windows: the handler runs once, when a window of class T is next shown modally; it works the window
     // through its controls and must close it (hide or unload).
-    template <class T> void OnModal(std::function<void(T &)> handler) {
+    template <class T> void OnModal(std::function<void(T&)> handler) {
         modalHandlers.push_back(ModalHandler{typeid(T), forms::ClassNameOf(typeid(T)),
-                                             [handler](forms::Form &form) { handler(static_cast<T &>(form)); }});
+                                             [handler](forms::Form& form) { handler(static_cast<T&>(form)); }});
     }
     // Names of the windows shown modally and modelessly, in order.
-    const std::vector<std::string> &ModalShows() const { return modalShows; }
-    const std::vector<std::string> &ModelessShows() const { return modelessShows; }
+    const std::vector<std::string>& ModalShows() const { return modalShows; }
+    const std::vector<std::string>& ModelessShows() const { return modelessShows; }
 
     // Timers.
-    bool IsRunning(const forms::Timer &timer) const;
+    bool IsRunning(const forms::Timer& timer) const;
     // One tick of a running timer; a stopped one fails the test.
-    void FireTimer(forms::Timer &timer);
+    void FireTimer(forms::Timer& timer);
 
     // Pop-up menus: the next pop-up shown chooses this item (a pop-up with none queued is dismissed).
-    void ChooseFromPopup(forms::Menu &item);
-    const std::vector<std::string> &Popups() const { return popupShows; }
+    void ChooseFromPopup(forms::Menu& item);
+    const std::vector<std::string>& Popups() const { return popupShows; }
 
     void SetPrevInstance(bool value) { prevInstance = value; }
     void SetAppPath(std::string value) { appPath = std::move(value); }
@@ -86,12 +86,12 @@ public:
     // Fails for every declared message box, modal handler or pop-up choice still waiting, and forgets them.
     void VerifyAllUsed();
 
-    int MsgBox(const forms::MessageBoxRequest &request) override;
-    void ShowModeless(forms::Form &form) override;
-    void RunModal(forms::Form &form) override;
-    void StartTimer(forms::Timer &timer) override;
-    void StopTimer(forms::Timer &timer) override;
-    void PopupMenu(forms::Menu &menu) override;
+    int MsgBox(const forms::MessageBoxRequest& request) override;
+    void ShowModeless(forms::Form& form) override;
+    void RunModal(forms::Form& form) override;
+    void StartTimer(forms::Timer& timer) override;
+    void StopTimer(forms::Timer& timer) override;
+    void PopupMenu(forms::Menu& menu) override;
     bool PrevInstance() override { return prevInstance; }
     std::string AppPath() override { return appPath; }
 
@@ -99,18 +99,18 @@ private:
     struct ModalHandler {
         std::type_index type;
         std::string name;
-        std::function<void(forms::Form &)> run;
+        std::function<void(forms::Form&)> run;
     };
 
-    int AnswerFor(const forms::MessageBoxRequest &request, MessageBoxExpectation &expected);
+    int AnswerFor(const forms::MessageBoxRequest& request, MessageBoxExpectation& expected);
 
     std::deque<MessageBoxExpectation> expectedBoxes;
     std::vector<RecordedMessageBox> shownBoxes;
     std::vector<ModalHandler> modalHandlers;
     std::vector<std::string> modalShows;
     std::vector<std::string> modelessShows;
-    std::set<forms::Timer *> runningTimers;
-    std::deque<std::pair<forms::Menu *, std::string>> popupChoices;
+    std::set<forms::Timer*> runningTimers;
+    std::deque<std::pair<forms::Menu*, std::string>> popupChoices;
     std::vector<std::string> popupShows;
     bool prevInstance = false;
     std::string appPath = ".";

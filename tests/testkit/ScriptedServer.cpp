@@ -11,7 +11,7 @@ namespace testkit {
 
 namespace {
 
-std::regex PatternExpression(const std::string &pattern) {
+std::regex PatternExpression(const std::string& pattern) {
     static const std::string metacharacters = R"(\^$.|?*+()[]{})";
     const std::string wildcard = "{?}";
     std::string expression;
@@ -28,15 +28,15 @@ std::regex PatternExpression(const std::string &pattern) {
     return std::regex(expression);
 }
 
-std::string Lines(const std::vector<std::string> &lines) {
+std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string &line : lines)
+    for (const std::string& line : lines)
         text += "    " + line + "\n";
     return text;
 }
 
 // A line diff of two statement lists: "  " both, "- " only expected, "+ " only sent.
-std::string Diff(const std::vector<std::string> &expected, const std::vector<std::string> &actual) {
+std::string Diff(const std::vector<std::string>& expected, const std::vector<std::string>& actual) {
     const std::size_t n = expected.size(), m = actual.size();
     std::vector<std::vector<std::size_t>> common(n + 1, std::vector<std::size_t>(m + 1, 0));
     for (std::size_t i = n; i-- > 0;)
@@ -60,48 +60,48 @@ std::string Diff(const std::vector<std::string> &expected, const std::vector<std
 
 } // namespace
 
-Answer &Answer::Returns(std::vector<std::string> columns, std::vector<Row> rows) {
+Answer& Answer::Returns(std::vector<std::string> columns, std::vector<Row> rows) {
     kind = Kind::Rows;
     result = db::ResultTable{};
     result.hasColumns = true;
-    for (Row &row : rows) {
+    for (Row& row : rows) {
         if (row.size() != columns.size())
             throw std::invalid_argument("A declared row has " + std::to_string(row.size()) + " values for " +
                                         std::to_string(columns.size()) + " columns.");
-        for (vb::Variant &value : row)
+        for (vb::Variant& value : row)
             result.values.push_back(std::move(value));
     }
     result.columns = std::move(columns);
     return *this;
 }
 
-Answer &Answer::Affects(long rows) {
+Answer& Answer::Affects(long rows) {
     kind = Kind::Count;
     result = db::ResultTable{};
     result.rowsAffected = rows;
     return *this;
 }
 
-Answer &Answer::Fails(std::string text, int errorNumber) {
+Answer& Answer::Fails(std::string text, int errorNumber) {
     kind = Kind::Error;
     message = std::move(text);
     number = errorNumber;
     return *this;
 }
 
-Answer &ScriptedServer::On(const std::string &sql) { return exact[sql].emplace_back(); }
+Answer& ScriptedServer::On(const std::string& sql) { return exact[sql].emplace_back(); }
 
-Answer &ScriptedServer::OnPattern(const std::string &pattern) {
+Answer& ScriptedServer::OnPattern(const std::string& pattern) {
     if (pattern.find_first_not_of(" {?}") == std::string::npos)
         throw std::invalid_argument("A pattern must name the statement; \"" + pattern + "\" would answer anything.");
-    for (Pattern &known : patterns)
+    for (Pattern& known : patterns)
         if (known.text == pattern)
             return known.answers.emplace_back();
     patterns.push_back(Pattern{pattern, PatternExpression(pattern), {}});
     return patterns.back().answers.emplace_back();
 }
 
-void ScriptedServer::SetPrimaryKey(const std::string &table, std::vector<std::string> columns) {
+void ScriptedServer::SetPrimaryKey(const std::string& table, std::vector<std::string> columns) {
     primaryKeys[table] = std::move(columns);
 }
 
@@ -109,8 +109,8 @@ void ScriptedServer::FailStatement(std::size_t index, std::string message, int n
     forcedFailures[index].Fails(std::move(message), number);
 }
 
-std::optional<Answer> ScriptedServer::Find(const std::string &text) {
-    auto take = [](std::deque<Answer> &answers) {
+std::optional<Answer> ScriptedServer::Find(const std::string& text) {
+    auto take = [](std::deque<Answer>& answers) {
         Answer answer = answers.front();
         if (answers.size() > 1)
             answers.pop_front();
@@ -118,13 +118,13 @@ std::optional<Answer> ScriptedServer::Find(const std::string &text) {
     };
     if (auto declared = exact.find(text); declared != exact.end())
         return take(declared->second);
-    for (Pattern &pattern : patterns)
+    for (Pattern& pattern : patterns)
         if (std::regex_match(text, pattern.expression))
             return take(pattern.answers);
     return std::nullopt;
 }
 
-db::ResultTable ScriptedServer::Send(const std::string &sql, const std::vector<db::Parameter> &parameters) {
+db::ResultTable ScriptedServer::Send(const std::string& sql, const std::vector<db::Parameter>& parameters) {
     SentStatement statement;
     statement.text = parameters.empty() ? sql : db::RenderWithParameters(sql, parameters);
     statement.parameters = parameters;
@@ -152,7 +152,7 @@ db::ResultTable ScriptedServer::Send(const std::string &sql, const std::vector<d
     return answer->result;
 }
 
-std::vector<std::string> ScriptedServer::PrimaryKeyColumns(const std::string &table) {
+std::vector<std::string> ScriptedServer::PrimaryKeyColumns(const std::string& table) {
     auto declared = primaryKeys.find(table);
     return declared == primaryKeys.end() ? std::vector<std::string>{} : declared->second;
 }
@@ -163,7 +163,7 @@ void ScriptedServer::StartTransaction() {
 }
 
 void ScriptedServer::EndTransaction(bool commit) {
-    for (SentStatement &statement : sent)
+    for (SentStatement& statement : sent)
         if (statement.transaction == transaction)
             statement.outcome = commit ? Outcome::Committed : Outcome::RolledBack;
     boundaries.push_back({sent.size(), commit ? "COMMIT" : "ROLLBACK"});
@@ -193,7 +193,7 @@ std::vector<std::string> ScriptedServer::Transcript() const {
 std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::size_t to) const {
     std::vector<std::string> texts;
     for (std::size_t i = from; i < std::min(to, sent.size()); ++i) {
-        const SentStatement &s = sent[i];
+        const SentStatement& s = sent[i];
         const bool tookEffect = s.outcome == Outcome::Committed || s.outcome == Outcome::NoTransaction;
         if (s.write && !s.failed && tookEffect)
             texts.push_back(s.text);
@@ -201,7 +201,7 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
     return texts;
 }
 
-::testing::AssertionResult ScriptedServer::SentExactly(const std::vector<std::string> &expected,
+::testing::AssertionResult ScriptedServer::SentExactly(const std::vector<std::string>& expected,
                                                        std::size_t from) const {
     const std::vector<std::string> actual = Statements(from);
     if (actual == expected)
@@ -234,22 +234,22 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
                                          << Lines(repeated);
 }
 
-::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer &()> &freshWorld,
-                                                     const std::function<void()> &save) {
+::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer&()>& freshWorld,
+                                                     const std::function<void()>& save) {
     auto runQuietly = [&save] {
         try {
             save();
-        } catch (const std::exception &) {
+        } catch (const std::exception&) {
         }
     };
-    ScriptedServer &first = freshWorld();
+    ScriptedServer& first = freshWorld();
     const std::size_t start = first.Mark();
     runQuietly();
     const std::vector<std::string> statements = first.Statements(start);
 
     std::ostringstream failures;
     for (std::size_t k = 0; k < statements.size(); ++k) {
-        ScriptedServer &server = freshWorld();
+        ScriptedServer& server = freshWorld();
         const std::size_t mark = server.Mark();
         server.FailStatement(mark + k);
         runQuietly();

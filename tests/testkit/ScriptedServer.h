@@ -20,9 +20,9 @@ using Row = std::vector<vb::Variant>;
 // How a declared statement answers: rows, a count of rows affected (a write), or an error.
 class Answer {
 public:
-    Answer &Returns(std::vector<std::string> columns, std::vector<Row> rows);
-    Answer &Affects(long rows);
-    Answer &Fails(std::string message, int number);
+    Answer& Returns(std::vector<std::string> columns, std::vector<Row> rows);
+    Answer& Affects(long rows);
+    Answer& Fails(std::string message, int number);
 
 private:
     friend class ScriptedServer;
@@ -51,15 +51,15 @@ struct SentStatement {
 // Declaring the same text again queues a further answer: each call takes the next one and the last one repeats.
 class ScriptedServer : public db::Connection {
 public:
-    Answer &On(const std::string &sql);
+    Answer& On(const std::string& sql);
     // For values that cannot be known in advance: "{?}" in the pattern stands for any text without a quote.
-    Answer &OnPattern(const std::string &pattern);
-    void SetPrimaryKey(const std::string &table, std::vector<std::string> columns);
+    Answer& OnPattern(const std::string& pattern);
+    void SetPrimaryKey(const std::string& table, std::vector<std::string> columns);
     void SetConnectionString(std::string text) { connectionString = std::move(text); }
     // The statement at this position of Sent() fails, whatever was declared for it.
     void FailStatement(std::size_t index, std::string message = "Scripted failure", int number = 50000);
 
-    const std::vector<SentStatement> &Sent() const { return sent; }
+    const std::vector<SentStatement>& Sent() const { return sent; }
     std::size_t Mark() const { return sent.size(); }
     std::vector<std::string> Statements(std::size_t from = 0) const;
     // Statements with the transaction boundaries ("BEGIN TRANSACTION", "COMMIT", "ROLLBACK") and failures marked.
@@ -67,14 +67,14 @@ public:
     // Writes among Sent()[from, to) that took effect: outside a transaction, or inside one that was committed.
     std::vector<std::string> CommittedWrites(std::size_t from = 0, std::size_t to = SIZE_MAX) const;
 
-    ::testing::AssertionResult SentExactly(const std::vector<std::string> &expected, std::size_t from = 0) const;
+    ::testing::AssertionResult SentExactly(const std::vector<std::string>& expected, std::size_t from = 0) const;
     ::testing::AssertionResult NothingCommitted(std::size_t from = 0) const;
     // No write that took effect in the first run is sent again by the second (which starts at secondRun).
     ::testing::AssertionResult NoneSentAgain(std::size_t firstRun, std::size_t secondRun) const;
 
     std::string ConnectionString() const override { return connectionString; }
-    db::ResultTable Send(const std::string &sql, const std::vector<db::Parameter> &parameters) override;
-    std::vector<std::string> PrimaryKeyColumns(const std::string &table) override;
+    db::ResultTable Send(const std::string& sql, const std::vector<db::Parameter>& parameters) override;
+    std::vector<std::string> PrimaryKeyColumns(const std::string& table) override;
 
 protected:
     void StartTransaction() override;
@@ -90,7 +90,7 @@ private:
         std::size_t before; // statements sent before it
         std::string text;
     };
-    std::optional<Answer> Find(const std::string &text);
+    std::optional<Answer> Find(const std::string& text);
 
     std::map<std::string, std::deque<Answer>> exact;
     std::deque<Pattern> patterns;
@@ -106,7 +106,7 @@ private:
 // Runs the save once to learn the statements it sends, then, on a fresh world each time, once per statement with
 // that statement failing, and checks that nothing was committed by any of those runs. freshWorld builds everything
 // the save needs and returns its server.
-::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer &()> &freshWorld,
-                                                     const std::function<void()> &save);
+::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer&()>& freshWorld,
+                                                     const std::function<void()>& save);
 
 } // namespace testkit

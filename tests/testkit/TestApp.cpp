@@ -5,14 +5,14 @@ namespace testkit {
 namespace {
 
 // Puts a new fake into the application's module variable and hands back the fake.
-template <class Fake, class Interface> Fake &Install(std::unique_ptr<Interface> &slot) {
+template <class Fake, class Interface> Fake& Install(std::unique_ptr<Interface>& slot) {
     auto fake = std::make_unique<Fake>();
-    Fake &result = *fake;
+    Fake& result = *fake;
     slot = std::move(fake);
     return result;
 }
 
-RecordingReportEngine &InstallReportEngine(ward::App &app) {
+RecordingReportEngine& InstallReportEngine(ward::App& app) {
     auto engine = std::make_shared<RecordingReportEngine>(RecordingReportEngine::ShippedTemplates());
     app.ReportEngine = engine;
     return *engine;

@@ -20,24 +20,24 @@ public:
     ScriptedServer server;
     ward::App app;
 
-    FakeLogin &currentUser;
-    FakePatientSearch &patientSearch;
-    FakeCodeSearch &codeSearch;
-    FakeKeyFilter &keyFilter;
-    FakeKeyFilter &keyFilter1;
-    FakeDrug &drugObject;
-    FakeDrugList &drugListObject;
-    FakeDrugList &drugListObject2;
-    FakeICDSearch &icdSearch;
-    FakeLabResultViewer &labResultViewer;
-    FakeRequestList &requestObject;
-    FakeResults &resultsObject;
-    FakeConfinement &confinementObject;
-    FakeConfinementResults &confinementResultsObject;
-    FakeChargeSlipList &chargeSlipObject;
-    FakeIssuedItems &issuedMedsObject;
-    FakePatientInfo &patientObject;
-    RecordingReportEngine &reportEngine;
+    FakeLogin& currentUser;
+    FakePatientSearch& patientSearch;
+    FakeCodeSearch& codeSearch;
+    FakeKeyFilter& keyFilter;
+    FakeKeyFilter& keyFilter1;
+    FakeDrug& drugObject;
+    FakeDrugList& drugListObject;
+    FakeDrugList& drugListObject2;
+    FakeICDSearch& icdSearch;
+    FakeLabResultViewer& labResultViewer;
+    FakeRequestList& requestObject;
+    FakeResults& resultsObject;
+    FakeConfinement& confinementObject;
+    FakeConfinementResults& confinementResultsObject;
+    FakeChargeSlipList& chargeSlipObject;
+    FakeIssuedItems& issuedMedsObject;
+    FakePatientInfo& patientObject;
+    RecordingReportEngine& reportEngine;
 };
 
 } // namespace testkit

@@ -8,12 +8,12 @@ namespace testkit {
 
 namespace {
 
-bool WindowReachable(forms::Form &form, const std::string &what) {
+bool WindowReachable(forms::Form& form, const std::string& what) {
     if (!form.IsLoaded() || !form.Visible()) {
         ADD_FAILURE() << "Cannot " << what << ": window " << form.Name() << " is not shown";
         return false;
     }
-    forms::Form *modal = form.Context().ModalForm();
+    forms::Form* modal = form.Context().ModalForm();
     if (modal != nullptr && modal != &form) {
         ADD_FAILURE() << "Cannot " << what << ": window " << form.Name() << " is behind the modal window "
                       << modal->Name();
@@ -26,7 +26,7 @@ bool WindowReachable(forms::Form &form, const std::string &what) {
     return true;
 }
 
-bool Reachable(forms::Control &control, const std::string &what) {
+bool Reachable(forms::Control& control, const std::string& what) {
     std::string action = what + " " + control.DisplayName();
     if (!WindowReachable(control.Parent(), action))
         return false;
@@ -42,8 +42,8 @@ bool Reachable(forms::Control &control, const std::string &what) {
 }
 
 // The control that receives keys after the user put the focus on control.
-forms::Control *KeyTarget(forms::Control &control) {
-    forms::Form &form = control.Parent();
+forms::Control* KeyTarget(forms::Control& control) {
+    forms::Form& form = control.Parent();
     if (control.CanHoldFocus() && !form.MoveFocus(control))
         return nullptr;
     return form.ActiveControl() != nullptr ? form.ActiveControl() : &control;
@@ -51,17 +51,17 @@ forms::Control *KeyTarget(forms::Control &control) {
 
 } // namespace
 
-void Click(forms::Control &control) {
+void Click(forms::Control& control) {
     if (Reachable(control, "click"))
         control.Parent().ClickControl(control);
 }
 
-void DoubleClick(forms::Control &control) {
+void DoubleClick(forms::Control& control) {
     if (Reachable(control, "double-click"))
         control.Parent().DoubleClickControl(control);
 }
 
-bool Focus(forms::Control &control) {
+bool Focus(forms::Control& control) {
     if (!Reachable(control, "focus"))
         return false;
     if (!control.CanHoldFocus()) {
@@ -71,36 +71,36 @@ bool Focus(forms::Control &control) {
     return control.Parent().MoveFocus(control);
 }
 
-void Type(forms::Control &control, const std::string &text) {
+void Type(forms::Control& control, const std::string& text) {
     if (!Reachable(control, "type into"))
         return;
-    forms::Form &form = control.Parent();
-    forms::Control *target = KeyTarget(control);
+    forms::Form& form = control.Parent();
+    forms::Control* target = KeyTarget(control);
     if (target == nullptr)
         return;
     // The user clicks after the text, unless a handler selected some of it for replacing.
     if (target == &control && control.Kind() == forms::ControlKind::TextBox) {
-        auto &box = static_cast<forms::TextBox &>(control);
+        auto& box = static_cast<forms::TextBox&>(control);
         if (box.SelLength() == 0)
             box.SetSelStart(static_cast<int>(box.Text().size()));
     }
     for (char character : text) {
         if (!form.IsLoaded())
             return;
-        forms::Control *focused = form.ActiveControl() != nullptr ? form.ActiveControl() : target;
+        forms::Control* focused = form.ActiveControl() != nullptr ? form.ActiveControl() : target;
         form.TypeCharacter(*focused, character);
     }
 }
 
-void PressKey(forms::Control &control, int KeyCode, int Shift) {
+void PressKey(forms::Control& control, int KeyCode, int Shift) {
     if (!Reachable(control, "press a key on"))
         return;
-    forms::Control *target = KeyTarget(control);
+    forms::Control* target = KeyTarget(control);
     if (target != nullptr)
         control.Parent().PressKey(*target, KeyCode, Shift);
 }
 
-void PressKey(forms::Form &form, int KeyCode, int Shift) {
+void PressKey(forms::Form& form, int KeyCode, int Shift) {
     if (!WindowReachable(form, "press a key"))
         return;
     if (form.ActiveControl() == nullptr) {
@@ -110,36 +110,36 @@ void PressKey(forms::Form &form, int KeyCode, int Shift) {
     form.PressKey(*form.ActiveControl(), KeyCode, Shift);
 }
 
-void MouseDown(forms::Control &control, int Button, float X, float Y, int Shift) {
+void MouseDown(forms::Control& control, int Button, float X, float Y, int Shift) {
     if (!Reachable(control, "press the mouse on"))
         return;
     // A grid follows the mouse to the cell under it.
     if (control.Kind() == forms::ControlKind::Grid)
-        static_cast<forms::MSHFlexGrid &>(control).UserMouseDown(Button, Shift, X, Y);
+        static_cast<forms::MSHFlexGrid&>(control).UserMouseDown(Button, Shift, X, Y);
     else
         control.Raise(control.MouseDown, Button, Shift, X, Y);
 }
 
-void MouseUp(forms::Control &control, int Button, float X, float Y, int Shift) {
+void MouseUp(forms::Control& control, int Button, float X, float Y, int Shift) {
     if (Reachable(control, "release the mouse on"))
         control.Raise(control.MouseUp, Button, Shift, X, Y);
 }
 
-void MouseMove(forms::Control &control, float X, float Y, int Button, int Shift) {
+void MouseMove(forms::Control& control, float X, float Y, int Button, int Shift) {
     if (!Reachable(control, "move the mouse over"))
         return;
     if (control.Kind() == forms::ControlKind::Grid)
-        static_cast<forms::MSHFlexGrid &>(control).UserMouseMove(Button, Shift, X, Y);
+        static_cast<forms::MSHFlexGrid&>(control).UserMouseMove(Button, Shift, X, Y);
     else
         control.Raise(control.MouseMove, Button, Shift, X, Y);
 }
 
-void ChooseMenu(forms::Menu &item) {
+void ChooseMenu(forms::Menu& item) {
     if (Reachable(item, "choose the menu item"))
         item.UserClick();
 }
 
-bool CloseWindow(forms::Form &form) {
+bool CloseWindow(forms::Form& form) {
     if (!WindowReachable(form, "close the window"))
         return false;
     if (!form.ControlBox()) {
@@ -153,7 +153,7 @@ namespace {
 
 // Puts the focus on a control with the mouse before working it; false when the user cannot reach it or Validate
 // kept the focus where it was.
-bool FocusForWork(forms::Control &control, const std::string &what) {
+bool FocusForWork(forms::Control& control, const std::string& what) {
     if (!Reachable(control, what))
         return false;
     return control.Parent().MoveFocus(control);
@@ -161,7 +161,7 @@ bool FocusForWork(forms::Control &control, const std::string &what) {
 
 } // namespace
 
-void ClickCell(forms::MSHFlexGrid &grid, int row, int col) {
+void ClickCell(forms::MSHFlexGrid& grid, int row, int col) {
     if (row < 0 || row >= grid.Rows() || col < 0 || col >= grid.Cols()) {
         ADD_FAILURE() << "Cannot click cell (" << row << ", " << col << ") of " << grid.DisplayName() << ": it has "
                       << grid.Rows() << " rows and " << grid.Cols() << " columns";
@@ -178,7 +178,7 @@ void ClickCell(forms::MSHFlexGrid &grid, int row, int col) {
         grid.SetTopRow(row);
     float x = static_cast<float>(grid.ColPos(col) + grid.ColWidth(col) / 2);
     float y = static_cast<float>(grid.RowPos(row) + grid.RowHeight(row) / 2);
-    forms::Form &form = grid.Parent();
+    forms::Form& form = grid.Parent();
     grid.UserMouseDown(forms::vbLeftButton, 0, x, y);
     if (!form.IsLoaded())
         return;
@@ -187,13 +187,13 @@ void ClickCell(forms::MSHFlexGrid &grid, int row, int col) {
         form.ClickControl(grid);
 }
 
-void DoubleClickCell(forms::MSHFlexGrid &grid, int row, int col) {
+void DoubleClickCell(forms::MSHFlexGrid& grid, int row, int col) {
     ClickCell(grid, row, col);
     if (grid.Parent().IsLoaded() && grid.HasFocus())
         grid.Raise(grid.DblClick);
 }
 
-void ClickListLine(forms::ListBox &list, int index) {
+void ClickListLine(forms::ListBox& list, int index) {
     if (index < 0 || index >= list.ListCount()) {
         ADD_FAILURE() << "Cannot click line " << index << " of " << list.DisplayName() << ": it has "
                       << list.ListCount() << " lines";
@@ -203,13 +203,13 @@ void ClickListLine(forms::ListBox &list, int index) {
         list.UserClickLine(index);
 }
 
-void DoubleClickListLine(forms::ListBox &list, int index) {
+void DoubleClickListLine(forms::ListBox& list, int index) {
     ClickListLine(list, index);
     if (list.Parent().IsLoaded() && list.HasFocus())
         list.Raise(list.DblClick);
 }
 
-void ChooseComboLine(forms::ComboBox &combo, int index) {
+void ChooseComboLine(forms::ComboBox& combo, int index) {
     if (index < 0 || index >= combo.ListCount()) {
         ADD_FAILURE() << "Cannot choose line " << index << " of " << combo.DisplayName() << ": it has "
                       << combo.ListCount() << " lines";
@@ -219,7 +219,7 @@ void ChooseComboLine(forms::ComboBox &combo, int index) {
         combo.UserChoose(index);
 }
 
-void ChooseComboLine(forms::ComboBox &combo, const std::string &text) {
+void ChooseComboLine(forms::ComboBox& combo, const std::string& text) {
     for (int index = 0; index < combo.ListCount(); ++index)
         if (combo.List(index) == text) {
             ChooseComboLine(combo, index);
@@ -228,7 +228,7 @@ void ChooseComboLine(forms::ComboBox &combo, const std::string &text) {
     ADD_FAILURE() << "Cannot choose \"" << text << "\" in " << combo.DisplayName() << ": no line reads so";
 }
 
-void ClickListItem(forms::ListView &view, int index) {
+void ClickListItem(forms::ListView& view, int index) {
     if (index < 1 || index > view.ListItemCount()) {
         ADD_FAILURE() << "Cannot click item " << index << " of " << view.DisplayName() << ": it has "
                       << view.ListItemCount() << " items";
@@ -238,13 +238,13 @@ void ClickListItem(forms::ListView &view, int index) {
         view.UserClickItem(index);
 }
 
-void DoubleClickListItem(forms::ListView &view, int index) {
+void DoubleClickListItem(forms::ListView& view, int index) {
     ClickListItem(view, index);
     if (view.Parent().IsLoaded() && view.HasFocus())
         view.Raise(view.DblClick);
 }
 
-void ChooseTab(forms::SSTab &tab, int index) {
+void ChooseTab(forms::SSTab& tab, int index) {
     if (index < 0 || index >= tab.Tabs()) {
         ADD_FAILURE() << "Cannot choose tab " << index << " of " << tab.DisplayName() << ": it has " << tab.Tabs()
                       << " tabs";
@@ -259,7 +259,7 @@ void ChooseTab(forms::SSTab &tab, int index) {
         tab.UserChooseTab(index);
 }
 
-bool PickDate(forms::DTPicker &picker, vb::Date date) {
+bool PickDate(forms::DTPicker& picker, vb::Date date) {
     if (!FocusForWork(picker, "pick a date in"))
         return false;
     return picker.UserPick(date);

@@ -17,46 +17,46 @@ namespace testkit {
 // test and does nothing.
 
 // Clicks: the focus moves first (Validate may cancel it, and then the click does not happen).
-void Click(forms::Control &control);
-void DoubleClick(forms::Control &control);
+void Click(forms::Control& control);
+void DoubleClick(forms::Control& control);
 // Moves the focus with the mouse; false when Validate kept it where it was.
-bool Focus(forms::Control &control);
+bool Focus(forms::Control& control);
 // Types text into a control (into a text box after what it holds, or over its selection): for each character
 // KeyDown, KeyPress, the change, KeyUp. A character whose handler moves the focus sends the rest to the control that
 // has it then.
-void Type(forms::Control &control, const std::string &text);
+void Type(forms::Control& control, const std::string& text);
 // One key pressed on a control (it gets the focus first): vbKeyReturn, vbKeyEscape, vbKeyTab, vbKeyF3 ...
-void PressKey(forms::Control &control, int KeyCode, int Shift = 0);
+void PressKey(forms::Control& control, int KeyCode, int Shift = 0);
 // One key pressed where the focus is in the window.
-void PressKey(forms::Form &form, int KeyCode, int Shift = 0);
+void PressKey(forms::Form& form, int KeyCode, int Shift = 0);
 // Mouse buttons pressed and released, or the mouse moved, over a control at (X, Y) twips: MouseDown, MouseUp
 // or MouseMove with the button (vbLeftButton, vbRightButton) and Shift state. No click follows. Over a grid, MouseRow
 // and MouseCol follow the mouse, and a left press on a cell makes it the current one.
-void MouseDown(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
-void MouseUp(forms::Control &control, int Button, float X = 0, float Y = 0, int Shift = 0);
-void MouseMove(forms::Control &control, float X, float Y, int Button = 0, int Shift = 0);
+void MouseDown(forms::Control& control, int Button, float X = 0, float Y = 0, int Shift = 0);
+void MouseUp(forms::Control& control, int Button, float X = 0, float Y = 0, int Shift = 0);
+void MouseMove(forms::Control& control, float X, float Y, int Button = 0, int Shift = 0);
 // Chooses a menu item of the window's menu bar.
-void ChooseMenu(forms::Menu &item);
+void ChooseMenu(forms::Menu& item);
 // The window's close box; false when QueryUnload or Unload kept it open.
-bool CloseWindow(forms::Form &form);
+bool CloseWindow(forms::Form& form);
 
 // Clicks a cell of a grid: the focus moves to the grid, MouseDown, the current cell moves there (LeaveCell,
 // EnterCell) unless the cell is fixed, MouseUp, Click. A row scrolled out of view is scrolled in first; a hidden
 // column or a cell outside the grid fails the test.
-void ClickCell(forms::MSHFlexGrid &grid, int row, int col);
-void DoubleClickCell(forms::MSHFlexGrid &grid, int row, int col);
+void ClickCell(forms::MSHFlexGrid& grid, int row, int col);
+void DoubleClickCell(forms::MSHFlexGrid& grid, int row, int col);
 // Clicks a line of a list box (index from 0): in a check-box list this ticks or unticks it.
-void ClickListLine(forms::ListBox &list, int index);
-void DoubleClickListLine(forms::ListBox &list, int index);
+void ClickListLine(forms::ListBox& list, int index);
+void DoubleClickListLine(forms::ListBox& list, int index);
 // Picks a line of a combo box's drop-down (index from 0), or the line with that text.
-void ChooseComboLine(forms::ComboBox &combo, int index);
-void ChooseComboLine(forms::ComboBox &combo, const std::string &text);
+void ChooseComboLine(forms::ComboBox& combo, int index);
+void ChooseComboLine(forms::ComboBox& combo, const std::string& text);
 // Clicks a line of a list view (index from 1, as its collection counts).
-void ClickListItem(forms::ListView &view, int index);
-void DoubleClickListItem(forms::ListView &view, int index);
+void ClickListItem(forms::ListView& view, int index);
+void DoubleClickListItem(forms::ListView& view, int index);
 // Clicks a tab of a tab control; a hidden or disabled tab fails the test.
-void ChooseTab(forms::SSTab &tab, int index);
+void ChooseTab(forms::SSTab& tab, int index);
 // Picks a date in a date picker's calendar; false (and no change) when the calendar does not offer that day.
-bool PickDate(forms::DTPicker &picker, vb::Date date);
+bool PickDate(forms::DTPicker& picker, vb::Date date);
 
 } // namespace testkit

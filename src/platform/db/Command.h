@@ -16,16 +16,16 @@ enum class CommandType { Text = 1, StoredProcedure = 4 };
 // through the ODBC call escape ("{call name(?,?)}"), which the driver turns into a procedure call.
 class Command {
 public:
-    Command(Connection &ActiveConnection, std::string CommandText, CommandType type = CommandType::StoredProcedure);
+    Command(Connection& ActiveConnection, std::string CommandText, CommandType type = CommandType::StoredProcedure);
 
     // The value is converted to the declared type; text longer than the size raises instead of being cut.
-    void AppendParameter(std::string name, DataType type, int size, const vb::Variant &value);
-    const std::vector<Parameter> &Parameters() const { return parameters; }
+    void AppendParameter(std::string name, DataType type, int size, const vb::Variant& value);
+    const std::vector<Parameter>& Parameters() const { return parameters; }
     std::string StatementText() const;
     Recordset Execute();
 
 private:
-    Connection &connection;
+    Connection& connection;
     std::string text;
     CommandType type;
     std::vector<Parameter> parameters;

@@ -15,12 +15,12 @@ class Connection {
 public:
     virtual ~Connection() = default;
     Connection() = default;
-    Connection(const Connection &) = delete;
-    Connection &operator=(const Connection &) = delete;
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
 
     // Runs a statement; the recordset is open (read-only) when the statement gave rows, closed otherwise.
     Recordset Execute(std::string_view sql);
-    Recordset Execute(std::string_view sql, long &RecordsAffected);
+    Recordset Execute(std::string_view sql, long& RecordsAffected);
     // A bare catalogue name that the server does not know as a procedure is read with "SELECT * FROM " + the name.
     Recordset Open(std::string_view source, CursorType cursor, LockType lock);
 
@@ -36,9 +36,9 @@ public:
     virtual std::string ConnectionString() const = 0;
 
     // Sends one batch as it stands; each "?" outside string literals takes the next parameter.
-    virtual ResultTable Send(const std::string &sql, const std::vector<Parameter> &parameters) = 0;
+    virtual ResultTable Send(const std::string& sql, const std::vector<Parameter>& parameters) = 0;
     // The primary-key columns of a table, in key order; empty when it has none.
-    virtual std::vector<std::string> PrimaryKeyColumns(const std::string &table) = 0;
+    virtual std::vector<std::string> PrimaryKeyColumns(const std::string& table) = 0;
 
 protected:
     virtual void StartTransaction() = 0;
@@ -55,15 +55,15 @@ private:
 // connection. A rollback that fails there is swallowed: the original error is the one to report.
 class TransactionGuard {
 public:
-    explicit TransactionGuard(Connection &connection);
+    explicit TransactionGuard(Connection& connection);
     ~TransactionGuard();
-    TransactionGuard(const TransactionGuard &) = delete;
-    TransactionGuard &operator=(const TransactionGuard &) = delete;
+    TransactionGuard(const TransactionGuard&) = delete;
+    TransactionGuard& operator=(const TransactionGuard&) = delete;
 
     void Commit();
 
 private:
-    Connection &connection;
+    Connection& connection;
     bool done = false;
 };
 

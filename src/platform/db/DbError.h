@@ -26,9 +26,9 @@ enum DbErrorNumber {
 // SQL state when the driver gave one.
 class DbError : public vb::VbError {
 public:
-    DbError(int number, const std::string &description, std::string sqlState = {})
+    DbError(int number, const std::string& description, std::string sqlState = {})
         : vb::VbError(number, description), sqlState(std::move(sqlState)) {}
-    const std::string &SqlState() const { return sqlState; }
+    const std::string& SqlState() const { return sqlState; }
 
 private:
     std::string sqlState;

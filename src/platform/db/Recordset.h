@@ -31,7 +31,7 @@ public:
     Recordset(ResultTable table, CursorType cursor, LockType lock);
 
     // Runs the source on the connection and holds its rows; the recordset must be closed.
-    void Open(std::string_view source, Connection &connection, CursorType cursor = CursorType::ForwardOnly,
+    void Open(std::string_view source, Connection& connection, CursorType cursor = CursorType::ForwardOnly,
               LockType lock = LockType::ReadOnly);
     void Close();
     ObjectState State() const { return open ? ObjectState::Open : ObjectState::Closed; }
@@ -47,9 +47,9 @@ public:
     void MoveLast();
 
     int FieldCount() const;
-    const std::vector<std::string> &FieldNames() const;
-    const vb::Variant &Fields(std::string_view name) const;
-    const vb::Variant &Fields(int index) const;
+    const std::vector<std::string>& FieldNames() const;
+    const vb::Variant& Fields(std::string_view name) const;
+    const vb::Variant& Fields(int index) const;
 
     db::CursorLocation CursorLocation() const { return location; }
     void SetCursorLocation(db::CursorLocation value) { location = value; }
@@ -63,14 +63,14 @@ public:
 
 private:
     friend class Connection;
-    void Attach(Connection &connection, std::string source);
+    void Attach(Connection& connection, std::string source);
     int IndexOf(std::string_view name) const;
     void RequireOpen() const;
     void RequireCurrentRow() const;
-    vb::Variant &Cell(int column);
-    const vb::Variant &Cell(int column) const;
-    std::string UpdateStatement(const std::string &table, const std::vector<std::string> &keys,
-                                std::vector<Parameter> &parameters) const;
+    vb::Variant& Cell(int column);
+    const vb::Variant& Cell(int column) const;
+    std::string UpdateStatement(const std::string& table, const std::vector<std::string>& keys,
+                                std::vector<Parameter>& parameters) const;
 
     ResultTable table;
     bool open = false;
@@ -78,7 +78,7 @@ private:
     CursorType cursor = CursorType::ForwardOnly;
     LockType lock = LockType::ReadOnly;
     db::CursorLocation location = db::CursorLocation::Server;
-    Connection *connection = nullptr;
+    Connection* connection = nullptr;
     std::string source;
     std::map<int, vb::Variant> originals; // column -> value as read, for the fields assigned since the last Update
 };

@@ -32,8 +32,8 @@ public:
         ++count;
     }
     std::size_t size() const { return count; }
-    vb::Variant &operator[](std::size_t index) { return blocks[index / kBlock][index % kBlock]; }
-    const vb::Variant &operator[](std::size_t index) const { return blocks[index / kBlock][index % kBlock]; }
+    vb::Variant& operator[](std::size_t index) { return blocks[index / kBlock][index % kBlock]; }
+    const vb::Variant& operator[](std::size_t index) const { return blocks[index / kBlock][index % kBlock]; }
 
 private:
     static constexpr std::size_t kBlock = 2048;

@@ -27,14 +27,14 @@ std::string SqlIdentifier(std::string_view name);
 
 // Any value as an SQL literal: text through SqlQuote, numbers in plain decimal notation, Boolean as 1 or 0, dates as
 // an ODBC timestamp escape, Null (and Empty) as NULL.
-std::string SqlLiteral(const vb::Variant &value);
+std::string SqlLiteral(const vb::Variant& value);
 
 // A column name for generated statements: bare when it is a plain identifier, otherwise in brackets.
 std::string SqlColumnName(std::string_view name);
 
 // The statement with each "?" marker outside string literals replaced by the literal of its parameter, in order:
 // how a parameterised statement reads in a transcript.
-std::string RenderWithParameters(std::string_view sql, const std::vector<Parameter> &parameters);
+std::string RenderWithParameters(std::string_view sql, const std::vector<Parameter>& parameters);
 
 // Decimal text ("-12.3456", "7") as a Currency; nothing when it is not a number or does not fit. Digits past the
 // fourth decimal round half to even.

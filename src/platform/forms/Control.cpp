@@ -5,14 +5,14 @@
 
 namespace forms {
 
-bool Rect::Intersects(const Rect &other) const {
+bool Rect::Intersects(const Rect& other) const {
     if (Width <= 0 || Height <= 0 || other.Width <= 0 || other.Height <= 0)
         return false;
     return Left < other.Left + other.Width && other.Left < Left + Width && Top < other.Top + other.Height &&
            other.Top < Top + Height;
 }
 
-Control::Control(Form &form, std::string name, ControlKind kind) : form(form), name(std::move(name)), kind(kind) {
+Control::Control(Form& form, std::string name, ControlKind kind) : form(form), name(std::move(name)), kind(kind) {
     form.Register(*this);
 }
 
@@ -71,7 +71,7 @@ void Control::SetCausesValidation(bool value) { Update(common.CausesValidation, 
 void Control::SetTag(std::string value) { Update(common.Tag, std::move(value), "Tag"); }
 void Control::SetToolTipText(std::string value) { Update(common.ToolTipText, std::move(value), "ToolTipText"); }
 
-void Control::SetContainer(Control *container, int page) {
+void Control::SetContainer(Control* container, int page) {
     if (common.Container == container && common.ContainerPage == page)
         return;
     common.Container = container;
@@ -111,6 +111,6 @@ void Control::Notify(std::string_view property) {
     form.NotifyControl(*this, property);
 }
 
-void Control::DispatchEvent(const std::function<void()> &call) { form.Dispatch(call); }
+void Control::DispatchEvent(const std::function<void()>& call) { form.Dispatch(call); }
 
 } // namespace forms

@@ -42,7 +42,7 @@ struct Font {
     bool Italic = false;
     bool Underline = false;
     bool Strikethrough = false;
-    friend bool operator==(const Font &, const Font &) = default;
+    friend bool operator==(const Font&, const Font&) = default;
 };
 
 // A position and size in twips, relative to the control's container.
@@ -51,21 +51,21 @@ struct Rect {
     int Top = 0;
     int Width = 0;
     int Height = 0;
-    bool Intersects(const Rect &other) const;
-    friend bool operator==(const Rect &, const Rect &) = default;
+    bool Intersects(const Rect& other) const;
+    friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // What every control has: a name (and index in a control array), geometry in twips, a container, visibility,
 // enabling, focus order, and the events every kind shares. A control registers itself with its form when built.
 class Control {
 public:
-    Control(Form &form, std::string name, ControlKind kind);
-    Control(const Control &) = delete;
-    Control &operator=(const Control &) = delete;
+    Control(Form& form, std::string name, ControlKind kind);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
     virtual ~Control();
 
-    Form &Parent() const { return form; }
-    const std::string &Name() const { return name; }
+    Form& Parent() const { return form; }
+    const std::string& Name() const { return name; }
     // The index in its control array, or -1 for a control of its own.
     int Index() const { return index; }
     // The name as code writes it: "txtName" or "cmdOption(1)".
@@ -76,7 +76,7 @@ public:
     int Top() const { return common.Geometry.Top; }
     int Width() const { return common.Geometry.Width; }
     int Height() const { return common.Geometry.Height; }
-    const Rect &Geometry() const { return common.Geometry; }
+    const Rect& Geometry() const { return common.Geometry; }
     void SetLeft(int value);
     void SetTop(int value);
     void SetWidth(int value);
@@ -100,16 +100,16 @@ public:
     void SetTabStop(bool value);
     bool CausesValidation() const { return common.CausesValidation; }
     void SetCausesValidation(bool value);
-    const std::string &Tag() const { return common.Tag; }
+    const std::string& Tag() const { return common.Tag; }
     void SetTag(std::string value);
-    const std::string &ToolTipText() const { return common.ToolTipText; }
+    const std::string& ToolTipText() const { return common.ToolTipText; }
     void SetToolTipText(std::string value);
 
     // The control that holds this one (a frame, picture box, tab control or parent menu), or nullptr for the form;
     // page is the tab page of a tab control, -1 otherwise.
-    Control *Container() const { return common.Container; }
+    Control* Container() const { return common.Container; }
     int ContainerPage() const { return common.ContainerPage; }
-    void SetContainer(Control *container, int page = -1);
+    void SetContainer(Control* container, int page = -1);
     // An overlay floats over other controls on purpose (a cell editor over its grid, a panel over a view); the
     // layout check leaves it out.
     bool IsOverlay() const { return common.Overlay; }
@@ -151,22 +151,22 @@ public:
     Event<> DblClick;
     Event<> GotFocus;
     Event<> LostFocus;
-    Event<bool &> Validate;
-    Event<int &, int> KeyDown;
-    Event<int &> KeyPress;
-    Event<int &, int> KeyUp;
+    Event<bool&> Validate;
+    Event<int&, int> KeyDown;
+    Event<int&> KeyPress;
+    Event<int&, int> KeyUp;
     Event<int, int, float, float> MouseDown;
     Event<int, int, float, float> MouseMove;
     Event<int, int, float, float> MouseUp;
 
     // Raises one of the control's events through the form's dispatch, which catches what escapes the handler.
-    template <class... Args, class... Values> void Raise(const Event<Args...> &event, Values &&...values);
+    template <class... Args, class... Values> void Raise(const Event<Args...>& event, Values&&... values);
 
 protected:
     // Tells the form's observers (the display binding) that a property changed.
     void Notify(std::string_view property);
     // Stores a new value and notifies; false when the value was already there.
-    template <class V> bool Update(V &field, V value, std::string_view property) {
+    template <class V> bool Update(V& field, V value, std::string_view property) {
         if (field == value)
             return false;
         field = std::move(value);
@@ -188,14 +188,14 @@ private:
         bool CausesValidation = true;
         std::string Tag;
         std::string ToolTipText;
-        Control *Container = nullptr;
+        Control* Container = nullptr;
         int ContainerPage = -1;
         bool Overlay = false;
     };
 
-    void DispatchEvent(const std::function<void()> &call);
+    void DispatchEvent(const std::function<void()>& call);
 
-    Form &form;
+    Form& form;
     std::string name;
     int index = -1;
     ControlKind kind;
@@ -203,7 +203,7 @@ private:
     Common common;
 };
 
-template <class... Args, class... Values> void Control::Raise(const Event<Args...> &event, Values &&...values) {
+template <class... Args, class... Values> void Control::Raise(const Event<Args...>& event, Values&&... values) {
     if (event)
         DispatchEvent([&] { event.Invoke(std::forward<Values>(values)...); });
 }

@@ -4,16 +4,16 @@
 
 namespace forms {
 
-ControlArrayBase::ControlArrayBase(Form &form, std::string name) : form(form), name(std::move(name)) {
+ControlArrayBase::ControlArrayBase(Form& form, std::string name) : form(form), name(std::move(name)) {
     form.Register(*this);
 }
 
-void ControlArrayBase::Announce(Control &element, int index) {
+void ControlArrayBase::Announce(Control& element, int index) {
     element.index = index;
     form.NotifyAdded(element);
 }
 
-void ControlArrayBase::Withdraw(Control &element) {
+void ControlArrayBase::Withdraw(Control& element) {
     form.NotifyRemoved(element);
     form.Unregister(element);
 }

@@ -9,7 +9,7 @@
 
 namespace forms {
 
-Picture LoadPicture(const std::string &path) {
+Picture LoadPicture(const std::string& path) {
     if (path.empty())
         return Picture{};
     std::error_code error;
@@ -20,7 +20,7 @@ Picture LoadPicture(const std::string &path) {
 
 // TextBox
 
-TextBox::TextBox(Form &form, std::string name) : Control(form, std::move(name), ControlKind::TextBox) {}
+TextBox::TextBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::TextBox) {}
 
 void TextBox::SetText(std::string value) {
     props.SelStart = 0;
@@ -48,9 +48,9 @@ std::string TextBox::SelText() const {
     return props.Text.substr(static_cast<std::size_t>(props.SelStart), static_cast<std::size_t>(props.SelLength));
 }
 
-void TextBox::SetSelText(const std::string &value) { ReplaceSelection(value); }
+void TextBox::SetSelText(const std::string& value) { ReplaceSelection(value); }
 
-void TextBox::ReplaceSelection(const std::string &value) {
+void TextBox::ReplaceSelection(const std::string& value) {
     std::string text = props.Text;
     text.replace(static_cast<std::size_t>(props.SelStart), static_cast<std::size_t>(props.SelLength), value);
     int caret = props.SelStart + static_cast<int>(value.size());
@@ -68,7 +68,7 @@ void TextBox::SetPasswordChar(char value) { Update(props.PasswordChar, value, "P
 void TextBox::SetAlignment(int value) { Update(props.Alignment, value, "Alignment"); }
 void TextBox::SetForeColor(Color value) { Update(props.ForeColor, value, "ForeColor"); }
 void TextBox::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
-void TextBox::SetFont(const forms::Font &value) { Update(props.Font, value, "Font"); }
+void TextBox::SetFont(const forms::Font& value) { Update(props.Font, value, "Font"); }
 
 void TextBox::UserKeyDown(int KeyCode, int Shift) {
     (void)Shift;
@@ -132,7 +132,7 @@ void TextBox::ResetProperties() {
 
 // Captioned controls
 
-CaptionedControl::CaptionedControl(Form &form, std::string name, ControlKind kind)
+CaptionedControl::CaptionedControl(Form& form, std::string name, ControlKind kind)
     : Control(form, std::move(name), kind) {}
 
 void CaptionedControl::SetCaption(std::string value) {
@@ -141,7 +141,7 @@ void CaptionedControl::SetCaption(std::string value) {
 }
 void CaptionedControl::SetForeColor(Color value) { Update(look.ForeColor, value, "ForeColor"); }
 void CaptionedControl::SetBackColor(Color value) { Update(look.BackColor, value, "BackColor"); }
-void CaptionedControl::SetFont(const forms::Font &value) { Update(look.Font, value, "Font"); }
+void CaptionedControl::SetFont(const forms::Font& value) { Update(look.Font, value, "Font"); }
 
 void CaptionedControl::ResetProperties() {
     look = Look{};
@@ -150,7 +150,7 @@ void CaptionedControl::ResetProperties() {
 
 // Label
 
-Label::Label(Form &form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::Label) {}
+Label::Label(Form& form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::Label) {}
 
 void Label::SetAlignment(int value) { Update(props.Alignment, value, "Alignment"); }
 void Label::SetBackStyle(int value) { Update(props.BackStyle, value, "BackStyle"); }
@@ -163,7 +163,7 @@ void Label::ResetProperties() {
 
 // Captions with access keys
 
-char AccessKeyOf(const std::string &caption) {
+char AccessKeyOf(const std::string& caption) {
     for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != '&')
             continue;
@@ -177,7 +177,7 @@ char AccessKeyOf(const std::string &caption) {
     return 0;
 }
 
-std::string DisplayedCaption(const std::string &caption) {
+std::string DisplayedCaption(const std::string& caption) {
     std::string shown;
     for (std::size_t i = 0; i < caption.size(); ++i) {
         if (caption[i] == '&' && i + 1 < caption.size())
@@ -191,14 +191,14 @@ std::string DisplayedCaption(const std::string &caption) {
 
 // CommandButton
 
-CommandButton::CommandButton(Form &form, std::string name)
+CommandButton::CommandButton(Form& form, std::string name)
     : CaptionedControl(form, std::move(name), ControlKind::CommandButton) {}
 
 void CommandButton::TakeFromOthers(bool Props::*flag, bool value, std::string_view property) {
     if (value)
-        for (Control *control : Parent().Controls())
+        for (Control* control : Parent().Controls())
             if (control != this && control->Kind() == ControlKind::CommandButton) {
-                auto *other = static_cast<CommandButton *>(control);
+                auto* other = static_cast<CommandButton*>(control);
                 other->Update(other->props.*flag, false, property);
             }
     Update(props.*flag, value, property);
@@ -227,7 +227,7 @@ void CommandButton::ResetProperties() {
 
 // CheckBox
 
-CheckBox::CheckBox(Form &form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::CheckBox) {}
+CheckBox::CheckBox(Form& form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::CheckBox) {}
 
 void CheckBox::SetValue(int newValue) {
     if (newValue < vbUnchecked || newValue > vbGrayed)
@@ -250,7 +250,7 @@ void CheckBox::ResetProperties() {
 
 // OptionButton
 
-OptionButton::OptionButton(Form &form, std::string name)
+OptionButton::OptionButton(Form& form, std::string name)
     : CaptionedControl(form, std::move(name), ControlKind::OptionButton) {}
 
 void OptionButton::SetValue(bool newValue) {
@@ -258,12 +258,12 @@ void OptionButton::SetValue(bool newValue) {
         Update(value, false, "Value");
         return;
     }
-    for (Control *control : Parent().Controls()) {
+    for (Control* control : Parent().Controls()) {
         if (control == this || control->Kind() != ControlKind::OptionButton)
             continue;
         if (control->Container() != Container() || control->ContainerPage() != ContainerPage())
             continue;
-        auto *other = static_cast<OptionButton *>(control);
+        auto* other = static_cast<OptionButton*>(control);
         other->Update(other->value, false, "Value");
     }
     if (Update(value, true, "Value"))
@@ -289,11 +289,11 @@ void OptionButton::ResetProperties() {
 
 // Frame
 
-Frame::Frame(Form &form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::Frame) {}
+Frame::Frame(Form& form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::Frame) {}
 
 // PictureBox
 
-PictureBox::PictureBox(Form &form, std::string name) : Control(form, std::move(name), ControlKind::PictureBox) {}
+PictureBox::PictureBox(Form& form, std::string name) : Control(form, std::move(name), ControlKind::PictureBox) {}
 
 void PictureBox::SetPicture(forms::Picture value) { Update(props.Picture, std::move(value), "Picture"); }
 void PictureBox::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
@@ -307,7 +307,7 @@ void PictureBox::ResetProperties() {
 
 // Image
 
-Image::Image(Form &form, std::string name) : Control(form, std::move(name), ControlKind::Image) {}
+Image::Image(Form& form, std::string name) : Control(form, std::move(name), ControlKind::Image) {}
 
 void Image::SetPicture(forms::Picture value) { Update(props.Picture, std::move(value), "Picture"); }
 void Image::SetStretch(bool value) { Update(props.Stretch, value, "Stretch"); }
@@ -319,7 +319,7 @@ void Image::ResetProperties() {
 
 // Shape
 
-Shape::Shape(Form &form, std::string name) : Control(form, std::move(name), ControlKind::Shape) {}
+Shape::Shape(Form& form, std::string name) : Control(form, std::move(name), ControlKind::Shape) {}
 
 void Shape::SetShapeKind(int value) { Update(props.ShapeKind, value, "Shape"); }
 void Shape::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
@@ -335,7 +335,7 @@ void Shape::ResetProperties() {
 
 // Timer
 
-Timer::Timer(Form &form, std::string name) : Control(form, std::move(name), ControlKind::Timer) {}
+Timer::Timer(Form& form, std::string name) : Control(form, std::move(name), ControlKind::Timer) {}
 
 Timer::~Timer() {
     if (running)
@@ -358,7 +358,7 @@ void Timer::Synchronize() {
     if (shouldRun == running)
         return;
     running = shouldRun;
-    Host &host = Parent().Context().GetHost();
+    Host& host = Parent().Context().GetHost();
     if (running)
         host.StartTimer(*this);
     else
@@ -377,23 +377,23 @@ void Timer::ResetProperties() {
 
 // Menu
 
-Menu::Menu(Form &form, std::string name) : Control(form, std::move(name), ControlKind::Menu) {}
+Menu::Menu(Form& form, std::string name) : Control(form, std::move(name), ControlKind::Menu) {}
 
-Menu::Menu(Menu &parent, std::string name) : Menu(parent.Parent(), std::move(name)) { SetContainer(&parent); }
+Menu::Menu(Menu& parent, std::string name) : Menu(parent.Parent(), std::move(name)) { SetContainer(&parent); }
 
 void Menu::SetCaption(std::string value) { Update(props.Caption, std::move(value), "Caption"); }
 void Menu::SetChecked(bool value) { Update(props.Checked, value, "Checked"); }
 
-Menu *Menu::ParentMenu() const {
-    return Container() != nullptr && Container()->Kind() == ControlKind::Menu ? static_cast<Menu *>(Container())
+Menu* Menu::ParentMenu() const {
+    return Container() != nullptr && Container()->Kind() == ControlKind::Menu ? static_cast<Menu*>(Container())
                                                                               : nullptr;
 }
 
-std::vector<Menu *> Menu::Items() const {
-    std::vector<Menu *> items;
-    for (Control *control : Parent().Controls())
+std::vector<Menu*> Menu::Items() const {
+    std::vector<Menu*> items;
+    for (Control* control : Parent().Controls())
         if (control->Kind() == ControlKind::Menu && control->Container() == this)
-            items.push_back(static_cast<Menu *>(control));
+            items.push_back(static_cast<Menu*>(control));
     return items;
 }
 
@@ -403,7 +403,7 @@ void Menu::UserClick() {
 }
 
 void Menu::ResetProperties() {
-    Control *parentMenu = Container();
+    Control* parentMenu = Container();
     props = Props{};
     Control::ResetProperties();
     SetContainer(parentMenu);

@@ -11,16 +11,16 @@ namespace forms {
 struct Picture {
     std::string Path;
     bool IsEmpty() const { return Path.empty(); }
-    friend bool operator==(const Picture &, const Picture &) = default;
+    friend bool operator==(const Picture&, const Picture&) = default;
 };
 // Loads a picture; a missing file raises "File not found", an empty path gives no picture.
-Picture LoadPicture(const std::string &path = "");
+Picture LoadPicture(const std::string& path = "");
 
 class TextBox : public Control {
 public:
-    TextBox(Form &form, std::string name);
+    TextBox(Form& form, std::string name);
 
-    const std::string &Text() const { return props.Text; }
+    const std::string& Text() const { return props.Text; }
     // Raises Change when the text differs; the caret goes to the start.
     void SetText(std::string value);
     int SelStart() const { return props.SelStart; }
@@ -29,7 +29,7 @@ public:
     void SetSelLength(int value);
     std::string SelText() const;
     // Replaces the selection (Change when that alters the text) and puts the caret after the new text.
-    void SetSelText(const std::string &value);
+    void SetSelText(const std::string& value);
     // Limits what the user types; code may set a longer text. 0 is no limit.
     int MaxLength() const { return props.MaxLength; }
     void SetMaxLength(int value);
@@ -45,8 +45,8 @@ public:
     void SetForeColor(Color value);
     Color BackColor() const { return props.BackColor; }
     void SetBackColor(Color value);
-    const forms::Font &Font() const { return props.Font; }
-    void SetFont(const forms::Font &value);
+    const forms::Font& Font() const { return props.Font; }
+    void SetFont(const forms::Font& value);
 
     bool CanHoldFocus() const override { return true; }
     void UserKeyDown(int KeyCode, int Shift) override;
@@ -69,25 +69,25 @@ private:
         Color BackColor = vbWindowBackground;
         forms::Font Font;
     };
-    void ReplaceSelection(const std::string &value);
+    void ReplaceSelection(const std::string& value);
     Props props;
 };
 
 // What captioned controls share: the caption, colours and font.
 class CaptionedControl : public Control {
 public:
-    const std::string &Caption() const { return look.Caption; }
+    const std::string& Caption() const { return look.Caption; }
     void SetCaption(std::string value);
     Color ForeColor() const { return look.ForeColor; }
     void SetForeColor(Color value);
     Color BackColor() const { return look.BackColor; }
     void SetBackColor(Color value);
-    const forms::Font &Font() const { return look.Font; }
-    void SetFont(const forms::Font &value);
+    const forms::Font& Font() const { return look.Font; }
+    void SetFont(const forms::Font& value);
     void ResetProperties() override;
 
 protected:
-    CaptionedControl(Form &form, std::string name, ControlKind kind);
+    CaptionedControl(Form& form, std::string name, ControlKind kind);
     // Called when the caption changed.
     virtual void CaptionChanged() {}
 
@@ -103,7 +103,7 @@ private:
 
 class Label : public CaptionedControl {
 public:
-    Label(Form &form, std::string name);
+    Label(Form& form, std::string name);
 
     int Alignment() const { return props.Alignment; }
     void SetAlignment(int value);
@@ -130,13 +130,13 @@ private:
 };
 
 // The letter after a single "&" of a caption, upper-cased, or 0; "&&" is a literal "&".
-char AccessKeyOf(const std::string &caption);
+char AccessKeyOf(const std::string& caption);
 // A caption as the user reads it: access-key marks removed, "&&" shown as "&".
-std::string DisplayedCaption(const std::string &caption);
+std::string DisplayedCaption(const std::string& caption);
 
 class CommandButton : public CaptionedControl {
 public:
-    CommandButton(Form &form, std::string name);
+    CommandButton(Form& form, std::string name);
 
     // The button Enter presses; making one button the default takes it from the others of the form.
     bool Default() const { return props.Default; }
@@ -149,7 +149,7 @@ public:
     // 0 standard, 1 graphical (BackColor and Picture show only then).
     int Style() const { return props.Style; }
     void SetStyle(int value);
-    const forms::Picture &Picture() const { return props.Picture; }
+    const forms::Picture& Picture() const { return props.Picture; }
     void SetPicture(forms::Picture value);
 
     bool CanHoldFocus() const override { return true; }
@@ -170,7 +170,7 @@ private:
 
 class CheckBox : public CaptionedControl {
 public:
-    CheckBox(Form &form, std::string name);
+    CheckBox(Form& form, std::string name);
 
     // vbUnchecked, vbChecked or vbGrayed; a change raises Click, from code as from the user.
     int Value() const { return value; }
@@ -187,7 +187,7 @@ private:
 
 class OptionButton : public CaptionedControl {
 public:
-    OptionButton(Form &form, std::string name);
+    OptionButton(Form& form, std::string name);
 
     // Setting it on turns off every other option button of the same container, whatever array they belong to,
     // and raises Click on this one.
@@ -206,15 +206,15 @@ private:
 // A captioned container; disabling or hiding it takes its children along.
 class Frame : public CaptionedControl {
 public:
-    Frame(Form &form, std::string name);
+    Frame(Form& form, std::string name);
 };
 
 // A container that shows a picture and raises Paint when it must be drawn.
 class PictureBox : public Control {
 public:
-    PictureBox(Form &form, std::string name);
+    PictureBox(Form& form, std::string name);
 
-    const forms::Picture &Picture() const { return props.Picture; }
+    const forms::Picture& Picture() const { return props.Picture; }
     void SetPicture(forms::Picture value);
     Color BackColor() const { return props.BackColor; }
     void SetBackColor(Color value);
@@ -241,9 +241,9 @@ private:
 
 class Image : public Control {
 public:
-    Image(Form &form, std::string name);
+    Image(Form& form, std::string name);
 
-    const forms::Picture &Picture() const { return props.Picture; }
+    const forms::Picture& Picture() const { return props.Picture; }
     void SetPicture(forms::Picture value);
     bool Stretch() const { return props.Stretch; }
     void SetStretch(bool value);
@@ -259,7 +259,7 @@ private:
 
 class Shape : public Control {
 public:
-    Shape(Form &form, std::string name);
+    Shape(Form& form, std::string name);
 
     // 0 rectangle, 1 square, 2 oval, 3 circle, 4 rounded rectangle, 5 rounded square.
     int ShapeKind() const { return props.ShapeKind; }
@@ -294,7 +294,7 @@ private:
 // keeps the time.
 class Timer : public Control {
 public:
-    Timer(Form &form, std::string name);
+    Timer(Form& form, std::string name);
     ~Timer() override;
 
     int Interval() const { return props.Interval; }
@@ -327,15 +327,15 @@ private:
 // A menu item of the form's menu bar or of a pop-up menu; an item holds the items of its sub-menu.
 class Menu : public Control {
 public:
-    Menu(Form &form, std::string name);
-    Menu(Menu &parent, std::string name);
+    Menu(Form& form, std::string name);
+    Menu(Menu& parent, std::string name);
 
-    const std::string &Caption() const { return props.Caption; }
+    const std::string& Caption() const { return props.Caption; }
     void SetCaption(std::string value);
     bool Checked() const { return props.Checked; }
     void SetChecked(bool value);
-    Menu *ParentMenu() const;
-    std::vector<Menu *> Items() const;
+    Menu* ParentMenu() const;
+    std::vector<Menu*> Items() const;
     // A caption of "-" is a separator line.
     bool IsSeparator() const { return props.Caption == "-"; }
 

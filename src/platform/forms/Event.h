@@ -10,10 +10,10 @@ namespace forms {
 template <class... Args> class Event {
 public:
     Event() = default;
-    Event(const Event &) = delete;
-    Event &operator=(const Event &) = delete;
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
 
-    template <class Handler> Event &operator=(Handler &&handler) {
+    template <class Handler> Event& operator=(Handler&& handler) {
         this->handler = std::forward<Handler>(handler);
         return *this;
     }

@@ -13,9 +13,9 @@
 
 namespace forms {
 
-std::string ClassNameOf(const std::type_info &type) {
+std::string ClassNameOf(const std::type_info& type) {
     int status = 0;
-    char *demangled = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
+    char* demangled = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
     std::string name = status == 0 && demangled != nullptr ? demangled : type.name();
     std::free(demangled);
     std::size_t scope = name.rfind("::");
@@ -31,7 +31,7 @@ constexpr int MenuBarTwips = 20 * TwipsPerPixel;
 
 } // namespace
 
-Form::Form(FormsContext &context) : context(context) {}
+Form::Form(FormsContext& context) : context(context) {}
 
 Form::~Form() = default;
 
@@ -111,7 +111,7 @@ void Form::Show(int Modal) {
 }
 
 void Form::ShowModalLoop() {
-    Form *opener = context.ActiveForm();
+    Form* opener = context.ActiveForm();
     shownModally = true;
     context.PushModal(*this);
     MakeVisible();
@@ -172,9 +172,9 @@ void Form::RaiseResize() {
 }
 
 void Form::ResetToDesign() {
-    for (ControlArrayBase *array : arrays)
+    for (ControlArrayBase* array : arrays)
         array->UnloadAll();
-    for (Control *control : controls)
+    for (Control* control : controls)
         control->ResetProperties();
     props = Props{};
     Design();
@@ -182,13 +182,13 @@ void Form::ResetToDesign() {
 }
 
 void Form::SynchronizeTimers() {
-    for (Control *control : controls)
+    for (Control* control : controls)
         if (control->Kind() == ControlKind::Timer)
-            static_cast<Timer *>(control)->Synchronize();
+            static_cast<Timer*>(control)->Synchronize();
 }
 
-bool Form::IsStillLoaded(const Form *form) const {
-    for (Form *candidate : context.LoadedForms())
+bool Form::IsStillLoaded(const Form* form) const {
+    for (Form* candidate : context.LoadedForms())
         if (candidate == form)
             return true;
     return false;
@@ -218,7 +218,7 @@ int Form::ScaleWidth() const { return std::max(0, props.Geometry.Width - 2 * Bor
 
 int Form::ScaleHeight() const {
     bool menuBar = false;
-    for (Menu *menu : MenuBar())
+    for (Menu* menu : MenuBar())
         menuBar = menuBar || menu->Visible();
     return std::max(0, props.Geometry.Height - 2 * BorderTwips - TitleBarTwips - (menuBar ? MenuBarTwips : 0));
 }
@@ -244,59 +244,59 @@ void Form::SetWindowState(int value) {
 
 // Controls
 
-Control *Form::FindControl(std::string_view displayName) const {
-    for (Control *control : controls)
+Control* Form::FindControl(std::string_view displayName) const {
+    for (Control* control : controls)
         if (control->DisplayName() == displayName)
             return control;
     return nullptr;
 }
 
-std::vector<Menu *> Form::MenuBar() const {
-    std::vector<Menu *> menus;
-    for (Control *control : controls)
+std::vector<Menu*> Form::MenuBar() const {
+    std::vector<Menu*> menus;
+    for (Control* control : controls)
         if (control->Kind() == ControlKind::Menu && control->Container() == nullptr)
-            menus.push_back(static_cast<Menu *>(control));
+            menus.push_back(static_cast<Menu*>(control));
     return menus;
 }
 
-CommandButton *Form::DefaultButton() const {
-    for (Control *control : controls)
-        if (control->Kind() == ControlKind::CommandButton && static_cast<CommandButton *>(control)->Default())
-            return static_cast<CommandButton *>(control);
+CommandButton* Form::DefaultButton() const {
+    for (Control* control : controls)
+        if (control->Kind() == ControlKind::CommandButton && static_cast<CommandButton*>(control)->Default())
+            return static_cast<CommandButton*>(control);
     return nullptr;
 }
 
-CommandButton *Form::CancelButton() const {
-    for (Control *control : controls)
-        if (control->Kind() == ControlKind::CommandButton && static_cast<CommandButton *>(control)->Cancel())
-            return static_cast<CommandButton *>(control);
+CommandButton* Form::CancelButton() const {
+    for (Control* control : controls)
+        if (control->Kind() == ControlKind::CommandButton && static_cast<CommandButton*>(control)->Cancel())
+            return static_cast<CommandButton*>(control);
     return nullptr;
 }
 
 // Focus
 
-bool Form::CanReceiveFocus(const Control &control) const {
+bool Form::CanReceiveFocus(const Control& control) const {
     return &control.Parent() == this && control.CanHoldFocus() && control.IsEffectivelyVisible() &&
            control.IsEffectivelyEnabled();
 }
 
-std::vector<Control *> Form::TabOrder() const {
-    std::vector<Control *> order;
-    for (Control *control : controls)
+std::vector<Control*> Form::TabOrder() const {
+    std::vector<Control*> order;
+    for (Control* control : controls)
         if (control->TabStop() && CanReceiveFocus(*control))
             order.push_back(control);
     std::stable_sort(order.begin(), order.end(),
-                     [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
+                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
     return order;
 }
 
-bool Form::MoveFocus(Control &target) {
+bool Form::MoveFocus(Control& target) {
     if (activeControl == &target)
         return true;
     if (!CanReceiveFocus(target))
         return false;
     auto keep = KeepAlive();
-    Control *current = activeControl;
+    Control* current = activeControl;
     if (current != nullptr && target.CausesValidation()) {
         bool Cancel = false;
         current->Raise(current->Validate, Cancel);
@@ -316,7 +316,7 @@ bool Form::MoveFocus(Control &target) {
 }
 
 bool Form::MoveToNextControl(bool previous) {
-    std::vector<Control *> order = TabOrder();
+    std::vector<Control*> order = TabOrder();
     if (order.empty())
         return false;
     auto found = std::find(order.begin(), order.end(), activeControl);
@@ -327,7 +327,7 @@ bool Form::MoveToNextControl(bool previous) {
         next = previous ? (position + count - 1) % count : (position + 1) % count;
     } else if (activeControl != nullptr) {
         int from = activeControl->TabIndex();
-        auto after = std::find_if(order.begin(), order.end(), [from](Control *c) { return c->TabIndex() > from; });
+        auto after = std::find_if(order.begin(), order.end(), [from](Control* c) { return c->TabIndex() > from; });
         next = after == order.end() ? 0 : static_cast<std::size_t>(after - order.begin());
     } else if (previous) {
         next = count - 1;
@@ -339,7 +339,7 @@ void Form::GiveInitialFocus() {
     if (activeControl != nullptr && CanReceiveFocus(*activeControl))
         return;
     activeControl = nullptr;
-    std::vector<Control *> order = TabOrder();
+    std::vector<Control*> order = TabOrder();
     if (!order.empty())
         MoveFocus(*order.front());
 }
@@ -353,7 +353,7 @@ void Form::SetFocus() {
 
 // Input
 
-void Form::PressKey(Control &target, int KeyCode, int Shift) {
+void Form::PressKey(Control& target, int KeyCode, int Shift) {
     if (&target.Parent() != this || !loaded)
         return;
     auto keep = KeepAlive();
@@ -391,10 +391,10 @@ void Form::PressKey(Control &target, int KeyCode, int Shift) {
         target.Raise(target.KeyUp, up, Shift);
 }
 
-bool Form::PressDefaultOrCancel(int KeyCode, Control &target) {
-    CommandButton *button = nullptr;
+bool Form::PressDefaultOrCancel(int KeyCode, Control& target) {
+    CommandButton* button = nullptr;
     if (KeyCode == vbKeyReturn)
-        button = target.Kind() == ControlKind::CommandButton ? static_cast<CommandButton *>(&target) : DefaultButton();
+        button = target.Kind() == ControlKind::CommandButton ? static_cast<CommandButton*>(&target) : DefaultButton();
     else if (KeyCode == vbKeyEscape)
         button = CancelButton();
     if (button == nullptr || !button->IsEffectivelyEnabled() || !button->IsEffectivelyVisible())
@@ -404,10 +404,10 @@ bool Form::PressDefaultOrCancel(int KeyCode, Control &target) {
 }
 
 bool Form::PressAccessKey(int KeyCode) {
-    for (Control *control : controls) {
+    for (Control* control : controls) {
         if (control->IsEffectivelyEnabled() && control->IsEffectivelyVisible() && control->UserAccessKey(KeyCode))
             return true;
-        auto *captioned = dynamic_cast<CaptionedControl *>(control);
+        auto* captioned = dynamic_cast<CaptionedControl*>(control);
         if (captioned == nullptr || AccessKeyOf(captioned->Caption()) != KeyCode)
             continue;
         if (!control->IsEffectivelyEnabled() || !control->IsEffectivelyVisible())
@@ -417,9 +417,9 @@ bool Form::PressAccessKey(int KeyCode) {
             return true;
         }
         // A label or frame passes its access key to the next control in tab order.
-        std::vector<Control *> order = TabOrder();
+        std::vector<Control*> order = TabOrder();
         auto next = std::find_if(order.begin(), order.end(),
-                                 [control](const Control *c) { return c->TabIndex() > control->TabIndex(); });
+                                 [control](const Control* c) { return c->TabIndex() > control->TabIndex(); });
         if (next != order.end())
             MoveFocus(**next);
         return true;
@@ -427,7 +427,7 @@ bool Form::PressAccessKey(int KeyCode) {
     return false;
 }
 
-void Form::TypeCharacter(Control &target, char character) {
+void Form::TypeCharacter(Control& target, char character) {
     KeyStroke stroke = KeyStrokeFor(character);
     if (stroke.KeyCode != 0) {
         PressKey(target, stroke.KeyCode, stroke.Shift);
@@ -443,7 +443,7 @@ void Form::TypeCharacter(Control &target, char character) {
         target.UserKeyPress(ascii);
 }
 
-bool Form::ClickControl(Control &target) {
+bool Form::ClickControl(Control& target) {
     if (&target.Parent() != this || !loaded)
         return false;
     auto keep = KeepAlive();
@@ -455,49 +455,49 @@ bool Form::ClickControl(Control &target) {
     return true;
 }
 
-void Form::DoubleClickControl(Control &target) {
+void Form::DoubleClickControl(Control& target) {
     auto keep = KeepAlive();
     if (ClickControl(target) && loaded)
         target.Raise(target.DblClick);
 }
 
-void Form::PopupMenu(Menu &menu) { context.GetHost().PopupMenu(menu); }
+void Form::PopupMenu(Menu& menu) { context.GetHost().PopupMenu(menu); }
 
-int Form::MsgBox(const std::string &prompt, int buttons, const std::string &title) {
+int Form::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     return context.MsgBox(prompt, buttons, title);
 }
 
 // Observers and dispatch
 
-void Form::AddObserver(FormObserver *observer) { observers.push_back(observer); }
+void Form::AddObserver(FormObserver* observer) { observers.push_back(observer); }
 
-void Form::RemoveObserver(FormObserver *observer) {
+void Form::RemoveObserver(FormObserver* observer) {
     observers.erase(std::remove(observers.begin(), observers.end(), observer), observers.end());
 }
 
-void Form::Dispatch(const std::function<void()> &handler) {
+void Form::Dispatch(const std::function<void()>& handler) {
     auto keep = KeepAlive();
     context.Dispatch(handler);
 }
 
-void Form::Register(Control &control) {
+void Form::Register(Control& control) {
     control.designTabIndex = nextTabIndex++;
     control.common.TabIndex = control.designTabIndex;
     controls.push_back(&control);
 }
 
-void Form::Unregister(Control &control) {
+void Form::Unregister(Control& control) {
     controls.erase(std::remove(controls.begin(), controls.end(), &control), controls.end());
     if (activeControl == &control)
         activeControl = nullptr;
 }
 
-void Form::Register(ControlArrayBase &array) { arrays.push_back(&array); }
+void Form::Register(ControlArrayBase& array) { arrays.push_back(&array); }
 
-void Form::ChangeTabIndex(Control &control, int value) {
-    std::vector<Control *> order = controls;
+void Form::ChangeTabIndex(Control& control, int value) {
+    std::vector<Control*> order = controls;
     std::stable_sort(order.begin(), order.end(),
-                     [](const Control *a, const Control *b) { return a->TabIndex() < b->TabIndex(); });
+                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
     order.erase(std::find(order.begin(), order.end(), &control));
     std::size_t place = std::min(static_cast<std::size_t>(value), order.size());
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(place), &control);
@@ -506,22 +506,22 @@ void Form::ChangeTabIndex(Control &control, int value) {
 }
 
 void Form::NotifyForm(std::string_view property) {
-    for (FormObserver *observer : std::vector<FormObserver *>(observers))
+    for (FormObserver* observer : std::vector<FormObserver*>(observers))
         observer->FormChanged(*this, property);
 }
 
-void Form::NotifyControl(Control &control, std::string_view property) {
-    for (FormObserver *observer : std::vector<FormObserver *>(observers))
+void Form::NotifyControl(Control& control, std::string_view property) {
+    for (FormObserver* observer : std::vector<FormObserver*>(observers))
         observer->ControlChanged(control, property);
 }
 
-void Form::NotifyAdded(Control &control) {
-    for (FormObserver *observer : std::vector<FormObserver *>(observers))
+void Form::NotifyAdded(Control& control) {
+    for (FormObserver* observer : std::vector<FormObserver*>(observers))
         observer->ControlAdded(control);
 }
 
-void Form::NotifyRemoved(Control &control) {
-    for (FormObserver *observer : std::vector<FormObserver *>(observers))
+void Form::NotifyRemoved(Control& control) {
+    for (FormObserver* observer : std::vector<FormObserver*>(observers))
         observer->ControlRemoved(control);
 }
 

@@ -17,30 +17,30 @@ class FormsContext;
 class Menu;
 
 // A class's name without its namespace, as messages name windows.
-std::string ClassNameOf(const std::type_info &type);
+std::string ClassNameOf(const std::type_info& type);
 
 // What a display binding subscribes to: every change of a form or of one of its controls, as it happens.
 class FormObserver {
 public:
     virtual ~FormObserver() = default;
     // property is the member's name ("Caption", "Visible", "Loaded", "ActiveControl", ...); "*" is all of them.
-    virtual void FormChanged(Form &form, std::string_view property) = 0;
-    virtual void ControlChanged(Control &control, std::string_view property) = 0;
+    virtual void FormChanged(Form& form, std::string_view property) = 0;
+    virtual void ControlChanged(Control& control, std::string_view property) = 0;
     // A control array element was loaded or unloaded.
-    virtual void ControlAdded(Control &control) = 0;
-    virtual void ControlRemoved(Control &control) = 0;
+    virtual void ControlAdded(Control& control) = 0;
+    virtual void ControlRemoved(Control& control) = 0;
 };
 
 // One window. A window class derives from it, holds its controls as members, sets them up in Design and overrides
 // the handlers it has. Instances come from the application's registry (FormsContext).
 class Form : public std::enable_shared_from_this<Form> {
 public:
-    explicit Form(FormsContext &context);
-    Form(const Form &) = delete;
-    Form &operator=(const Form &) = delete;
+    explicit Form(FormsContext& context);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
     virtual ~Form();
 
-    FormsContext &Context() const { return context; }
+    FormsContext& Context() const { return context; }
     // The window's class name, as messages and tests name it.
     std::string Name() const;
 
@@ -63,7 +63,7 @@ public:
     bool IsLoaded() const { return loaded; }
     bool IsShownModally() const { return shownModally; }
 
-    const std::string &Caption() const { return props.Caption; }
+    const std::string& Caption() const { return props.Caption; }
     void SetCaption(std::string value);
     int Left() const { return props.Geometry.Left; }
     int Top() const { return props.Geometry.Top; }
@@ -104,20 +104,20 @@ public:
     void SetBackColor(Color value);
 
     // The controls in the order they were built (control array elements where they were loaded).
-    const std::vector<Control *> &Controls() const { return controls; }
-    Control *FindControl(std::string_view displayName) const;
-    std::vector<Menu *> MenuBar() const;
-    CommandButton *DefaultButton() const;
-    CommandButton *CancelButton() const;
+    const std::vector<Control*>& Controls() const { return controls; }
+    Control* FindControl(std::string_view displayName) const;
+    std::vector<Menu*> MenuBar() const;
+    CommandButton* DefaultButton() const;
+    CommandButton* CancelButton() const;
 
     // Focus.
-    Control *ActiveControl() const { return activeControl; }
+    Control* ActiveControl() const { return activeControl; }
     // Moves the focus as the user or code does: Validate of the control that has it runs first when the new one
     // CausesValidation; a cancelled Validate keeps the focus where it is (false).
-    bool MoveFocus(Control &target);
+    bool MoveFocus(Control& target);
     // Moves to the next control in TabIndex order, as the Tab key does (backwards with previous).
     bool MoveToNextControl(bool previous = false);
-    bool CanReceiveFocus(const Control &control) const;
+    bool CanReceiveFocus(const Control& control) const;
     // Activates the window and gives its first control the focus when none has it.
     void SetFocus();
 
@@ -125,24 +125,24 @@ public:
     // One key pressed and released on target: KeyDown, KeyPress for a key that types a character, KeyUp, with
     // the key preview, Tab, Enter and Escape pressing the Default and Cancel buttons, and Alt with a caption's
     // access key.
-    void PressKey(Control &target, int KeyCode, int Shift = 0);
+    void PressKey(Control& target, int KeyCode, int Shift = 0);
     // A character typed on target (the key that gives it is pressed).
-    void TypeCharacter(Control &target, char character);
+    void TypeCharacter(Control& target, char character);
     // A mouse click: focus first (unless Validate cancels, which drops the click), then the control's click.
-    bool ClickControl(Control &target);
-    void DoubleClickControl(Control &target);
+    bool ClickControl(Control& target);
+    void DoubleClickControl(Control& target);
     // The close box: QueryUnload with vbFormControlMenu.
     bool CloseByUser() { return Unload(vbFormControlMenu); }
 
-    void PopupMenu(Menu &menu);
+    void PopupMenu(Menu& menu);
     // A message box with the program's name as title when none is given.
-    int MsgBox(const std::string &prompt, int buttons = vbOKOnly, const std::string &title = "");
+    int MsgBox(const std::string& prompt, int buttons = vbOKOnly, const std::string& title = "");
 
-    void AddObserver(FormObserver *observer);
-    void RemoveObserver(FormObserver *observer);
+    void AddObserver(FormObserver* observer);
+    void RemoveObserver(FormObserver* observer);
 
     // Runs a handler of this window: what escapes it is reported and the handler abandoned.
-    void Dispatch(const std::function<void()> &handler);
+    void Dispatch(const std::function<void()>& handler);
 
     // Event handlers of the window, named and shaped as the windows write them.
     virtual void Form_Initialize() {}
@@ -151,17 +151,17 @@ public:
     virtual void Form_Deactivate() {}
     virtual void Form_Resize() {}
     virtual void Form_Paint() {}
-    virtual void Form_QueryUnload(int &Cancel, int UnloadMode) {
+    virtual void Form_QueryUnload(int& Cancel, int UnloadMode) {
         (void)Cancel;
         (void)UnloadMode;
     }
-    virtual void Form_Unload(int &Cancel) { (void)Cancel; }
-    virtual void Form_KeyDown(int &KeyCode, int Shift) {
+    virtual void Form_Unload(int& Cancel) { (void)Cancel; }
+    virtual void Form_KeyDown(int& KeyCode, int Shift) {
         (void)KeyCode;
         (void)Shift;
     }
-    virtual void Form_KeyPress(int &KeyAscii) { (void)KeyAscii; }
-    virtual void Form_KeyUp(int &KeyCode, int Shift) {
+    virtual void Form_KeyPress(int& KeyAscii) { (void)KeyAscii; }
+    virtual void Form_KeyUp(int& KeyCode, int Shift) {
         (void)KeyCode;
         (void)Shift;
     }
@@ -178,38 +178,38 @@ private:
     friend class ControlArrayBase;
     friend class FormsContext;
 
-    void Register(Control &control);
-    void Unregister(Control &control);
-    void Register(ControlArrayBase &array);
-    void ChangeTabIndex(Control &control, int value);
+    void Register(Control& control);
+    void Unregister(Control& control);
+    void Register(ControlArrayBase& array);
+    void ChangeTabIndex(Control& control, int value);
     void NotifyForm(std::string_view property);
-    template <class V> bool Update(V &field, V value, std::string_view property) {
+    template <class V> bool Update(V& field, V value, std::string_view property) {
         if (field == value)
             return false;
         field = std::move(value);
         NotifyForm(property);
         return true;
     }
-    void NotifyControl(Control &control, std::string_view property);
-    void NotifyAdded(Control &control);
-    void NotifyRemoved(Control &control);
+    void NotifyControl(Control& control, std::string_view property);
+    void NotifyAdded(Control& control);
+    void NotifyRemoved(Control& control);
     void ResetToDesign();
     void SynchronizeTimers();
     void MakeVisible();
     void ShowModalLoop();
     void RaiseResize();
     void GiveInitialFocus();
-    bool PressDefaultOrCancel(int KeyCode, Control &target);
+    bool PressDefaultOrCancel(int KeyCode, Control& target);
     bool PressAccessKey(int KeyCode);
-    std::vector<Control *> TabOrder() const;
-    bool IsStillLoaded(const Form *form) const;
+    std::vector<Control*> TabOrder() const;
+    bool IsStillLoaded(const Form* form) const;
     std::shared_ptr<Form> KeepAlive();
 
-    FormsContext &context;
-    std::vector<Control *> controls;
-    std::vector<ControlArrayBase *> arrays;
-    std::vector<FormObserver *> observers;
-    Control *activeControl = nullptr;
+    FormsContext& context;
+    std::vector<Control*> controls;
+    std::vector<ControlArrayBase*> arrays;
+    std::vector<FormObserver*> observers;
+    Control* activeControl = nullptr;
 
     struct Props {
         std::string Caption;

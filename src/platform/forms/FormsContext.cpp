@@ -5,7 +5,7 @@
 
 namespace forms {
 
-FormsContext::FormsContext(Host &host) : host(host) {}
+FormsContext::FormsContext(Host& host) : host(host) {}
 
 FormsContext::~FormsContext() {
     active = nullptr;
@@ -14,13 +14,13 @@ FormsContext::~FormsContext() {
     defaults.clear();
 }
 
-int FormsContext::MsgBox(const std::string &prompt, int buttons, const std::string &title) {
+int FormsContext::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     return host.MsgBox(MessageBoxRequest{prompt, buttons, title.empty() ? std::string(ProgramTitle) : title});
 }
 
 void FormsContext::SetErrorReporter(ErrorReporter reporter) { errorReporter = std::move(reporter); }
 
-void FormsContext::ReportError(const std::exception &error) {
+void FormsContext::ReportError(const std::exception& error) {
     // The report itself must not throw back into the dispatch that is handling an error.
     try {
         if (errorReporter)
@@ -31,19 +31,19 @@ void FormsContext::ReportError(const std::exception &error) {
     }
 }
 
-void FormsContext::Dispatch(const std::function<void()> &handler) {
+void FormsContext::Dispatch(const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const std::exception &error) {
+    } catch (const std::exception& error) {
         ReportError(error);
     } catch (...) {
         ReportError(std::runtime_error("Unknown error"));
     }
 }
 
-std::vector<Form *> FormsContext::LoadedForms() const {
-    std::vector<Form *> forms;
-    for (const LoadedForm &entry : loaded)
+std::vector<Form*> FormsContext::LoadedForms() const {
+    std::vector<Form*> forms;
+    for (const LoadedForm& entry : loaded)
         forms.push_back(entry.form);
     return forms;
 }
@@ -57,10 +57,10 @@ bool FormsContext::UnloadFromLast(int keep) {
     return all;
 }
 
-void FormsContext::SetActiveForm(Form &form) {
+void FormsContext::SetActiveForm(Form& form) {
     if (active == &form)
         return;
-    Form *previous = active;
+    Form* previous = active;
     active = &form;
     if (previous != nullptr)
         previous->Dispatch([previous] { previous->Form_Deactivate(); });
@@ -77,26 +77,26 @@ void FormsContext::AddDefault(std::type_index type, std::shared_ptr<Form> form) 
 
 void FormsContext::DropDefault(std::type_index type) { defaults.erase(type); }
 
-void FormsContext::FormLoaded(Form &form) { loaded.push_back(LoadedForm{&form, form.weak_from_this().lock()}); }
+void FormsContext::FormLoaded(Form& form) { loaded.push_back(LoadedForm{&form, form.weak_from_this().lock()}); }
 
-void FormsContext::FormUnloaded(Form &form) {
+void FormsContext::FormUnloaded(Form& form) {
     if (active == &form)
         active = nullptr;
-    auto found = std::find_if(loaded.begin(), loaded.end(), [&form](const LoadedForm &e) { return e.form == &form; });
+    auto found = std::find_if(loaded.begin(), loaded.end(), [&form](const LoadedForm& e) { return e.form == &form; });
     if (found == loaded.end())
         return;
     std::shared_ptr<Form> keep = std::move(found->keep);
     loaded.erase(found);
 }
 
-void FormsContext::FormHidden(Form &form) {
+void FormsContext::FormHidden(Form& form) {
     if (active != &form)
         return;
     active = nullptr;
     form.Dispatch([&form] { form.Form_Deactivate(); });
 }
 
-void FormsContext::PopModal(Form &form) {
+void FormsContext::PopModal(Form& form) {
     auto found = std::find(modal.rbegin(), modal.rend(), &form);
     if (found != modal.rend())
         modal.erase(std::next(found).base());

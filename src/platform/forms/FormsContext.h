@@ -17,36 +17,36 @@ namespace forms {
 // FormRegistry, which also knows how to build its windows.
 class FormsContext {
 public:
-    explicit FormsContext(Host &host);
-    FormsContext(const FormsContext &) = delete;
-    FormsContext &operator=(const FormsContext &) = delete;
+    explicit FormsContext(Host& host);
+    FormsContext(const FormsContext&) = delete;
+    FormsContext& operator=(const FormsContext&) = delete;
     virtual ~FormsContext();
 
-    Host &GetHost() const { return host; }
+    Host& GetHost() const { return host; }
 
     // A message box; no title gives the program's name.
-    int MsgBox(const std::string &prompt, int buttons = vbOKOnly, const std::string &title = "");
+    int MsgBox(const std::string& prompt, int buttons = vbOKOnly, const std::string& title = "");
 
     // Shows an error that escaped a handler. The default is a plain message box with the error's text; the
     // application replaces it with its own error message.
-    using ErrorReporter = std::function<void(const std::exception &)>;
+    using ErrorReporter = std::function<void(const std::exception&)>;
     void SetErrorReporter(ErrorReporter reporter);
-    void ReportError(const std::exception &error);
+    void ReportError(const std::exception& error);
     // Runs a handler; an error escaping it is reported and goes no further.
-    void Dispatch(const std::function<void()> &handler);
+    void Dispatch(const std::function<void()>& handler);
 
     // The windows loaded now, in the order they were loaded.
-    std::vector<Form *> LoadedForms() const;
+    std::vector<Form*> LoadedForms() const;
     int Count() const { return static_cast<int>(loaded.size()); }
     // Unloads loaded windows from the last loaded down to the one at position keep (0 unloads all); false when one
     // refused.
     bool UnloadFromLast(int keep = 0);
 
     // The window that has the user's attention; the display tells when the user switches windows.
-    Form *ActiveForm() const { return active; }
-    void SetActiveForm(Form &form);
+    Form* ActiveForm() const { return active; }
+    void SetActiveForm(Form& form);
     // The innermost window shown modally, or nullptr.
-    Form *ModalForm() const { return modal.empty() ? nullptr : modal.back(); }
+    Form* ModalForm() const { return modal.empty() ? nullptr : modal.back(); }
 
 protected:
     std::shared_ptr<Form> FindDefault(std::type_index type) const;
@@ -56,24 +56,24 @@ protected:
 private:
     friend class Form;
 
-    void FormLoaded(Form &form);
-    void FormUnloaded(Form &form);
-    void FormHidden(Form &form);
-    void PushModal(Form &form) { modal.push_back(&form); }
-    void PopModal(Form &form);
+    void FormLoaded(Form& form);
+    void FormUnloaded(Form& form);
+    void FormHidden(Form& form);
+    void PushModal(Form& form) { modal.push_back(&form); }
+    void PopModal(Form& form);
 
     struct LoadedForm {
-        Form *form;
+        Form* form;
         // Keeps a separate instance alive while it is loaded; default instances live in defaults.
         std::shared_ptr<Form> keep;
     };
 
-    Host &host;
+    Host& host;
     ErrorReporter errorReporter;
     std::map<std::type_index, std::shared_ptr<Form>> defaults;
     std::vector<LoadedForm> loaded;
-    std::vector<Form *> modal;
-    Form *active = nullptr;
+    std::vector<Form*> modal;
+    Form* active = nullptr;
 };
 
 // The registry as the application holds it: Ctx is the application context every window receives when built.
@@ -83,18 +83,18 @@ private:
 //   app.Forms.New<frmX>()       a separate instance that loads, shows and is released on its own
 template <class Ctx> class FormRegistry : public FormsContext {
 public:
-    FormRegistry(Ctx &ctx, Host &host) : FormsContext(host), ctx(ctx) {}
+    FormRegistry(Ctx& ctx, Host& host) : FormsContext(host), ctx(ctx) {}
 
-    template <class T> T &Instance() {
+    template <class T> T& Instance() {
         if (auto existing = FindDefault(typeid(T)))
-            return static_cast<T &>(*existing);
+            return static_cast<T&>(*existing);
         auto form = std::make_shared<T>(ctx);
         AddDefault(typeid(T), form);
         form->Create();
         return *form;
     }
-    template <class T> T &Get() {
-        T &form = Instance<T>();
+    template <class T> T& Get() {
+        T& form = Instance<T>();
         form.Load();
         return form;
     }
@@ -118,7 +118,7 @@ public:
     }
 
 private:
-    Ctx &ctx;
+    Ctx& ctx;
 };
 
 } // namespace forms

@@ -12,7 +12,7 @@ class Menu;
 class Timer;
 
 // The program's name: the title of a message box that gives none.
-inline constexpr const char *ProgramTitle = "Tessun Nurse";
+inline constexpr const char* ProgramTitle = "Tessun Nurse";
 
 // One message box as a window asks for it. Buttons holds the button set, icon and default button added together.
 struct MessageBoxRequest {
@@ -35,16 +35,16 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    virtual int MsgBox(const MessageBoxRequest &request) = 0;
+    virtual int MsgBox(const MessageBoxRequest& request) = 0;
     // Shows a window that was made visible and returns at once.
-    virtual void ShowModeless(Form &form) = 0;
+    virtual void ShowModeless(Form& form) = 0;
     // Runs until the window is hidden or unloaded; the user works it meanwhile.
-    virtual void RunModal(Form &form) = 0;
+    virtual void RunModal(Form& form) = 0;
     // A timer ticks every Interval milliseconds from StartTimer until StopTimer.
-    virtual void StartTimer(Timer &timer) = 0;
-    virtual void StopTimer(Timer &timer) = 0;
+    virtual void StartTimer(Timer& timer) = 0;
+    virtual void StopTimer(Timer& timer) = 0;
     // Shows a pop-up menu at the mouse and returns once it closes (after the chosen item's Click).
-    virtual void PopupMenu(Menu &menu) = 0;
+    virtual void PopupMenu(Menu& menu) = 0;
     // Whether another copy of the program already runs on this workstation.
     virtual bool PrevInstance() = 0;
     // The folder the program was started from.

@@ -42,7 +42,7 @@ KeyStroke KeyStrokeFor(char character) {
     for (std::size_t digit = 0; digit < shiftedDigits.size(); ++digit)
         if (shiftedDigits[digit] == character)
             return {static_cast<int>(digit) + vbKey0, vbShiftMask};
-    for (const SymbolKey &key : symbolKeys) {
+    for (const SymbolKey& key : symbolKeys) {
         if (key.Plain == character)
             return {key.KeyCode, 0};
         if (key.Shifted == character)
@@ -77,7 +77,7 @@ int CharacterOf(int KeyCode, int Shift) {
         return 0;
     if (KeyCode >= vbKey0 && KeyCode <= vbKey9)
         return shift ? shiftedDigits[static_cast<std::size_t>(KeyCode - vbKey0)] : KeyCode;
-    for (const SymbolKey &key : symbolKeys)
+    for (const SymbolKey& key : symbolKeys)
         if (key.KeyCode == KeyCode)
             return shift ? key.Shifted : key.Plain;
     switch (KeyCode) {

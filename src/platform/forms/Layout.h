@@ -23,7 +23,7 @@ struct LayoutMetrics {
 
 // One control of a row and its width; 0 takes what the row has left.
 struct Cell {
-    Control *control;
+    Control* control;
     int width = 0;
 };
 
@@ -33,21 +33,21 @@ struct Cell {
 class Layout {
 public:
     // The form's inner area.
-    Layout(Form &form, LayoutMetrics metrics = {});
+    Layout(Form& form, LayoutMetrics metrics = {});
     // A container control (frame, picture box), or one page of a tab control.
-    Layout(Control &container, LayoutMetrics metrics = {}, int page = -1);
+    Layout(Control& container, LayoutMetrics metrics = {}, int page = -1);
 
     // A label and its field on one row; the field takes fieldWidth or the rest of the row.
-    Layout &Row(Control &label, Control &field, int fieldWidth = 0);
+    Layout& Row(Control& label, Control& field, int fieldWidth = 0);
     // Several controls side by side; height 0 is the row height.
-    Layout &Row(std::initializer_list<Cell> cells, int height = 0);
+    Layout& Row(std::initializer_list<Cell> cells, int height = 0);
     // One control across the whole width (a grid, a list), height 0 is the row height.
-    Layout &Full(Control &control, int height = 0);
+    Layout& Full(Control& control, int height = 0);
     // Buttons of the standard size, right-aligned on one row.
-    Layout &Buttons(std::initializer_list<Control *> buttons);
+    Layout& Buttons(std::initializer_list<Control*> buttons);
     // A frame across the width whose inside is laid out by fill; the frame takes the height its rows need.
-    Layout &Group(Control &frame, const std::function<void(Layout &inside)> &fill);
-    Layout &Skip(int twips);
+    Layout& Group(Control& frame, const std::function<void(Layout& inside)>& fill);
+    Layout& Skip(int twips);
 
     int Left() const { return left; }
     int Width() const { return width; }
@@ -59,10 +59,10 @@ public:
     void FitFormHeight();
 
 private:
-    void Place(Control &control, int x, int y, int w, int h);
+    void Place(Control& control, int x, int y, int w, int h);
 
-    Form &form;
-    Control *container;
+    Form& form;
+    Control* container;
     int page;
     LayoutMetrics metrics;
     int left;

@@ -11,6 +11,6 @@ class Form;
 // "txtName overlaps lblName", and every control on a tab page that reaches up into the strip of tabs, as
 // "txtName covers the tabs of sstChart"; controls marked as overlays, timers and menus are left out. Reaching past
 // the form's edge is allowed: some windows are sized to clip a control.
-std::vector<std::string> FindOverlaps(const Form &form);
+std::vector<std::string> FindOverlaps(const Form& form);
 
 } // namespace forms

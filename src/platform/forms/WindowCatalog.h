@@ -14,15 +14,14 @@ template <class Ctx> class WindowCatalog {
 public:
     struct Entry {
         std::string Name;
-        std::function<Form &(Ctx &)> Load;
+        std::function<Form&(Ctx&)> Load;
     };
 
-    template <class T> WindowCatalog &Add() {
-        entries.push_back(
-            Entry{ClassNameOf(typeid(T)), [](Ctx &ctx) -> Form & { return ctx.Forms.template Get<T>(); }});
+    template <class T> WindowCatalog& Add() {
+        entries.push_back(Entry{ClassNameOf(typeid(T)), [](Ctx& ctx) -> Form& { return ctx.Forms.template Get<T>(); }});
         return *this;
     }
-    const std::vector<Entry> &Entries() const { return entries; }
+    const std::vector<Entry>& Entries() const { return entries; }
 
 private:
     std::vector<Entry> entries;

@@ -19,7 +19,7 @@ namespace {
 class OdbcSqliteTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         file = std::filesystem::temp_directory_path() /
                ("ward-odbc-" + std::to_string(::getpid()) + "-" + test->name() + ".db");
         std::filesystem::remove(file);
@@ -35,7 +35,7 @@ protected:
         return std::make_unique<OdbcConnection>(std::string("Driver=") + WARD_SQLITE_ODBC_DRIVER +
                                                 ";Database=" + file.string() + ";Timeout=2000;");
     }
-    long Count(const std::string &from) {
+    long Count(const std::string& from) {
         Recordset rs =
             connection->Open("select count(*) AS n from " + from, CursorType::ForwardOnly, LockType::ReadOnly);
         return rs.Fields("n").AsLong();
@@ -96,7 +96,7 @@ TEST_F(OdbcSqliteTest, TransactionsCommitAndRollBack) {
         connection->Execute("INSERT INTO tbCounter VALUES (2, 1, 'duplicate key')");
         transaction.Commit();
         FAIL() << "the duplicate key was accepted";
-    } catch (const DbError &) {
+    } catch (const DbError&) {
     }
     EXPECT_FALSE(connection->InTransaction());
     EXPECT_EQ(Count("tbCounter"), 2);
@@ -118,7 +118,7 @@ TEST_F(OdbcSqliteTest, AnOptimisticUpdateWinsOnceAndLosesToAnotherStation) {
     try {
         mine.Update();
         FAIL() << "both stations took the same number";
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_EQ(error.Number(), dbErrRowNotFoundForUpdate);
     }
     EXPECT_EQ(mine.Fields("ChargeSlip"), vb::Variant(std::int32_t(123)));
@@ -159,7 +159,7 @@ TEST_F(OdbcSqliteTest, ReportsTheServersMessageWithoutTheDriverPrefix) {
     try {
         connection->Execute("selec 1");
         FAIL();
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_EQ(error.Description(), "near \"selec\": syntax error");
         EXPECT_EQ(error.Number(), 1);
     }
@@ -173,7 +173,7 @@ TEST_F(OdbcSqliteTest, ARefusedConnectionIsAnError) {
     try {
         OdbcConnection("Driver=/nonexistent/libnothing.so;Server=x;");
         FAIL();
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_FALSE(error.Description().empty());
     }
 }

@@ -23,9 +23,9 @@ public:
     explicit FakeSource(std::vector<FakeResult> results) : results(std::move(results)) {}
     int ColumnCount() const { return static_cast<int>(results[current].columns.size()); }
     long RowCount() const { return results[current].count; }
-    void ReadRows(ResultTable &table) {
+    void ReadRows(ResultTable& table) {
         table.columns = results[current].columns;
-        for (const vb::Variant &value : results[current].values)
+        for (const vb::Variant& value : results[current].values)
             table.values.push_back(value);
     }
     bool NextResult() {

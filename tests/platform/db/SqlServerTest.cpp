@@ -19,7 +19,7 @@ namespace {
 class SqlServerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char *text = std::getenv("WARD_TEST_SQLSERVER");
+        const char* text = std::getenv("WARD_TEST_SQLSERVER");
         if (text == nullptr || *text == '\0')
             GTEST_SKIP() << "WARD_TEST_SQLSERVER is not set";
         connectionString = text;
@@ -63,14 +63,14 @@ TEST_F(SqlServerTest, ReportsTheServersMessageAndNumber) {
     try {
         connection->Execute("SELECT * FROM ward_no_such_table");
         FAIL();
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_EQ(error.Number(), 208);
         EXPECT_EQ(error.Description(), "Invalid object name 'ward_no_such_table'.");
     }
     try {
         connection->Execute("SELECT 1; RAISERROR('Second statement failed.', 16, 1)");
         FAIL() << "an error after the rows was lost";
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_EQ(error.Description(), "Second statement failed.");
     }
 }
@@ -133,7 +133,7 @@ TEST(FreeTds, AServerThatDoesNotAnswerIsAnErrorWithTheDriversText) {
     try {
         OdbcConnection refused(odbc::FreeTdsConnectionString({"127.0.0.1", 1, "STATION", "nurse", "x"}));
         FAIL();
-    } catch (const DbError &error) {
+    } catch (const DbError& error) {
         EXPECT_EQ(error.Description(), "Unable to connect: Adaptive Server is unavailable or does not exist");
     }
 }

@@ -16,14 +16,14 @@ TEST(SqlQuote, DoublesEveryQuoteSoTypedTextStaysOneLiteral) {
 TEST(SqlIdentifier, AcceptsOnlyLettersDigitsAndUnderscore) {
     EXPECT_EQ(SqlIdentifier("STATION"), "STATION");
     EXPECT_EQ(SqlIdentifier("capd_2"), "capd_2");
-    for (const char *bad : {"", "STATION;DROP", "a b", "x]", "db.dbo", "x'"})
+    for (const char* bad : {"", "STATION;DROP", "a b", "x]", "db.dbo", "x'"})
         EXPECT_THROW(SqlIdentifier(bad), DbError) << bad;
 }
 
 TEST(SqlLiteral, WritesEachValueTypeAsTheServerReadsIt) {
     struct Case {
         vb::Variant value;
-        const char *literal;
+        const char* literal;
     };
     const Case cases[] = {
         {vb::Variant::Null(), "NULL"},
@@ -38,7 +38,7 @@ TEST(SqlLiteral, WritesEachValueTypeAsTheServerReadsIt) {
         {vb::Variant(vb::Date{46068.75}), "{ts '2026-02-15 18:00:00'}"},
         {vb::Variant("it's"), "'it''s'"},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(SqlLiteral(c.value), c.literal);
 }
 
@@ -57,7 +57,7 @@ TEST(RenderWithParameters, FillsMarkersOutsideLiteralsInOrder) {
 
 TEST(ParseCurrency, ReadsDecimalTextExactly) {
     struct Case {
-        const char *text;
+        const char* text;
         std::optional<std::int64_t> scaled;
     };
     const Case cases[] = {
@@ -76,7 +76,7 @@ TEST(ParseCurrency, ReadsDecimalTextExactly) {
         {"1e5", std::nullopt},
         {"1.2.3", std::nullopt},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         const std::optional<vb::Currency> parsed = ParseCurrency(c.text);
         ASSERT_EQ(parsed.has_value(), c.scaled.has_value()) << c.text;
         if (parsed) {
@@ -87,8 +87,8 @@ TEST(ParseCurrency, ReadsDecimalTextExactly) {
 
 TEST(SingleTableOf, FindsTheTableOnlyOfASingleTableSelect) {
     struct Case {
-        const char *sql;
-        const char *table; // nullptr: not updatable
+        const char* sql;
+        const char* table; // nullptr: not updatable
     };
     const Case cases[] = {
         {"Select * from STATION..tbSCNChargeSlip", "STATION..tbSCNChargeSlip"},
@@ -102,7 +102,7 @@ TEST(SingleTableOf, FindsTheTableOnlyOfASingleTableSelect) {
         {"update t set a = 1", nullptr},
         {"select getdate()", nullptr},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         const std::optional<std::string> table = SingleTableOf(c.sql);
         if (c.table == nullptr)
             EXPECT_FALSE(table) << c.sql;

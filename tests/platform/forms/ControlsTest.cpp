@@ -14,7 +14,7 @@ namespace {
 // Every simple control kind, with handlers that log the events they hear.
 class frmControls : public Form {
 public:
-    explicit frmControls(TestApp &app) : Form(app.Forms), log(app.log) {
+    explicit frmControls(TestApp& app) : Form(app.Forms), log(app.log) {
         txtName.Change = [this] { log.push_back("txtName_Change " + txtName.Text()); };
         lblStatus.Change = [this] { log.push_back("lblStatus_Change " + lblStatus.Caption()); };
         chkAllergy.Click = [this] { log.push_back("chkAllergy_Click " + std::to_string(chkAllergy.Value())); };
@@ -46,19 +46,19 @@ private:
         mnuPaste.SetCaption("&Paste");
         Layout layout(*this);
         layout.Full(txtName).Full(lblStatus).Full(chkAllergy);
-        layout.Group(fraPatient, [&](Layout &inside) {
+        layout.Group(fraPatient, [&](Layout& inside) {
             inside.Row({{&optSex(0), 1500}, {&optSex(1), 1500}, {&optKind(0), 0}});
         });
         layout.Full(optAlone);
     }
-    std::vector<std::string> &log;
+    std::vector<std::string>& log;
 };
 
 } // namespace
 
 TEST(ControlEvents, ChangesMadeByCodeRaiseTheEventsTheUserWouldRaise) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     form.txtName.SetText("DELA CRUZ");
     form.txtName.SetText("DELA CRUZ");
     form.lblStatus.SetCaption("Saved");
@@ -72,7 +72,7 @@ TEST(ControlEvents, ChangesMadeByCodeRaiseTheEventsTheUserWouldRaise) {
 
 TEST(ControlEvents, OptionButtonsAreExclusiveAcrossArraysWithinTheirContainerOnly) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     form.optAlone.SetValue(true);
     form.optSex(0).SetValue(true);
     form.optKind(0).SetValue(true);
@@ -89,7 +89,7 @@ TEST(ControlEvents, OptionButtonsAreExclusiveAcrossArraysWithinTheirContainerOnl
 
 TEST(ControlEvents, TheUsersClickOnACheckBoxTogglesItAndAGrayedOneBecomesUnchecked) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     form.Show();
     testkit::Click(form.chkAllergy);
     EXPECT_EQ(form.chkAllergy.Value(), vbChecked);
@@ -101,20 +101,20 @@ TEST(ControlEvents, TheUsersClickOnACheckBoxTogglesItAndAGrayedOneBecomesUncheck
 
 TEST(ControlArrays, ElementsCarryTheirIndexAndMissingOnesAreAnError) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     EXPECT_EQ(form.optSex(1).Index(), 1);
     EXPECT_EQ(form.optSex(1).DisplayName(), "optSex(1)");
     EXPECT_EQ(form.optSex.UBound(), 1);
     try {
         form.optSex(2);
         FAIL() << "a missing element must raise";
-    } catch (const vb::VbError &error) {
+    } catch (const vb::VbError& error) {
         EXPECT_EQ(error.Number(), 340);
         EXPECT_EQ(error.Description(), "Control array element '2' doesn't exist");
     }
     EXPECT_THROW(form.optSex.Load(1), vb::VbError);
 
-    OptionButton &added = form.optSex.Load(5);
+    OptionButton& added = form.optSex.Load(5);
     added.SetValue(true);
     EXPECT_EQ(app.log.back(), "optSex_Click(5)") << "a loaded element gets the array's handler";
     form.Unload();
@@ -124,7 +124,7 @@ TEST(ControlArrays, ElementsCarryTheirIndexAndMissingOnesAreAnError) {
 
 TEST(TextBoxTyping, KeysEditTheTextAsTheyWouldOnScreen) {
     struct Case {
-        const char *name;
+        const char* name;
         std::string start;
         int maxLength;
         bool locked;
@@ -137,9 +137,9 @@ TEST(TextBoxTyping, KeysEditTheTextAsTheyWouldOnScreen) {
         {"a locked box takes nothing", "AB", 0, true, "c\b", "AB"},
         {"backspace removes the last character", "AB", 0, false, "\b", "A"},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TestApp app;
-        frmControls &form = app.Forms.Get<frmControls>();
+        frmControls& form = app.Forms.Get<frmControls>();
         form.Show();
         form.txtName.SetText(c.start);
         form.txtName.SetMaxLength(c.maxLength);
@@ -151,7 +151,7 @@ TEST(TextBoxTyping, KeysEditTheTextAsTheyWouldOnScreen) {
 
 TEST(TextBoxTyping, TheSelectionIsReplacedByWhatIsTypedOrSet) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     form.txtName.SetText("JUAN DELA CRUZ");
     form.txtName.SetSelStart(5);
     form.txtName.SetSelLength(4);
@@ -176,7 +176,7 @@ TEST(Captions, AccessKeysAndDoubledAmpersands) {
         {"R&&D &list", 'L', "R&D list"},
         {"Plain", 0, "Plain"},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         EXPECT_EQ(AccessKeyOf(c.caption), c.key) << c.caption;
         EXPECT_EQ(DisplayedCaption(c.caption), c.shown) << c.caption;
     }
@@ -184,7 +184,7 @@ TEST(Captions, AccessKeysAndDoubledAmpersands) {
 
 TEST(Menus, APopUpMenuChoosesTheQueuedItemAndADisabledOneCannotBeChosen) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     form.Show();
     EXPECT_THAT(form.mnuEdit.Items(), ElementsAre(&form.mnuCopy, &form.mnuPaste));
     EXPECT_THAT(form.MenuBar(), ElementsAre(&form.mnuEdit));
@@ -213,7 +213,7 @@ TEST(MessageBoxes, ButtonSetsOfferTheirAnswersWithTheChosenDefault) {
         {vbRetryCancel + vbCritical, {vbRetry, vbCancel}, vbRetry},
         {vbAbortRetryIgnore + vbDefaultButton2, {vbAbort, vbRetry, vbIgnore}, vbRetry},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         MessageBoxRequest request{"Save?", c.buttons, ""};
         EXPECT_EQ(request.Answers(), c.answers) << c.buttons;
         EXPECT_EQ(request.DefaultAnswer(), c.defaultAnswer) << c.buttons;
@@ -224,7 +224,7 @@ TEST(MessageBoxes, ButtonSetsOfferTheirAnswersWithTheChosenDefault) {
 
 TEST(MessageBoxes, AWindowsMessageBoxWithoutTitleShowsTheProgramsName) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     app.host.ExpectMsgBox("Save changes?").Answer(vbNo).Title("Tessun Nurse");
     app.host.ExpectMsgBox("Saved.").Title("Notification");
     EXPECT_EQ(form.MsgBox("Save changes?", vbYesNo + vbQuestion), vbNo);
@@ -241,7 +241,7 @@ TEST(Pictures, LoadingAMissingFileIsAnError) {
 
 TEST(Menus, ARightClickCanOpenAPopUpMenuOverAControl) {
     TestApp app;
-    frmControls &form = app.Forms.Get<frmControls>();
+    frmControls& form = app.Forms.Get<frmControls>();
     form.Show();
     form.txtName.MouseDown = [&](int Button, int, float, float) {
         if (Button == vbRightButton)

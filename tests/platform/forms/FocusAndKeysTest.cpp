@@ -12,18 +12,18 @@ namespace {
 // Logs every key event of the window and of its box; what each handler does to the key is set by the test.
 class frmKeys : public Form {
 public:
-    explicit frmKeys(TestApp &app) : Form(app.Forms), log(app.log) {
-        txtEntry.KeyDown = [this](int &KeyCode, int) {
+    explicit frmKeys(TestApp& app) : Form(app.Forms), log(app.log) {
+        txtEntry.KeyDown = [this](int& KeyCode, int) {
             log.push_back("txtEntry_KeyDown " + std::to_string(KeyCode));
             if (KeyCode == BoxDropsKeyCode)
                 KeyCode = 0;
         };
-        txtEntry.KeyPress = [this](int &KeyAscii) {
+        txtEntry.KeyPress = [this](int& KeyAscii) {
             log.push_back("txtEntry_KeyPress " + std::to_string(KeyAscii));
             if (KeyAscii >= 'a' && KeyAscii <= 'z')
                 KeyAscii -= 32;
         };
-        txtEntry.KeyUp = [this](int &KeyCode, int) { log.push_back("txtEntry_KeyUp " + std::to_string(KeyCode)); };
+        txtEntry.KeyUp = [this](int& KeyCode, int) { log.push_back("txtEntry_KeyUp " + std::to_string(KeyCode)); };
         txtEntry.Change = [this] { log.push_back("txtEntry_Change " + txtEntry.Text()); };
     }
     TextBox txtEntry{*this, "txtEntry"};
@@ -37,24 +37,24 @@ private:
         SetKeyPreview(true);
         Layout(*this).Full(txtEntry).Full(txtNext);
     }
-    void Form_KeyDown(int &KeyCode, int) override {
+    void Form_KeyDown(int& KeyCode, int) override {
         log.push_back("Form_KeyDown " + std::to_string(KeyCode));
         if (KeyCode == FormDropsKeyCode)
             KeyCode = 0;
     }
-    void Form_KeyPress(int &KeyAscii) override {
+    void Form_KeyPress(int& KeyAscii) override {
         log.push_back("Form_KeyPress " + std::to_string(KeyAscii));
         if (KeyAscii == FormDropsKeyAscii)
             KeyAscii = 0;
     }
-    void Form_KeyUp(int &KeyCode, int) override { log.push_back("Form_KeyUp " + std::to_string(KeyCode)); }
-    std::vector<std::string> &log;
+    void Form_KeyUp(int& KeyCode, int) override { log.push_back("Form_KeyUp " + std::to_string(KeyCode)); }
+    std::vector<std::string>& log;
 };
 
 // Controls in a deliberate tab order, one of them inside a frame.
 class frmOrder : public Form {
 public:
-    explicit frmOrder(TestApp &app) : Form(app.Forms) {}
+    explicit frmOrder(TestApp& app) : Form(app.Forms) {}
     TextBox txtThird{*this, "txtThird"};
     TextBox txtFirst{*this, "txtFirst"};
     Frame fraDetails{*this, "fraDetails"};
@@ -65,7 +65,7 @@ private:
     void Design() override {
         SetInnerSize(6000, 3000);
         Layout layout(*this);
-        layout.Full(txtFirst).Group(fraDetails, [&](Layout &inside) { inside.Full(txtSecond); }).Full(txtThird);
+        layout.Full(txtFirst).Group(fraDetails, [&](Layout& inside) { inside.Full(txtSecond); }).Full(txtThird);
         layout.Full(lblNote);
         txtFirst.SetTabIndex(0);
         txtSecond.SetTabIndex(1);
@@ -77,7 +77,7 @@ private:
 
 TEST(Keys, KeyPreviewLetsTheFormSeeEachKeyBeforeTheControl) {
     TestApp app;
-    frmKeys &form = app.Forms.Get<frmKeys>();
+    frmKeys& form = app.Forms.Get<frmKeys>();
     form.Show();
     testkit::Type(form.txtEntry, "a");
     EXPECT_THAT(app.log,
@@ -87,7 +87,7 @@ TEST(Keys, KeyPreviewLetsTheFormSeeEachKeyBeforeTheControl) {
 
 TEST(Keys, AZeroedKeyAsciiDropsTheKeyAndAChangedOneIsTyped) {
     struct Case {
-        const char *name;
+        const char* name;
         int formDropsAscii;
         std::string typed;
         std::string expected;
@@ -97,9 +97,9 @@ TEST(Keys, AZeroedKeyAsciiDropsTheKeyAndAChangedOneIsTyped) {
         {"dropped by the window", '\'', "o'neil", "ONEIL"},
         {"dropped before the box hears it", 'x', "xx", ""},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TestApp app;
-        frmKeys &form = app.Forms.Get<frmKeys>();
+        frmKeys& form = app.Forms.Get<frmKeys>();
         form.FormDropsKeyAscii = c.formDropsAscii;
         form.Show();
         testkit::Type(form.txtEntry, c.typed);
@@ -112,7 +112,7 @@ TEST(Keys, AZeroedKeyAsciiDropsTheKeyAndAChangedOneIsTyped) {
 
 TEST(Keys, AKeyCodeZeroedByTheWindowNeverReachesTheControlsKeyDown) {
     TestApp app;
-    frmKeys &form = app.Forms.Get<frmKeys>();
+    frmKeys& form = app.Forms.Get<frmKeys>();
     form.FormDropsKeyCode = vbKeyF3;
     form.Show();
     testkit::PressKey(form.txtEntry, vbKeyF3);
@@ -121,7 +121,7 @@ TEST(Keys, AKeyCodeZeroedByTheWindowNeverReachesTheControlsKeyDown) {
 
 TEST(Keys, AKeyCodeZeroedByTheControlCancelsItsDefaultAction) {
     TestApp app;
-    frmKeys &form = app.Forms.Get<frmKeys>();
+    frmKeys& form = app.Forms.Get<frmKeys>();
     form.Show();
     form.txtEntry.SetText("AB");
     form.txtEntry.SetSelStart(0);
@@ -135,14 +135,14 @@ TEST(Keys, AKeyCodeZeroedByTheControlCancelsItsDefaultAction) {
 
 TEST(Keys, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     struct Case {
-        const char *name;
+        const char* name;
         int key;
         std::string expectedClick;
     };
     const Case cases[] = {{"Enter", vbKeyReturn, "cmdOption_Click(0)"}, {"Escape", vbKeyEscape, "cmdOption_Click(1)"}};
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TestApp app;
-        frmSignIn &form = app.Forms.Get<frmSignIn>();
+        frmSignIn& form = app.Forms.Get<frmSignIn>();
         form.Show();
         testkit::Type(form.txtUserID, "N1");
         testkit::PressKey(form.txtUserID, c.key);
@@ -153,7 +153,7 @@ TEST(Keys, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
 
 TEST(Keys, EnterWithoutADefaultButtonReachesTheBox) {
     TestApp app;
-    frmKeys &form = app.Forms.Get<frmKeys>();
+    frmKeys& form = app.Forms.Get<frmKeys>();
     form.Show();
     testkit::PressKey(form.txtEntry, vbKeyReturn);
     EXPECT_THAT(app.log, testing::Contains("txtEntry_KeyPress 13"));
@@ -162,7 +162,7 @@ TEST(Keys, EnterWithoutADefaultButtonReachesTheBox) {
 
 TEST(Keys, EnterOnAFocusedButtonClicksThatButtonNotTheDefault) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     form.Show();
     testkit::PressKey(form.cmdOption(1), vbKeyReturn);
     EXPECT_THAT(app.log, testing::Contains("cmdOption_Click(1)"));
@@ -171,7 +171,7 @@ TEST(Keys, EnterOnAFocusedButtonClicksThatButtonNotTheDefault) {
 
 TEST(Focus, ACancelledValidateKeepsTheFocusAndDropsTheClickThatMovedIt) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     form.RequireUserID = true;
     form.Show();
     ASSERT_EQ(form.ActiveControl(), &form.txtUserID);
@@ -190,7 +190,7 @@ TEST(Focus, ACancelledValidateKeepsTheFocusAndDropsTheClickThatMovedIt) {
 
 TEST(Focus, AControlThatCausesNoValidationTakesTheFocusWithoutValidate) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     form.RequireUserID = true;
     form.Show();
     testkit::Click(form.cmdOption(1));
@@ -200,7 +200,7 @@ TEST(Focus, AControlThatCausesNoValidationTakesTheFocusWithoutValidate) {
 
 TEST(Focus, TabFollowsTabIndexAndSkipsWhatCannotTakeTheFocus) {
     TestApp app;
-    frmOrder &form = app.Forms.Get<frmOrder>();
+    frmOrder& form = app.Forms.Get<frmOrder>();
     form.Show();
     EXPECT_EQ(form.fraDetails.TabIndex(), 3) << "setting a TabIndex renumbers the others";
     EXPECT_EQ(form.lblNote.TabIndex(), 4);
@@ -223,7 +223,7 @@ TEST(Focus, TabFollowsTabIndexAndSkipsWhatCannotTakeTheFocus) {
 
 TEST(Focus, SetFocusOnAControlThatCannotTakeItIsAnError) {
     TestApp app;
-    frmOrder &form = app.Forms.Get<frmOrder>();
+    frmOrder& form = app.Forms.Get<frmOrder>();
     EXPECT_THROW(form.txtFirst.SetFocus(), std::exception) << "the window is not shown yet";
     form.Show();
     form.txtThird.SetEnabled(false);
@@ -235,7 +235,7 @@ TEST(Focus, SetFocusOnAControlThatCannotTakeItIsAnError) {
 
 TEST(Focus, HidingTheFocusedControlMovesTheFocusOn) {
     TestApp app;
-    frmOrder &form = app.Forms.Get<frmOrder>();
+    frmOrder& form = app.Forms.Get<frmOrder>();
     form.Show();
     form.txtFirst.SetVisible(false);
     EXPECT_EQ(form.ActiveControl(), &form.txtSecond);
@@ -243,7 +243,7 @@ TEST(Focus, HidingTheFocusedControlMovesTheFocusOn) {
 
 TEST(Keys, AltWithAnAccessKeyClicksItsButtonOrFocusesPastItsLabel) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     form.Show();
     form.lblAccessCode.SetCaption("&Access Code");
     testkit::PressKey(form.txtUserID, 'A', vbAltMask);

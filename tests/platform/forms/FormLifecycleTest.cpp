@@ -14,7 +14,7 @@ namespace {
 // nothing to show.
 class frmNothingToShow : public Form {
 public:
-    explicit frmNothingToShow(TestApp &app) : Form(app.Forms) {}
+    explicit frmNothingToShow(TestApp& app) : Form(app.Forms) {}
     bool NothingToShow = true;
 
 private:
@@ -27,7 +27,7 @@ private:
 // A window that opens the sign-in dialog and counts its activations.
 class frmChart : public Form {
 public:
-    explicit frmChart(TestApp &app) : Form(app.Forms), app(app) {
+    explicit frmChart(TestApp& app) : Form(app.Forms), app(app) {
         cmdPost.Click = [this] { cmdPost_Click(); };
         tmrPoll.TimerEvent = [this] { ++Polls; };
     }
@@ -44,17 +44,17 @@ private:
     }
     void Form_Activate() override { ++Activations; }
     void cmdPost_Click() {
-        frmSignIn &dialog = app.Forms.Get<frmSignIn>();
+        frmSignIn& dialog = app.Forms.Get<frmSignIn>();
         dialog.ShowModal();
         PostedBy = dialog.SignedInUser;
     }
-    TestApp &app;
+    TestApp& app;
 };
 
 // A window whose handlers fail.
 class frmFaulty : public Form {
 public:
-    explicit frmFaulty(TestApp &app) : Form(app.Forms) {
+    explicit frmFaulty(TestApp& app) : Form(app.Forms) {
         cmdSave.Click = [this] { cmdSave_Click(); };
     }
     CommandButton cmdSave{*this, "cmdSave"};
@@ -69,12 +69,12 @@ private:
 
 class frmGuarded : public Form {
 public:
-    explicit frmGuarded(TestApp &app) : Form(app.Forms) {}
+    explicit frmGuarded(TestApp& app) : Form(app.Forms) {}
     bool AllowClose = false;
     int LastUnloadMode = -1;
 
 private:
-    void Form_QueryUnload(int &Cancel, int UnloadMode) override {
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override {
         LastUnloadMode = UnloadMode;
         if (!AllowClose)
             Cancel = 1;
@@ -85,13 +85,13 @@ private:
 
 TEST(FormInstances, SettingAPublicMemberDoesNotLoadButUsingTheWindowDoesOnce) {
     TestApp app;
-    frmSignIn &instance = app.Forms.Instance<frmSignIn>();
+    frmSignIn& instance = app.Forms.Instance<frmSignIn>();
     instance.RequireUserID = true;
     EXPECT_FALSE(instance.IsLoaded());
     EXPECT_EQ(instance.Loads, 0);
     EXPECT_EQ(instance.Initializes, 1);
 
-    frmSignIn &loaded = app.Forms.Get<frmSignIn>();
+    frmSignIn& loaded = app.Forms.Get<frmSignIn>();
     app.Forms.Get<frmSignIn>();
     EXPECT_EQ(&loaded, &instance);
     EXPECT_TRUE(loaded.IsLoaded());
@@ -101,7 +101,7 @@ TEST(FormInstances, SettingAPublicMemberDoesNotLoadButUsingTheWindowDoesOnce) {
 
 TEST(FormInstances, UnloadResetsTheControlsAndKeepsTheWindowsOwnMembers) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     form.txtUserID.SetText("NURSE1");
     form.cmdOption(1).SetCaption("Changed");
     form.SignedInUser = "NURSE1";
@@ -119,7 +119,7 @@ TEST(FormInstances, UnloadResetsTheControlsAndKeepsTheWindowsOwnMembers) {
 
 TEST(FormInstances, AFreshInstanceLivesBesideTheDefaultOneAndIsReleasedAfterItsUnload) {
     TestApp app;
-    frmSignIn &standard = app.Forms.Get<frmSignIn>();
+    frmSignIn& standard = app.Forms.Get<frmSignIn>();
     std::weak_ptr<frmSignIn> released;
     {
         std::shared_ptr<frmSignIn> fresh = app.Forms.New<frmSignIn>();
@@ -151,8 +151,8 @@ TEST(FormInstances, AnInstanceThatUnloadsItselfFromItsOwnHandlerSurvivesUntilThe
 TEST(FormInstances, ShutdownUnloadsAllButTheFirstFromTheLast) {
     TestApp app;
     app.Forms.Get<frmChart>();
-    frmSignIn &signIn = app.Forms.Get<frmSignIn>();
-    frmGuarded &guarded = app.Forms.Get<frmGuarded>();
+    frmSignIn& signIn = app.Forms.Get<frmSignIn>();
+    frmGuarded& guarded = app.Forms.Get<frmGuarded>();
     guarded.AllowClose = true;
     EXPECT_TRUE(app.Forms.UnloadFromLast(1));
     EXPECT_FALSE(signIn.IsLoaded());
@@ -163,7 +163,7 @@ TEST(FormInstances, ShutdownUnloadsAllButTheFirstFromTheLast) {
 
 TEST(FormInstances, QueryUnloadCancelsAClosingAndSeesHowItWasClosed) {
     TestApp app;
-    frmGuarded &form = app.Forms.Get<frmGuarded>();
+    frmGuarded& form = app.Forms.Get<frmGuarded>();
     form.Show();
     EXPECT_FALSE(testkit::CloseWindow(form));
     EXPECT_EQ(form.LastUnloadMode, vbFormControlMenu);
@@ -176,7 +176,7 @@ TEST(FormInstances, QueryUnloadCancelsAClosingAndSeesHowItWasClosed) {
 
 TEST(FormModal, AModalShowOfAWindowThatUnloadedItselfWhileLoadingReturnsAtOnce) {
     TestApp app;
-    frmNothingToShow &form = app.Forms.Get<frmNothingToShow>();
+    frmNothingToShow& form = app.Forms.Get<frmNothingToShow>();
     EXPECT_FALSE(form.IsLoaded());
     form.ShowModal();
     EXPECT_FALSE(form.IsLoaded());
@@ -186,10 +186,10 @@ TEST(FormModal, AModalShowOfAWindowThatUnloadedItselfWhileLoadingReturnsAtOnce) 
 
 TEST(FormModal, TheOpenerIsActivatedAgainWhenTheModalDialogCloses) {
     TestApp app;
-    frmChart &chart = app.Forms.Get<frmChart>();
+    frmChart& chart = app.Forms.Get<frmChart>();
     chart.Show();
     EXPECT_EQ(chart.Activations, 1);
-    app.host.OnModal<frmSignIn>([&](frmSignIn &dialog) {
+    app.host.OnModal<frmSignIn>([&](frmSignIn& dialog) {
         EXPECT_EQ(app.Forms.ActiveForm(), &dialog);
         EXPECT_EQ(dialog.ActiveControl(), &dialog.txtUserID);
         testkit::Type(dialog.txtUserID, "nurse1");
@@ -204,10 +204,10 @@ TEST(FormModal, TheOpenerIsActivatedAgainWhenTheModalDialogCloses) {
 
 TEST(FormModal, TimersTickWhileAModalDialogIsOpenAndStopWithTheirWindow) {
     TestApp app;
-    frmChart &chart = app.Forms.Get<frmChart>();
+    frmChart& chart = app.Forms.Get<frmChart>();
     chart.Show();
     EXPECT_TRUE(app.host.IsRunning(chart.tmrPoll));
-    app.host.OnModal<frmSignIn>([&](frmSignIn &dialog) {
+    app.host.OnModal<frmSignIn>([&](frmSignIn& dialog) {
         app.host.FireTimer(chart.tmrPoll);
         app.host.FireTimer(chart.tmrPoll);
         testkit::Click(dialog.cmdOption(1));
@@ -223,21 +223,21 @@ TEST(FormModal, TimersTickWhileAModalDialogIsOpenAndStopWithTheirWindow) {
 
 TEST(FormModal, ShowingAModalWindowThatIsAlreadyShownIsAnError) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     form.Show();
     EXPECT_THROW(form.ShowModal(), vb::VbError);
 }
 
 TEST(FormErrors, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
     TestApp app;
-    frmFaulty &form = app.Forms.Get<frmFaulty>();
+    frmFaulty& form = app.Forms.Get<frmFaulty>();
     form.Show();
     app.host.ExpectMsgBox("Type mismatch").Title("Tessun Nurse").Buttons(vbOKOnly);
     testkit::Click(form.cmdSave);
     EXPECT_EQ(form.StepsDone, 1);
 
     std::vector<std::string> reported;
-    app.Forms.SetErrorReporter([&](const std::exception &error) { reported.push_back(error.what()); });
+    app.Forms.SetErrorReporter([&](const std::exception& error) { reported.push_back(error.what()); });
     testkit::Click(form.cmdSave);
     EXPECT_EQ(form.StepsDone, 2);
     EXPECT_THAT(reported, ElementsAre("Type mismatch"));
@@ -245,9 +245,9 @@ TEST(FormErrors, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn) {
 
 TEST(FormErrors, AnErrorInAChangeRaisedByCodeAbandonsOnlyTheChangeHandler) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     std::vector<std::string> reported;
-    app.Forms.SetErrorReporter([&](const std::exception &error) { reported.push_back(error.what()); });
+    app.Forms.SetErrorReporter([&](const std::exception& error) { reported.push_back(error.what()); });
     form.txtUserID.Change = [] { throw std::runtime_error("lookup failed"); };
     form.txtUserID.SetText("A");
     form.txtAccessCode.SetText("B");
@@ -259,7 +259,7 @@ namespace {
 
 class frmSelfClosing : public Form {
 public:
-    explicit frmSelfClosing(TestApp &app) : Form(app.Forms) {
+    explicit frmSelfClosing(TestApp& app) : Form(app.Forms) {
         tmrClose.TimerEvent = [this] { tmrClose_Timer(); };
     }
     Timer tmrClose{*this, "tmrClose"};
@@ -276,12 +276,12 @@ private:
 // Records what a display binding would hear.
 struct RecordingObserver : FormObserver {
     std::vector<std::string> heard;
-    void FormChanged(Form &, std::string_view property) override { heard.push_back("form " + std::string(property)); }
-    void ControlChanged(Control &control, std::string_view property) override {
+    void FormChanged(Form&, std::string_view property) override { heard.push_back("form " + std::string(property)); }
+    void ControlChanged(Control& control, std::string_view property) override {
         heard.push_back(control.DisplayName() + " " + std::string(property));
     }
-    void ControlAdded(Control &control) override { heard.push_back("added " + control.DisplayName()); }
-    void ControlRemoved(Control &control) override { heard.push_back("removed " + control.DisplayName()); }
+    void ControlAdded(Control& control) override { heard.push_back("added " + control.DisplayName()); }
+    void ControlRemoved(Control& control) override { heard.push_back("removed " + control.DisplayName()); }
 };
 
 } // namespace
@@ -294,7 +294,7 @@ TEST(FormTimers, AWindowMayUnloadItselfFromItsTimerEvenASeparateInstance) {
         released = fresh;
         fresh->Show();
     }
-    frmSelfClosing &standard = app.Forms.Get<frmSelfClosing>();
+    frmSelfClosing& standard = app.Forms.Get<frmSelfClosing>();
     standard.Show();
     app.host.FireTimer(released.lock()->tmrClose);
     EXPECT_TRUE(released.expired());
@@ -306,7 +306,7 @@ TEST(FormTimers, AWindowMayUnloadItselfFromItsTimerEvenASeparateInstance) {
 
 TEST(FormObservers, ABindingHearsEveryChangeOfTheWindowAndItsControls) {
     TestApp app;
-    frmSignIn &form = app.Forms.Instance<frmSignIn>();
+    frmSignIn& form = app.Forms.Instance<frmSignIn>();
     RecordingObserver observer;
     form.AddObserver(&observer);
     form.Show();
@@ -325,9 +325,9 @@ TEST(FormObservers, ABindingHearsEveryChangeOfTheWindowAndItsControls) {
 
 TEST(FormObservers, TheControlsOfAWindowCanBeListedWithTheirKindContainerAndGeometry) {
     TestApp app;
-    frmSignIn &form = app.Forms.Get<frmSignIn>();
+    frmSignIn& form = app.Forms.Get<frmSignIn>();
     std::vector<std::string> listed;
-    for (const Control *control : form.Controls())
+    for (const Control* control : form.Controls())
         listed.push_back(control->DisplayName());
     EXPECT_THAT(listed, ElementsAre("lblUserID", "txtUserID", "lblAccessCode", "txtAccessCode", "cmdOption(0)",
                                     "cmdOption(1)"));

@@ -14,10 +14,10 @@
 #include <vector>
 
 // The number of the runtime error an action raises (0 for none), and its text when asked.
-inline int VbErrorOf(const std::function<void()> &action, std::string *text = nullptr) {
+inline int VbErrorOf(const std::function<void()>& action, std::string* text = nullptr) {
     try {
         action();
-    } catch (const vb::VbError &error) {
+    } catch (const vb::VbError& error) {
         if (text != nullptr)
             *text = error.Description();
         return error.Number();
@@ -35,9 +35,9 @@ struct TestApp {
 // A sign-in dialog of the usual shape: two boxes, OK (default) and Cancel (cancel) as a control array.
 class frmSignIn : public forms::Form {
 public:
-    explicit frmSignIn(TestApp &app) : Form(app.Forms), app(app) {
+    explicit frmSignIn(TestApp& app) : Form(app.Forms), app(app) {
         txtUserID.Change = [this] { this->app.log.push_back("txtUserID_Change"); };
-        txtUserID.Validate = [this](bool &Cancel) { txtUserID_Validate(Cancel); };
+        txtUserID.Validate = [this](bool& Cancel) { txtUserID_Validate(Cancel); };
         txtAccessCode.GotFocus = [this] { this->app.log.push_back("txtAccessCode_GotFocus"); };
         txtUserID.LostFocus = [this] { this->app.log.push_back("txtUserID_LostFocus"); };
         cmdOption.On(&forms::Control::Click, [this](int Index) { cmdOption_Click(Index); });
@@ -79,11 +79,11 @@ private:
         app.log.push_back("Form_Load");
     }
     void Form_Activate() override { app.log.push_back("Form_Activate"); }
-    void Form_KeyPress(int &KeyAscii) override {
+    void Form_KeyPress(int& KeyAscii) override {
         if (KeyAscii == '\'')
             KeyAscii = 0;
     }
-    void txtUserID_Validate(bool &Cancel) {
+    void txtUserID_Validate(bool& Cancel) {
         app.log.push_back("txtUserID_Validate");
         if (RequireUserID && txtUserID.Text().empty())
             Cancel = true;
@@ -95,7 +95,7 @@ private:
         Unload();
     }
 
-    TestApp &app;
+    TestApp& app;
 };
 
 inline forms::WindowCatalog<TestApp> TestWindowCatalog() {

@@ -9,7 +9,7 @@
 template <typename Expression> std::string RaisedError(Expression expression) {
     try {
         expression();
-    } catch (const vb::VbError &error) {
+    } catch (const vb::VbError& error) {
         return error.Description();
     }
     return "";

@@ -20,7 +20,7 @@ struct KitApp {
 
 class frmAsk : public Form {
 public:
-    explicit frmAsk(KitApp &app) : Form(app.Forms) {
+    explicit frmAsk(KitApp& app) : Form(app.Forms) {
         cmdAsk.Click = [this] { Answer = MsgBox("Discharge the patient?", vbYesNo + vbQuestion, "Confirmation"); };
         tmrBlink.TimerEvent = [this] { ++Blinks; };
     }
@@ -41,14 +41,14 @@ private:
 
 class frmDialog : public Form {
 public:
-    explicit frmDialog(KitApp &app) : Form(app.Forms) {}
+    explicit frmDialog(KitApp& app) : Form(app.Forms) {}
 };
 
 } // namespace
 
 TEST(ScriptedHost, AnswersQuestionsFromTheQueueAndRecordsEveryBox) {
     KitApp app;
-    frmAsk &form = app.Forms.Get<frmAsk>();
+    frmAsk& form = app.Forms.Get<frmAsk>();
     form.Show();
     app.host.ExpectMsgBox("Discharge the patient?").Answer(vbNo).Title("Confirmation").Buttons(vbYesNo + vbQuestion);
     testkit::Click(form.cmdAsk);
@@ -61,7 +61,7 @@ TEST(ScriptedHost, AnswersQuestionsFromTheQueueAndRecordsEveryBox) {
 
 TEST(ScriptedHost, TimersTickWhileAMessageBoxIsOpen) {
     KitApp app;
-    frmAsk &form = app.Forms.Get<frmAsk>();
+    frmAsk& form = app.Forms.Get<frmAsk>();
     form.Show();
     app.host.ExpectMsgBox("Discharge the patient?").Answer(vbYes).WhileOpen([&] { app.host.FireTimer(form.tmrBlink); });
     testkit::Click(form.cmdAsk);
@@ -70,62 +70,62 @@ TEST(ScriptedHost, TimersTickWhileAMessageBoxIsOpen) {
 
 TEST(ScriptedHost, FailsOnWhatTheTestDidNotDeclareNamingTheMessage) {
     struct Case {
-        const char *name;
-        std::function<void(KitApp &, frmAsk &)> act;
-        const char *failure;
+        const char* name;
+        std::function<void(KitApp&, frmAsk&)> act;
+        const char* failure;
     };
     const Case cases[] = {
-        {"unexpected message box", [](KitApp &, frmAsk &f) { testkit::Click(f.cmdAsk); },
+        {"unexpected message box", [](KitApp&, frmAsk& f) { testkit::Click(f.cmdAsk); },
          "Unexpected message box: \"Discharge the patient?\""},
         {"question without an answer",
-         [](KitApp &a, frmAsk &f) {
+         [](KitApp& a, frmAsk& f) {
              a.host.ExpectMsgBox("Discharge the patient?");
              testkit::Click(f.cmdAsk);
          },
          "has no answer queued"},
         {"answer the box does not offer",
-         [](KitApp &a, frmAsk &f) {
+         [](KitApp& a, frmAsk& f) {
              a.host.ExpectMsgBox("Discharge the patient?").Answer(vbCancel);
              testkit::Click(f.cmdAsk);
          },
          "offers no button"},
         {"another text than expected",
-         [](KitApp &a, frmAsk &f) {
+         [](KitApp& a, frmAsk& f) {
              a.host.ExpectMsgBox("Save?").Answer(vbYes);
              testkit::Click(f.cmdAsk);
          },
          "Expected the message box \"Save?\""},
-        {"unexpected modal window", [](KitApp &a, frmAsk &) { a.Forms.Get<frmDialog>().ShowModal(); },
+        {"unexpected modal window", [](KitApp& a, frmAsk&) { a.Forms.Get<frmDialog>().ShowModal(); },
          "Unexpected modal window frmDialog"},
         {"modal window left open",
-         [](KitApp &a, frmAsk &) {
-             a.host.OnModal<frmDialog>([](frmDialog &) {});
+         [](KitApp& a, frmAsk&) {
+             a.host.OnModal<frmDialog>([](frmDialog&) {});
              a.Forms.Get<frmDialog>().ShowModal();
          },
          "still open after its handler"},
         {"timer not running",
-         [](KitApp &a, frmAsk &f) {
+         [](KitApp& a, frmAsk& f) {
              f.tmrBlink.SetEnabled(false);
              a.host.FireTimer(f.tmrBlink);
          },
          "Timer tmrBlink of frmAsk is not running"},
-        {"click on a disabled button", [](KitApp &, frmAsk &f) { testkit::Click(f.cmdDisabled); }, "disabled"},
+        {"click on a disabled button", [](KitApp&, frmAsk& f) { testkit::Click(f.cmdDisabled); }, "disabled"},
         {"expected box never shown",
-         [](KitApp &a, frmAsk &) {
+         [](KitApp& a, frmAsk&) {
              a.host.ExpectMsgBox("Saved.");
              a.host.VerifyAllUsed();
          },
          "Expected message box never shown: \"Saved.\""},
         {"expected dialog never shown",
-         [](KitApp &a, frmAsk &) {
-             a.host.OnModal<frmDialog>([](frmDialog &d) { d.Unload(); });
+         [](KitApp& a, frmAsk&) {
+             a.host.OnModal<frmDialog>([](frmDialog& d) { d.Unload(); });
              a.host.VerifyAllUsed();
          },
          "Expected modal window never shown: frmDialog"},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         KitApp app;
-        frmAsk &form = app.Forms.Get<frmAsk>();
+        frmAsk& form = app.Forms.Get<frmAsk>();
         form.Show();
         EXPECT_NONFATAL_FAILURE(c.act(app, form), c.failure);
     }
@@ -133,9 +133,9 @@ TEST(ScriptedHost, FailsOnWhatTheTestDidNotDeclareNamingTheMessage) {
 
 TEST(ScriptedHost, AModalHandlerWorksTheDialogAndWindowsBehindItCannotBeUsed) {
     KitApp app;
-    frmAsk &form = app.Forms.Get<frmAsk>();
+    frmAsk& form = app.Forms.Get<frmAsk>();
     form.Show();
-    app.host.OnModal<frmDialog>([&](frmDialog &dialog) {
+    app.host.OnModal<frmDialog>([&](frmDialog& dialog) {
         EXPECT_NONFATAL_FAILURE(testkit::Click(form.cmdAsk), "behind the modal window frmDialog");
         dialog.Hide();
     });

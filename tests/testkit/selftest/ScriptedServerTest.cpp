@@ -90,7 +90,7 @@ struct World {
 
 TEST(ScriptedServer, EachFailureCommitsNothingTellsAGuardedSaveFromAnUnguardedOne) {
     std::unique_ptr<World> world;
-    auto fresh = [&world]() -> ScriptedServer & {
+    auto fresh = [&world]() -> ScriptedServer& {
         world = std::make_unique<World>();
         return world->server;
     };

@@ -18,10 +18,10 @@ struct FreeTdsSettings {
 };
 
 // Names the FreeTDS driver library as the package installs it; protocol 7.4 so dates arrive as dates, UTF-8 text.
-std::string FreeTdsConnectionString(const FreeTdsSettings &settings);
+std::string FreeTdsConnectionString(const FreeTdsSettings& settings);
 
 // A value of a connection string, in braces when it holds characters the string's syntax uses.
-std::string ConnectionStringValue(const std::string &value);
+std::string ConnectionStringValue(const std::string& value);
 
 // A connection through unixODBC. Each statement's results are read whole into memory and its statement handle freed
 // before Send returns, so the connection never holds an active statement (FreeTDS allows only one).
@@ -32,8 +32,8 @@ public:
     ~OdbcConnection() override;
 
     std::string ConnectionString() const override { return connectionString; }
-    ResultTable Send(const std::string &sql, const std::vector<Parameter> &parameters) override;
-    std::vector<std::string> PrimaryKeyColumns(const std::string &table) override;
+    ResultTable Send(const std::string& sql, const std::vector<Parameter>& parameters) override;
+    std::vector<std::string> PrimaryKeyColumns(const std::string& table) override;
 
 protected:
     void StartTransaction() override;
@@ -46,11 +46,11 @@ private:
         std::string table;
     };
     std::vector<std::string> CatalogPrimaryKeys(TableName name);
-    std::vector<std::string> SchemaViewPrimaryKeys(const TableName &name);
+    std::vector<std::string> SchemaViewPrimaryKeys(const TableName& name);
 
     std::string connectionString;
-    void *environment = nullptr;
-    void *connection = nullptr;
+    void* environment = nullptr;
+    void* connection = nullptr;
     std::map<std::string, std::vector<std::string>> primaryKeys;
 };
 

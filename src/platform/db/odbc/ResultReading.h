@@ -25,7 +25,7 @@ std::string CleanMessage(std::string_view message, int native);
 // Walks the results of one batch: counts of the results that carry only a count are added up, the first result that
 // has columns is read whole, every other result is drained. A Source gives ColumnCount(), RowCount(),
 // ReadRows(ResultTable&) and NextResult() (false after the last result; raises on an error found there).
-template <typename Source> ResultTable ReadBatch(Source &source) {
+template <typename Source> ResultTable ReadBatch(Source& source) {
     ResultTable result;
     do {
         if (source.ColumnCount() > 0) {
