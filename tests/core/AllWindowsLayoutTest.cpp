@@ -1,0 +1,24 @@
+#include "core/AllWindows.h"
+#include "platform/forms/LayoutCheck.h"
+#include "testkit/TestApp.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each window is loaded at its design size in a fresh application; no two visible controls of one container overlap.
+TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
+    for (const auto& entry : ward::AllWindows().Entries()) {
+        SCOPED_TRACE(entry.Name);
+        testkit::TestApp test;
+        // The lists two pickers fill as they load.
+        test.server.On("Select Description,ItemID From  STATION..tbNurseUserSettings Where Status = 'A'")
+            .Returns({"Description", "ItemID"}, {{"Request Exams", "1"}});
+        test.server.On("STATION..sp_Nurse_Get_CMRemarks 11").Returns({"ID", "Remarks"}, {{"01", "WRONG ITEM"}});
+        forms::Form& window = entry.Load(test.app);
+        EXPECT_THAT(forms::FindOverlaps(window), testing::IsEmpty());
+    }
+}
+
+} // namespace
