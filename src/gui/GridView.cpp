@@ -1,15 +1,14 @@
 #include "gui/ControlKinds.h"
 #include "gui/Conversions.h"
 #include "gui/FormWindow.h"
+#include "gui/GridTable.h"
 #include "platform/forms/Grid.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QHash>
-#include <QHeaderView>
 #include <QPixmap>
 #include <QScrollBar>
-#include <QTableView>
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,73 +17,34 @@ namespace gui {
 
 namespace {
 
-// The model's grid as Qt's views read it: only the non-fixed rows and columns are cells; the fixed rows are the
-// column headers and the fixed columns the row headers. Cells are read when drawn, so a grid of any size opens at
-// once.
+// The grid's cells as a table model: index (row, col) is the grid's own cell, fixed ones included. Cells are read
+// when drawn.
 class GridModel : public QAbstractTableModel {
 public:
-    explicit GridModel(forms::MSHFlexGrid& grid) : grid(grid) { Reset(); }
+    explicit GridModel(forms::MSHFlexGrid& grid) : grid(grid) {}
 
-    // The shape as the view last heard it; the model's grid may have moved on while its drawing is held back.
-    int FixedRows() const { return fixedRows; }
-    int FixedCols() const { return fixedCols; }
-
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows; }
-    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : cols; }
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : grid.Rows(); }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : grid.Cols(); }
 
     QVariant data(const QModelIndex& index, int role) const override {
-        int row = index.row() + FixedRows();
-        int col = index.column() + FixedCols();
-        // While drawing is held back, the view may still ask for cells gone.
-        if (row >= grid.Rows() || col >= grid.Cols())
+        int row = index.row();
+        int col = index.column();
+        if (!index.isValid() || row >= grid.Rows() || col >= grid.Cols())
             return {};
         return CellData(row, col, role, IsHighlighted(row, col));
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        int fixed = orientation == Qt::Horizontal ? FixedRows() : FixedCols();
-        int other = section + (orientation == Qt::Horizontal ? FixedCols() : FixedRows());
-        if (fixed == 0 || other >= (orientation == Qt::Horizontal ? grid.Cols() : grid.Rows()))
-            return {};
-        if (role == Qt::DisplayRole) {
-            QStringList texts;
-            for (int part = 0; part < fixed; ++part)
-                texts << ToQString(orientation == Qt::Horizontal ? grid.TextMatrix(part, other)
-                                                                 : grid.TextMatrix(other, part));
-            return texts.join(orientation == Qt::Horizontal ? QStringLiteral("\n") : QStringLiteral(" "));
-        }
-        // The first fixed cell's formatting stands for the header section.
-        int row = orientation == Qt::Horizontal ? 0 : other;
-        int col = orientation == Qt::Horizontal ? other : 0;
-        return CellData(row, col, role, false);
     }
 
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
     }
 
-    // Whether the grid's shape differs from the one the view has.
-    bool Reshaped() const {
-        int newFixedRows = std::min(grid.FixedRows(), grid.Rows());
-        int newFixedCols = std::min(grid.FixedCols(), grid.Cols());
-        return newFixedRows != fixedRows || newFixedCols != fixedCols || grid.Rows() - newFixedRows != rows ||
-               grid.Cols() - newFixedCols != cols;
-    }
     void Reset() {
         beginResetModel();
-        fixedRows = std::min(grid.FixedRows(), grid.Rows());
-        fixedCols = std::min(grid.FixedCols(), grid.Cols());
-        rows = std::max(0, grid.Rows() - fixedRows);
-        cols = std::max(0, grid.Cols() - fixedCols);
         endResetModel();
     }
     void CellsChanged() {
-        if (rowCount({}) > 0 && columnCount({}) > 0)
-            emit dataChanged(index(0, 0), index(rowCount({}) - 1, columnCount({}) - 1));
-        if (columnCount({}) > 0)
-            emit headerDataChanged(Qt::Horizontal, 0, columnCount({}) - 1);
-        if (rowCount({}) > 0)
-            emit headerDataChanged(Qt::Vertical, 0, rowCount({}) - 1);
+        if (grid.Rows() > 0 && grid.Cols() > 0)
+            emit dataChanged(index(0, 0), index(grid.Rows() - 1, grid.Cols() - 1));
     }
 
 private:
@@ -160,79 +120,33 @@ private:
     }
 
     forms::MSHFlexGrid& grid;
-    int fixedRows = 0;
-    int fixedCols = 0;
-    int rows = 0;
-    int cols = 0;
     mutable QHash<QString, QPixmap> pictures;
 };
-
-// Qt's own editing, selecting and tab key stay off: the current cell and the selection are the model's.
-QTableView* NewTable(GridModel& model) {
-    auto* table = new QTableView;
-    // Rows take the standard height before the model's rows arrive, so that none is sized one by one.
-    table->verticalHeader()->setDefaultSectionSize(TwipsToPixels(forms::GridDefaultRowHeight));
-    table->setModel(&model);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setTabKeyNavigation(false);
-    table->setCornerButtonEnabled(false);
-    table->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    for (QHeaderView* header : {table->horizontalHeader(), table->verticalHeader()}) {
-        header->setSectionResizeMode(QHeaderView::Fixed);
-        header->setSectionsClickable(false);
-        header->setHighlightSections(false);
-        header->setMinimumSectionSize(1);
-    }
-    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return table;
-}
 
 class GridView : public ControlView {
 public:
     GridView(forms::MSHFlexGrid& grid, FormWindow& window)
-        : ControlView(grid, window), grid(grid), model(grid), table(NewTable(model)) {
+        : ControlView(grid, window), grid(grid), model(new GridModel(grid)), table(new GridTable(grid, *model)) {
+        // The table owns the model: it may outlive this view until its deletion comes round.
+        model->setParent(table);
         QObject::connect(table->verticalScrollBar(), &QScrollBar::valueChanged, &window, [this](int value) {
-            if (!Writing())
-                ScrolledByUser(value);
+            ScrolledByUser([this, value] { this->grid.SetTopRow(value + this->grid.FixedRows()); });
+        });
+        QObject::connect(table->horizontalScrollBar(), &QScrollBar::valueChanged, &window, [this](int value) {
+            ScrolledByUser([this, value] { this->grid.SetLeftCol(value + this->grid.FixedCols()); });
         });
         SetWidget(table);
-    }
-    ~GridView() override {
-        // The table may outlive the view until its deletion comes round; it must not read a model gone.
-        if (auto* shown = qobject_cast<QTableView*>(Widget()))
-            shown->setModel(nullptr);
     }
 
     bool MouseDownByUser(QObject* part, const QMouseEvent& mouse) override {
         QPoint at = mouse.position().toPoint();
-        float X = 0;
-        float Y = 0;
-        if (part == table->viewport()) {
-            QModelIndex index = table->indexAt(at);
-            if (!index.isValid())
-                return false;
-            QRect cell = table->visualRect(index);
-            X = Within(grid.ColPos(index.column() + model.FixedCols()), at.x() - cell.left());
-            Y = Within(grid.RowPos(index.row() + model.FixedRows()), at.y() - cell.top());
-        } else if (part == table->horizontalHeader()->viewport()) {
-            int section = table->horizontalHeader()->logicalIndexAt(at);
-            if (section < 0)
-                return false;
-            X = Within(grid.ColPos(section + model.FixedCols()),
-                       at.x() - table->horizontalHeader()->sectionViewportPosition(section));
-            Y = static_cast<float>(PixelsToTwips(at.y()));
-        } else if (part == table->verticalHeader()->viewport()) {
-            int section = table->verticalHeader()->logicalIndexAt(at);
-            if (section < 0)
-                return false;
-            X = static_cast<float>(PixelsToTwips(at.x()));
-            Y = Within(grid.RowPos(section + model.FixedRows()),
-                       at.y() - table->verticalHeader()->sectionViewportPosition(section));
-        } else {
+        int row = 0;
+        int col = 0;
+        if (part != table->viewport() || !table->CellAt(at, row, col))
             return false;
-        }
+        QRect cell = table->CellRect(row, col);
+        float X = Within(grid.ColPos(col), at.x() - cell.left());
+        float Y = Within(grid.RowPos(row), at.y() - cell.top());
         int button = mouse.button() == Qt::RightButton ? forms::vbRightButton : forms::vbLeftButton;
         Window().Guard([&] { grid.UserMouseDown(button, ShiftOf(mouse.modifiers()), X, Y); });
         return true;
@@ -249,26 +163,18 @@ protected:
             stale = false;
             property = "*";
         }
-        if (Is(property, "Rows") || Is(property, "Cols") || Is(property, "FixedRows") || Is(property, "FixedCols") ||
-            Is(property, "FormatString")) {
-            if (property != "*" || model.Reshaped())
-                model.Reset();
-            property = "*";
+        if (Is(property, "Rows") || Is(property, "Cols") || Is(property, "FormatString"))
+            model->Reset();
+        if (Is(property, "FixedRows") || Is(property, "FixedCols") || Is(property, "ColWidth") ||
+            Is(property, "RowHeight") || Is(property, "TopRow") || Is(property, "LeftCol") || Is(property, "Font")) {
+            table->ShowScrollPosition();
+            table->viewport()->update();
         }
-        if (Is(property, "ColWidth") || Is(property, "RowHeight") || Is(property, "FixedRows"))
-            ShowSizes();
         if (Is(property, "TextMatrix") || Is(property, "CellFormat") || Is(property, "ColAlignment") ||
             Is(property, "Row") || Is(property, "Col") || Is(property, "RowSel") || Is(property, "ColSel") ||
-            Is(property, "SelectionMode") || Is(property, "HighLight") || property.find("Color") != property.npos)
-            model.CellsChanged();
-        if (Is(property, "Row") || Is(property, "Col"))
-            ShowCurrentCell();
-        if (Is(property, "TopRow"))
-            table->verticalScrollBar()->setValue(grid.TopRow() - model.FixedRows());
-        if (Is(property, "GridLines"))
-            table->setShowGrid(grid.GridLines() != 0);
-        if (Is(property, "WordWrap"))
-            table->setWordWrap(grid.WordWrap());
+            Is(property, "SelectionMode") || Is(property, "HighLight") || Is(property, "GridLines") ||
+            Is(property, "WordWrap") || Is(property, "FocusRect") || property.find("Color") != property.npos)
+            model->CellsChanged();
         if (Is(property, "Font"))
             table->setFont(ToQFont(grid.Font()));
         if (Is(property, "ScrollBars"))
@@ -286,57 +192,16 @@ private:
         return static_cast<float>(start + PixelsToTwips(std::max(0, offset)));
     }
 
-    void ShowSizes() {
-        QHeaderView* columns = table->horizontalHeader();
-        int fixedCols = model.FixedCols();
-        for (int col = fixedCols; col < grid.Cols(); ++col) {
-            int width = grid.ColWidth(col);
-            table->setColumnHidden(col - fixedCols, width == 0);
-            if (width > 0)
-                columns->resizeSection(col - fixedCols, TwipsToPixels(width));
-        }
-        QHeaderView* rows = table->verticalHeader();
-        int fixedRows = model.FixedRows();
-        int standard = TwipsToPixels(forms::GridDefaultRowHeight);
-        // Most grids keep the standard height on every row: only rows that had or have another are sized.
-        bool anyOther = false;
-        for (int row = fixedRows; row < grid.Rows(); ++row) {
-            int height = TwipsToPixels(grid.RowHeight(row));
-            if (height != standard || (otherHeights && rows->sectionSize(row - fixedRows) != standard)) {
-                rows->resizeSection(row - fixedRows, height);
-                anyOther = anyOther || height != standard;
-            }
-        }
-        otherHeights = anyOther;
-        int headerHeight = 0;
-        for (int row = 0; row < fixedRows; ++row)
-            headerHeight += TwipsToPixels(grid.RowHeight(row));
-        columns->setVisible(fixedRows > 0);
-        columns->setFixedHeight(headerHeight);
-        int headerWidth = 0;
-        for (int col = 0; col < fixedCols; ++col)
-            headerWidth += TwipsToPixels(grid.ColWidth(col));
-        rows->setVisible(fixedCols > 0 && headerWidth > 0);
-        rows->setFixedWidth(headerWidth);
-    }
-
-    void ShowCurrentCell() {
-        QModelIndex current = model.index(grid.Row() - model.FixedRows(), grid.Col() - model.FixedCols());
-        if (current.isValid())
-            table->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
-    }
-
-    void ScrolledByUser(int value) {
-        int top = value + model.FixedRows();
-        if (top != grid.TopRow() && top < grid.Rows())
-            Window().Guard([&] { grid.SetTopRow(top); });
+    // A scroll bar moved by the user moves the grid; where the grid refuses, the bar goes back.
+    void ScrolledByUser(const std::function<void()>& scroll) {
+        Window().Guard(scroll);
+        table->ShowScrollPosition();
     }
 
     forms::MSHFlexGrid& grid;
-    GridModel model;
-    QTableView* table;
+    GridModel* model;
+    GridTable* table;
     bool stale = false;
-    bool otherHeights = false;
 };
 
 } // namespace

@@ -1,14 +1,14 @@
 #include "WardTestWindow.h"
 #include "gui/Conversions.h"
+#include "gui/GridTable.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QTabBar>
-#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -23,11 +23,15 @@ protected:
         app.log.clear();
     }
     template <class W> W* Shown(const forms::Control& control) { return qobject_cast<W*>(app.WidgetOf(control)); }
-    QTableView* Grid() { return Shown<QTableView>(form.grdPatients); }
-    // The display's cell of a model's cell (the fixed row and column are the headers).
-    QModelIndex CellOf(int row, int col) { return Grid()->model()->index(row - 1, col - 1); }
+    gui::GridTable* Grid() { return dynamic_cast<gui::GridTable*>(app.WidgetOf(form.grdPatients)); }
+    QModelIndex CellOf(int row, int col) { return Grid()->Cells().index(row, col); }
     void ClickCell(int row, int col) {
-        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Grid()->visualRect(CellOf(row, col)).center());
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Grid()->CellRect(row, col).center());
+    }
+    // The colour drawn in the middle of a cell's left margin, where no text reaches.
+    QColor DrawnAt(int row, int col) {
+        QRect cell = Grid()->CellRect(row, col);
+        return Grid()->viewport()->grab().toImage().pixelColor(cell.left() + 1, cell.center().y());
     }
 
     GuiApp app;
@@ -40,15 +44,14 @@ TEST_F(DataControlsTest, ClickOnAGridCellMovesTheCurrentCellThroughTheModel) {
     EXPECT_EQ(form.grdPatients.Col(), 2);
     EXPECT_EQ(app.log, (std::vector<std::string>{"grdPatients_LeaveCell 1,1", "grdPatients_EnterCell 3,2",
                                                  "grdPatients_Click 3,2"}));
-    EXPECT_EQ(Grid()->currentIndex(), CellOf(3, 2));
     EXPECT_TRUE(form.grdPatients.HasFocus());
 }
 
 TEST_F(DataControlsTest, GridShowsWhatCodeSets) {
-    QAbstractItemModel& cells = *Grid()->model();
+    QAbstractItemModel& cells = Grid()->Cells();
     form.grdPatients.SetTextMatrix(2, 1, "BROWN, ANNE");
     EXPECT_EQ(cells.data(CellOf(2, 1)).toString(), "BROWN, ANNE");
-    EXPECT_EQ(cells.headerData(0, Qt::Horizontal).toString(), "Patient");
+    EXPECT_EQ(cells.data(CellOf(0, 1)).toString(), "Patient");
 
     form.grdPatients.SetRow(2);
     form.grdPatients.SetCol(1);
@@ -56,7 +59,7 @@ TEST_F(DataControlsTest, GridShowsWhatCodeSets) {
     form.grdPatients.SetCellFontBold(true);
     EXPECT_EQ(cells.data(CellOf(2, 1), Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::yellow));
     EXPECT_TRUE(cells.data(CellOf(2, 1), Qt::FontRole).value<QFont>().bold());
-    EXPECT_EQ(Grid()->currentIndex(), CellOf(2, 1));
+    EXPECT_EQ(DrawnAt(2, 1), QColor(Qt::yellow));
 
     // The selection shows in the selection colours, the current cell in its own.
     form.grdPatients.SetRowSel(3);
@@ -64,29 +67,71 @@ TEST_F(DataControlsTest, GridShowsWhatCodeSets) {
     EXPECT_EQ(cells.data(CellOf(3, 1), Qt::BackgroundRole).value<QBrush>().color(), selected);
     EXPECT_NE(cells.data(CellOf(2, 1), Qt::BackgroundRole).value<QBrush>().color(), selected);
     EXPECT_NE(cells.data(CellOf(4, 1), Qt::BackgroundRole).value<QBrush>().color(), selected);
+    EXPECT_EQ(DrawnAt(3, 1), selected);
 
     form.grdPatients.AddItem("5\tGREEN, TOM\tDR. LEE\t1005");
-    EXPECT_EQ(cells.rowCount(), 5);
+    EXPECT_EQ(cells.rowCount(), 6);
     EXPECT_EQ(cells.data(CellOf(5, 2)).toString(), "DR. LEE");
 }
 
 TEST_F(DataControlsTest, ZeroWidthColumnsAreHiddenAndWidthsFollowTheModel) {
-    EXPECT_TRUE(Grid()->isColumnHidden(2));
-    EXPECT_EQ(Grid()->columnWidth(0), gui::TwipsToPixels(form.grdPatients.ColWidth(1)));
+    int fixedWidth = gui::TwipsToPixels(form.grdPatients.ColWidth(0));
+    EXPECT_TRUE(Grid()->CellRect(1, 3).isEmpty());
+    EXPECT_EQ(Grid()->CellRect(1, 1).left(), fixedWidth);
+    EXPECT_EQ(Grid()->CellRect(1, 1).width(), gui::TwipsToPixels(form.grdPatients.ColWidth(1)));
     form.grdPatients.SetColWidth(3, 900);
-    EXPECT_FALSE(Grid()->isColumnHidden(2));
-    EXPECT_EQ(Grid()->columnWidth(2), 60);
-    EXPECT_EQ(Grid()->verticalHeader()->width(), gui::TwipsToPixels(form.grdPatients.ColWidth(0)));
+    EXPECT_EQ(Grid()->CellRect(1, 3).width(), 60);
+    EXPECT_EQ(Grid()->CellRect(1, 3).left(), Grid()->CellRect(1, 2).right() + 1);
 }
 
-TEST_F(DataControlsTest, GridFilledWithRedrawOffShowsWhenRedrawComesBack) {
+// A grid taller than its window: the rows below scroll into view a whole row at a time, by the scroll bar or the
+// keys, and the fixed row stays on top.
+class LongGridTest : public DataControlsTest {
+protected:
+    void SetUp() override {
+        DataControlsTest::SetUp();
+        for (int row = 5; row <= 60; ++row)
+            form.grdPatients.AddItem(std::to_string(row) + "\tPATIENT " + std::to_string(row));
+    }
+    QScrollBar& Bar() { return *Grid()->verticalScrollBar(); }
+};
+
+TEST_F(LongGridTest, TheScrollBarAndTopRowMoveTogether) {
+    EXPECT_GT(Bar().maximum(), 40);
+    EXPECT_LT(Bar().maximum(), 60);
+    Bar().setValue(10);
+    EXPECT_EQ(form.grdPatients.TopRow(), 11);
+    int header = Grid()->CellRect(0, 1).height();
+    EXPECT_EQ(Grid()->CellRect(11, 1).top(), header);
+    EXPECT_TRUE(Grid()->CellRect(5, 1).isEmpty());
+
+    form.grdPatients.SetTopRow(30);
+    EXPECT_EQ(Bar().value(), 29);
+    int row = 0;
+    int col = 0;
+    ASSERT_TRUE(Grid()->CellAt(Grid()->CellRect(30, 2).center(), row, col));
+    EXPECT_EQ(row, 30);
+    EXPECT_EQ(col, 2);
+
+    ClickCell(31, 1);
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(Grid(), Qt::Key_Down);
+    EXPECT_EQ(form.grdPatients.Row(), 60);
+    EXPECT_EQ(Bar().value(), Bar().maximum()) << "the last row is in view";
+    EXPECT_FALSE(Grid()->CellRect(60, 1).isEmpty());
+}
+
+TEST_F(LongGridTest, FilledWithRedrawOffItShowsWhenRedrawComesBack) {
     form.grdPatients.SetRedraw(false);
+    int before = Bar().maximum();
     form.grdPatients.SetRows(200);
     form.grdPatients.SetTextMatrix(150, 1, "LATE");
-    EXPECT_EQ(Grid()->model()->rowCount(), 4);
+    EXPECT_EQ(Bar().maximum(), before);
     form.grdPatients.SetRedraw(true);
-    EXPECT_EQ(Grid()->model()->rowCount(), 199);
-    EXPECT_EQ(Grid()->model()->data(CellOf(150, 1)).toString(), "LATE");
+    EXPECT_GT(Bar().maximum(), 180);
+    form.grdPatients.SetTopRow(150);
+    EXPECT_EQ(Grid()->Cells().data(CellOf(150, 1)).toString(), "LATE");
+    EXPECT_EQ(Grid()->CellRect(150, 1).top(), Grid()->CellRect(0, 1).height());
 }
 
 TEST_F(DataControlsTest, CheckInACheckBoxListReachesSelectedAndItemCheck) {

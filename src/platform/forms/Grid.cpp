@@ -62,18 +62,21 @@ MSHFlexGrid::MSHFlexGrid(Form& form, std::string name) : Control(form, std::move
 
 void MSHFlexGrid::ResizeRows(int count) {
     rows.resize(static_cast<std::size_t>(count));
-    for (GridRow& row : rows)
-        row.cells.resize(static_cast<std::size_t>(cols));
+    texts.resize(rows.size() * static_cast<std::size_t>(cols));
 }
 
 void MSHFlexGrid::ResizeCols(int count) {
+    std::vector<std::string> resized(rows.size() * static_cast<std::size_t>(count));
+    for (int row = 0; row < Rows(); ++row)
+        for (int col = 0; col < std::min(cols, count); ++col)
+            resized[static_cast<std::size_t>(row) * static_cast<std::size_t>(count) + static_cast<std::size_t>(col)] =
+                std::move(TextAt(row, col));
+    texts = std::move(resized);
     cols = count;
     columns.resize(static_cast<std::size_t>(count));
-    for (GridRow& row : rows) {
-        row.cells.resize(static_cast<std::size_t>(count));
+    for (GridRow& row : rows)
         if (!row.formats.empty())
             row.formats.resize(static_cast<std::size_t>(count));
-    }
 }
 
 // Shape changes keep the current cell inside the grid without raising cell events: the cell the user is on did not
@@ -88,6 +91,9 @@ void MSHFlexGrid::KeepCurrentCellInside() {
     Update(props.TopRow,
            std::clamp(props.TopRow, std::min(props.FixedRows, std::max(0, Rows() - 1)), std::max(0, Rows() - 1)),
            "TopRow");
+    Update(props.LeftCol,
+           std::clamp(props.LeftCol, std::min(props.FixedCols, std::max(0, cols - 1)), std::max(0, cols - 1)),
+           "LeftCol");
 }
 
 void MSHFlexGrid::SetRows(int value) {
@@ -119,6 +125,7 @@ void MSHFlexGrid::SetFixedRows(int value) {
         Update(props.Row, value, "Row");
         CollapseSelection();
     }
+    Update(props.TopRow, value, "TopRow");
     KeepCurrentCellInside();
 }
 
@@ -131,6 +138,7 @@ void MSHFlexGrid::SetFixedCols(int value) {
         Update(props.Col, value, "Col");
         CollapseSelection();
     }
+    Update(props.LeftCol, value, "LeftCol");
     KeepCurrentCellInside();
 }
 
@@ -149,13 +157,13 @@ void MSHFlexGrid::RequireCol(int col) const {
 const std::string& MSHFlexGrid::TextMatrix(int row, int col) const {
     RequireRow(row);
     RequireCol(col);
-    return rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(col)];
+    return texts[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(col)];
 }
 
 void MSHFlexGrid::SetTextMatrix(int row, int col, std::string value) {
     RequireRow(row);
     RequireCol(col);
-    std::string& cell = rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(col)];
+    std::string& cell = TextAt(row, col);
     if (cell == value)
         return;
     cell = std::move(value);
@@ -431,6 +439,14 @@ void MSHFlexGrid::SetTopRow(int value) {
         Raise(Scroll);
 }
 
+void MSHFlexGrid::SetLeftCol(int value) {
+    if (value < 0 || value >= cols)
+        RaiseGridSubscript();
+    int left = std::max(value, std::min(props.FixedCols, cols - 1));
+    if (Update(props.LeftCol, left, "LeftCol"))
+        Raise(Scroll);
+}
+
 bool MSHFlexGrid::RowIsVisible(int row) const {
     RequireRow(row);
     if (row < props.FixedRows)
@@ -449,12 +465,11 @@ void MSHFlexGrid::AddItem(const std::string& item, std::optional<int> index) {
     int at = index.value_or(Rows());
     if (at < 0 || at > Rows())
         RaiseGridSubscript();
-    GridRow row;
-    row.cells.resize(static_cast<std::size_t>(cols));
+    rows.insert(rows.begin() + at, GridRow{});
+    texts.insert(texts.begin() + static_cast<std::ptrdiff_t>(at) * cols, static_cast<std::size_t>(cols), std::string());
     std::vector<std::string> parts = SplitOn(item, '\t');
-    for (std::size_t col = 0; col < parts.size() && col < row.cells.size(); ++col)
-        row.cells[col] = std::move(parts[col]);
-    rows.insert(rows.begin() + at, std::move(row));
+    for (int col = 0; col < static_cast<int>(parts.size()) && col < cols; ++col)
+        TextAt(at, col) = std::move(parts[static_cast<std::size_t>(col)]);
     if (at <= props.Row && props.Row >= props.FixedRows && at >= props.FixedRows) {
         Update(props.Row, props.Row + 1, "Row");
         Update(props.RowSel, props.RowSel + 1, "RowSel");
@@ -469,6 +484,8 @@ void MSHFlexGrid::RemoveItem(int index) {
     if (Rows() - props.FixedRows <= 1)
         throw vb::VbError(30015, "Cannot remove last non-fixed row");
     rows.erase(rows.begin() + index);
+    auto first = texts.begin() + static_cast<std::ptrdiff_t>(index) * cols;
+    texts.erase(first, first + cols);
     if (index < props.Row)
         Update(props.Row, props.Row - 1, "Row");
     Notify("Rows");
@@ -477,10 +494,9 @@ void MSHFlexGrid::RemoveItem(int index) {
 }
 
 void MSHFlexGrid::Clear() {
-    for (GridRow& row : rows) {
-        std::fill(row.cells.begin(), row.cells.end(), std::string());
+    std::fill(texts.begin(), texts.end(), std::string());
+    for (GridRow& row : rows)
         row.formats.clear();
-    }
     Notify("TextMatrix");
     Notify("CellFormat");
 }
@@ -498,25 +514,24 @@ void MSHFlexGrid::SetDataSource(db::Recordset& recordset) {
     for (const GridRow& row : rows)
         heights.push_back(row.height);
     rows.clear();
-    rows.reserve(static_cast<std::size_t>(count) + 1);
+    texts.clear();
     cols = fieldCount + fixedCols;
     columns.resize(static_cast<std::size_t>(cols));
+    texts.reserve((static_cast<std::size_t>(std::max(count, 0L)) + 1) * static_cast<std::size_t>(cols));
     // A row with its fixed cells empty, ready for the field values.
-    auto addRow = [&]() -> std::vector<std::string>& {
-        std::vector<std::string>& cells = rows.emplace_back().cells;
-        cells.reserve(static_cast<std::size_t>(cols));
-        cells.resize(static_cast<std::size_t>(fixedCols));
-        return cells;
+    auto addRow = [&] {
+        rows.emplace_back();
+        texts.resize(texts.size() + static_cast<std::size_t>(fixedCols));
     };
-    std::vector<std::string>& header = addRow();
+    addRow();
     for (const std::string& field : recordset.FieldNames())
-        header.push_back(field);
+        texts.push_back(field);
     if (count > 0) {
         recordset.MoveFirst();
         for (; !recordset.Eof(); recordset.MoveNext()) {
-            std::vector<std::string>& cells = addRow();
+            addRow();
             for (int field = 0; field < fieldCount; ++field)
-                cells.push_back(GridTextOf(recordset.Fields(field)));
+                texts.push_back(GridTextOf(recordset.Fields(field)));
         }
         // Back to where the caller left it.
         if (position == db::adPosBOF) {
@@ -634,6 +649,7 @@ void MSHFlexGrid::UserKeyDown(int KeyCode, int Shift) {
 void MSHFlexGrid::ResetProperties() {
     props = Props{};
     rows.clear();
+    texts.clear();
     columns.clear();
     ResizeCols(2);
     ResizeRows(2);

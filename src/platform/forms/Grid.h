@@ -166,9 +166,12 @@ public:
     bool WordWrap() const { return props.WordWrap; }
     void SetWordWrap(bool value);
 
-    // The first non-fixed row in view; moving it raises Scroll.
+    // The first non-fixed row and column in view; moving either raises Scroll. Changing FixedRows or FixedCols
+    // scrolls back to the first non-fixed one.
     int TopRow() const { return props.TopRow; }
     void SetTopRow(int value);
+    int LeftCol() const { return props.LeftCol; }
+    void SetLeftCol(int value);
     bool RowIsVisible(int row) const;
     bool ColIsVisible(int col) const;
     // The cell under the mouse at its last move or press; -1 when the mouse was over no cell.
@@ -204,7 +207,6 @@ public:
 
 private:
     struct GridRow {
-        std::vector<std::string> cells;
         // Empty until a cell of the row is formatted.
         std::vector<CellFormat> formats;
         int height = -1;
@@ -258,7 +260,13 @@ private:
     void SetChoice(int& field, int value, int last, std::string_view property);
     int VisibleRowCount() const;
 
+    std::string& TextAt(int row, int col) {
+        return texts[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(col)];
+    }
+
     std::vector<GridRow> rows;
+    // Every cell's text, a row after the other, cols to a row: one block however many rows the grid holds.
+    std::vector<std::string> texts;
     std::vector<Column> columns;
     int cols = 2;
     Props props;

@@ -276,6 +276,53 @@ TEST_F(GridTest, CellPositionsCountFixedPartsAndWhatIsScrolledIntoView) {
     EXPECT_EQ(grid.RowPos(21), 400 + GridDefaultRowHeight);
 }
 
+// Every cell holds its own place, "row,col" as filled: reshaping the grid must move no text to another cell.
+TEST_F(GridTest, ReshapingKeepsEveryTextInItsCell) {
+    auto fill = [&] {
+        for (int row = 0; row < grid.Rows(); ++row)
+            for (int col = 0; col < grid.Cols(); ++col)
+                grid.SetTextMatrix(row, col, std::to_string(row) + "," + std::to_string(col));
+    };
+    auto cellsOfRow = [&](int row) {
+        std::vector<std::string> texts;
+        for (int col = 0; col < grid.Cols(); ++col)
+            texts.push_back(grid.TextMatrix(row, col));
+        return texts;
+    };
+    fill();
+    grid.SetCols(6);
+    EXPECT_THAT(cellsOfRow(3), ElementsAre("3,0", "3,1", "3,2", "3,3", "", ""));
+    grid.SetCols(3);
+    EXPECT_THAT(cellsOfRow(2), ElementsAre("2,0", "2,1", "2,2"));
+    grid.RemoveItem(2);
+    EXPECT_THAT(cellsOfRow(2), ElementsAre("3,0", "3,1", "3,2"));
+    grid.AddItem("a\tb", 1);
+    EXPECT_THAT(cellsOfRow(1), ElementsAre("a", "b", ""));
+    EXPECT_THAT(cellsOfRow(2), ElementsAre("1,0", "1,1", "1,2"));
+    grid.SetRows(6);
+    EXPECT_THAT(cellsOfRow(3), ElementsAre("3,0", "3,1", "3,2"));
+    EXPECT_THAT(cellsOfRow(5), ElementsAre("", "", ""));
+}
+
+TEST_F(GridTest, ColumnsScrollLikeRowsAndAGridWithoutFixedPartsStartsAtItsFirstCell) {
+    grid.SetColWidth(0, 300);
+    grid.SetLeftCol(2);
+    EXPECT_EQ(app.log.back(), "Scroll 1");
+    EXPECT_FALSE(grid.ColIsVisible(1));
+    EXPECT_EQ(grid.ColPos(2), 300);
+    EXPECT_EQ(grid.ColAt(310), 2);
+
+    grid.SetFixedRows(0);
+    grid.SetFixedCols(0);
+    EXPECT_EQ(grid.TopRow(), 0);
+    EXPECT_EQ(grid.LeftCol(), 0);
+    EXPECT_TRUE(grid.ColIsVisible(0));
+    EXPECT_EQ(grid.ColPos(1), 300);
+    EXPECT_EQ(grid.RowAt(10), 0);
+    EXPECT_EQ(grid.ColAt(10), 0);
+    EXPECT_EQ(VbErrorOf([&] { grid.SetLeftCol(4); }), 381);
+}
+
 TEST_F(GridTest, ShrinkingTheGridKeepsTheCurrentCellInsideWithoutCellEvents) {
     grid.SetRow(3);
     app.log.clear();
