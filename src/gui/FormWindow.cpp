@@ -559,9 +559,10 @@ void FormWindow::RaiseMouse(forms::Control& control, const forms::Event<int, int
 }
 
 // A label, frame or picture does nothing of its own with the mouse: its events stop there, so the frame or window
-// behind it does not take the same click for its own.
+// behind it does not take the same click for its own. Text boxes and rich text boxes select with the mouse.
 bool FormWindow::KeepsMouse(const ControlView& view) {
-    return view.ClicksOnRelease() && view.Model().Kind() != forms::ControlKind::TextBox;
+    forms::ControlKind kind = view.Model().Kind();
+    return view.ClicksOnRelease() && kind != forms::ControlKind::TextBox && kind != forms::ControlKind::RichTextBox;
 }
 
 bool FormWindow::FilterControl(ControlView& view, QObject* part, QEvent* event) {

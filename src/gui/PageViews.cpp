@@ -228,15 +228,16 @@ public:
         shown->setContextMenuPolicy(Qt::NoContextMenu);
         shown->setAcceptDrops(false);
         shown->setUndoRedoEnabled(false);
+        QObject::connect(shown, &QTextEdit::cursorPositionChanged, &window, [this] { SelectedByUser(); });
         SetWidget(shown);
     }
 
 protected:
     void Show(std::string_view property) override {
         if (Is(property, "Text") || Is(property, "Runs") || Is(property, "Font"))
-            ShowRuns();
+            Write([this] { ShowRuns(); });
         if (Is(property, "Text") || Is(property, "Runs") || Is(property, "SelStart") || Is(property, "SelLength"))
-            ShowSelection();
+            Write([this] { ShowSelection(); });
         if (Is(property, "BackColor")) {
             QPalette palette = shown->palette();
             palette.setColor(QPalette::Base, ToQColor(box.BackColor(), QApplication::palette()));
@@ -266,6 +267,22 @@ private:
         cursor.setPosition(WidgetPosition(text, box.SelStart()));
         cursor.setPosition(WidgetPosition(text, box.SelStart() + box.SelLength()), QTextCursor::KeepAnchor);
         shown->setTextCursor(cursor);
+    }
+
+    // A selection made with the mouse or the keys becomes the box's SelStart and SelLength.
+    void SelectedByUser() {
+        if (Writing())
+            return;
+        std::string text = box.Text();
+        QTextCursor cursor = shown->textCursor();
+        int start = BytePosition(text, cursor.selectionStart());
+        int length = BytePosition(text, cursor.selectionEnd()) - start;
+        if (start == box.SelStart() && length == box.SelLength())
+            return;
+        Window().Guard([&] {
+            box.SetSelStart(start);
+            box.SetSelLength(length);
+        });
     }
 
     forms::RichTextBox& box;

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -132,6 +133,30 @@ TEST_F(LongGridTest, FilledWithRedrawOffItShowsWhenRedrawComesBack) {
     form.grdPatients.SetTopRow(150);
     EXPECT_EQ(Grid()->Cells().data(CellOf(150, 1)).toString(), "LATE");
     EXPECT_EQ(Grid()->CellRect(150, 1).top(), Grid()->CellRect(0, 1).height());
+}
+
+TEST_F(DataControlsTest, RichTextSelectionGoesBothWays) {
+    form.tabWard.SetTab(0);
+    auto* shown = Shown<QTextEdit>(form.rtfNote);
+    form.rtfNote.SetSelStart(9);
+    form.rtfNote.SetSelLength(10);
+    EXPECT_EQ(shown->textCursor().selectedText(), "penicillin");
+    EXPECT_EQ(app.log, (std::vector<std::string>{"rtfNote_SelChange 9,0", "rtfNote_SelChange 9,10"}))
+        << "showing the selection is not taken for the user's";
+
+    app.log.clear();
+    auto at = [&](int position) {
+        QTextCursor cursor(shown->document());
+        cursor.setPosition(position);
+        return shown->cursorRect(cursor).center();
+    };
+    QTest::mousePress(shown->viewport(), Qt::LeftButton, {}, at(0));
+    QTest::mouseMove(shown->viewport(), at(7));
+    QTest::mouseRelease(shown->viewport(), Qt::LeftButton, {}, at(7));
+    EXPECT_EQ(form.rtfNote.SelStart(), 0);
+    EXPECT_EQ(form.rtfNote.SelLength(), 7);
+    EXPECT_EQ(form.rtfNote.SelText(), "Allergy");
+    EXPECT_EQ(app.log.back(), "rtfNote_SelChange 0,7");
 }
 
 TEST_F(DataControlsTest, CheckInACheckBoxListReachesSelectedAndItemCheck) {

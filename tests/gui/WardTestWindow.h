@@ -26,6 +26,9 @@ public:
         dtpVisit.Change = [this] { Log("dtpVisit_Change"); };
         lvwOrders.ItemClick = [this](forms::ListItem& Item) { Log("lvwOrders_ItemClick " + Item.Text()); };
         cboShift.Click = [this] { Log("cboShift_Click " + cboShift.Text()); };
+        rtfNote.SelChange = [this] {
+            Log("rtfNote_SelChange " + std::to_string(rtfNote.SelStart()) + "," + std::to_string(rtfNote.SelLength()));
+        };
     }
 
     forms::MSHFlexGrid grdPatients{*this, "grdPatients"};
