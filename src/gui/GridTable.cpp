@@ -32,42 +32,38 @@ GridTable::GridTable(const forms::MSHFlexGrid& grid, QAbstractItemModel& cells) 
     connect(&cells, &QAbstractItemModel::layoutChanged, viewport(), redraw);
 }
 
-int GridTable::RowPixels(int row) const { return TwipsToPixels(grid.RowHeight(row)); }
-int GridTable::ColPixels(int col) const { return TwipsToPixels(grid.ColWidth(col)); }
-
-std::vector<GridTable::Band> GridTable::RowsInView() const {
+// The bands (rows or columns) in view: the fixed ones, then from the first scrollable one on, until room pixels are
+// filled. Positions are summed in twips and only then turned into pixels, so a cell lies where code that places a
+// floating editor over it in twips puts the editor. Bands of no size (hidden columns) are left out.
+std::vector<GridTable::Band> GridTable::BandsInView(int fixed, int first, int count, int room,
+                                                    const std::function<int(int)>& twips) {
     std::vector<Band> bands;
-    int height = viewport()->height();
-    int fixed = std::min(grid.FixedRows(), grid.Rows());
-    int y = 0;
-    for (int row = 0; row < fixed && y < height; ++row) {
-        bands.push_back({row, y, RowPixels(row)});
-        y += bands.back().size;
-    }
-    for (int row = std::max(grid.TopRow(), fixed); row < grid.Rows() && y < height; ++row) {
-        bands.push_back({row, y, RowPixels(row)});
-        y += bands.back().size;
-    }
+    int position = 0;
+    auto add = [&](int band) {
+        int start = TwipsToPixels(position);
+        position += twips(band);
+        int size = TwipsToPixels(position) - start;
+        if (size > 0)
+            bands.push_back({band, start, size});
+        return TwipsToPixels(position) < room;
+    };
+    for (int band = 0; band < std::min(fixed, count); ++band)
+        if (!add(band))
+            return bands;
+    for (int band = std::max(first, fixed); band < count; ++band)
+        if (!add(band))
+            break;
     return bands;
 }
 
+std::vector<GridTable::Band> GridTable::RowsInView() const {
+    return BandsInView(grid.FixedRows(), grid.TopRow(), grid.Rows(), viewport()->height(),
+                       [this](int row) { return grid.RowHeight(row); });
+}
+
 std::vector<GridTable::Band> GridTable::ColsInView() const {
-    std::vector<Band> bands;
-    int width = viewport()->width();
-    int fixed = std::min(grid.FixedCols(), grid.Cols());
-    int x = 0;
-    auto add = [&](int col) {
-        int size = ColPixels(col);
-        if (size > 0) {
-            bands.push_back({col, x, size});
-            x += size;
-        }
-    };
-    for (int col = 0; col < fixed && x < width; ++col)
-        add(col);
-    for (int col = std::max(grid.LeftCol(), fixed); col < grid.Cols() && x < width; ++col)
-        add(col);
-    return bands;
+    return BandsInView(grid.FixedCols(), grid.LeftCol(), grid.Cols(), viewport()->width(),
+                       [this](int col) { return grid.ColWidth(col); });
 }
 
 QRect GridTable::CellRect(int row, int col) const {
@@ -93,16 +89,17 @@ bool GridTable::CellAt(QPoint at, int& row, int& col) const {
 }
 
 // The largest first scrollable band (row or column) that still leaves no room unused after the last one: fixed
-// bands come first, count in all, each size(band) pixels, in room pixels.
-int GridTable::LastFirstBand(int fixed, int count, int room, const std::function<int(int)>& size) {
+// bands come first, count in all, each twips(band) long, in room pixels.
+int GridTable::LastFirstBand(int fixed, int count, int room, const std::function<int(int)>& twips) {
+    int left = PixelsToTwips(room);
     for (int band = 0; band < std::min(fixed, count); ++band)
-        room -= size(band);
+        left -= twips(band);
     int first = count - 1;
     if (first < fixed)
         return fixed;
-    room -= size(first);
-    while (first - 1 >= fixed && room - size(first - 1) >= 0) {
-        room -= size(first - 1);
+    left -= twips(first);
+    while (first - 1 >= fixed && left - twips(first - 1) >= 0) {
+        left -= twips(first - 1);
         --first;
     }
     return first;
@@ -110,12 +107,12 @@ int GridTable::LastFirstBand(int fixed, int count, int room, const std::function
 
 int GridTable::LastTopRow() const {
     return LastFirstBand(grid.FixedRows(), grid.Rows(), viewport()->height(),
-                         [this](int row) { return RowPixels(row); });
+                         [this](int row) { return grid.RowHeight(row); });
 }
 
 int GridTable::LastLeftCol() const {
     return LastFirstBand(grid.FixedCols(), grid.Cols(), viewport()->width(),
-                         [this](int col) { return ColPixels(col); });
+                         [this](int col) { return grid.ColWidth(col); });
 }
 
 void GridTable::ShowScrollPosition() {
@@ -137,6 +134,17 @@ void GridTable::resizeEvent(QResizeEvent* event) {
 }
 
 void GridTable::scrollContentsBy(int, int) { viewport()->update(); }
+
+// The focus frame and a selection shown only with the focus come and go with it.
+void GridTable::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void GridTable::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
 
 void GridTable::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());

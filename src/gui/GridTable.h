@@ -31,6 +31,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     // The scroll bars move TopRow and LeftCol through the view that owns the grid, not the viewport.
     void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The rows (or columns) in view, in drawing order, each with its start and size in pixels.
@@ -41,12 +43,12 @@ private:
     };
     std::vector<Band> RowsInView() const;
     std::vector<Band> ColsInView() const;
-    int RowPixels(int row) const;
-    int ColPixels(int col) const;
+    static std::vector<Band> BandsInView(int fixed, int first, int count, int room,
+                                         const std::function<int(int)>& twips);
     // The largest TopRow (LeftCol) that still leaves no room unused below (right of) the last row (column).
     int LastTopRow() const;
     int LastLeftCol() const;
-    static int LastFirstBand(int fixed, int count, int room, const std::function<int(int)>& size);
+    static int LastFirstBand(int fixed, int count, int room, const std::function<int(int)>& twips);
     void PaintCell(QPainter& painter, const QModelIndex& index, QRect rect, bool fixed) const;
 
     const forms::MSHFlexGrid& grid;

@@ -85,7 +85,9 @@ private:
 
     // The selection shows in the selection colours; the current cell keeps its own colours and a focus frame.
     bool IsHighlighted(int row, int col) const {
-        if (grid.HighLight() == 0 || (row == grid.Row() && col == grid.Col()))
+        bool shown = grid.HighLight() == forms::flexHighlightAlways ||
+                     (grid.HighLight() == forms::flexHighlightWithFocus && grid.HasFocus());
+        if (!shown || (row == grid.Row() && col == grid.Col()))
             return false;
         bool byRow = grid.SelectionMode() == forms::flexSelectionByRow;
         bool byCol = grid.SelectionMode() == forms::flexSelectionByColumn;

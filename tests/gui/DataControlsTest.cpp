@@ -83,6 +83,25 @@ TEST_F(DataControlsTest, ZeroWidthColumnsAreHiddenAndWidthsFollowTheModel) {
     form.grdPatients.SetColWidth(3, 900);
     EXPECT_EQ(Grid()->CellRect(1, 3).width(), 60);
     EXPECT_EQ(Grid()->CellRect(1, 3).left(), Grid()->CellRect(1, 2).right() + 1);
+
+    // Widths that are no whole number of pixels: a cell still starts where the grid's own twips put it, so that an
+    // editor placed over the current cell by code covers it.
+    for (int col = 0; col < 4; ++col)
+        form.grdPatients.SetColWidth(col, 1000);
+    for (int col = 1; col < 4; ++col)
+        EXPECT_EQ(Grid()->CellRect(2, col).left(), gui::TwipsToPixels(form.grdPatients.ColPos(col))) << col;
+    EXPECT_EQ(Grid()->CellRect(2, 1).top(), gui::TwipsToPixels(form.grdPatients.RowPos(2)));
+}
+
+TEST_F(DataControlsTest, ASelectionShownWithTheFocusOnlyGoesWithIt) {
+    form.grdPatients.SetFocus();
+    form.grdPatients.SetHighLight(forms::flexHighlightWithFocus);
+    form.grdPatients.SetRowSel(3);
+    QColor selected = gui::ToQColor(forms::vbHighlight, QApplication::palette());
+    EXPECT_EQ(DrawnAt(3, 1), selected);
+    form.lstTasks.SetFocus();
+    QApplication::processEvents();
+    EXPECT_NE(DrawnAt(3, 1), selected);
 }
 
 // A grid taller than its window: the rows below scroll into view a whole row at a time, by the scroll bar or the

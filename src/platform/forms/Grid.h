@@ -35,6 +35,11 @@ inline constexpr int flexFocusNone = 0;
 inline constexpr int flexFocusLight = 1;
 inline constexpr int flexFocusHeavy = 2;
 
+// HighLight: when the selection shows in the selection colours.
+inline constexpr int flexHighlightNever = 0;
+inline constexpr int flexHighlightAlways = 1;
+inline constexpr int flexHighlightWithFocus = 2;
+
 // SelectionMode.
 inline constexpr int flexSelectionFree = 0;
 inline constexpr int flexSelectionByRow = 1;
@@ -235,7 +240,7 @@ private:
         forms::Font Font;
         int ScrollBars = 3;
         int GridLines = 1;
-        int HighLight = 1;
+        int HighLight = flexHighlightAlways;
         int AllowUserResizing = 0;
         bool WordWrap = false;
     };
