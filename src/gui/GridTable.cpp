@@ -182,10 +182,8 @@ void GridTable::PaintCell(QPainter& painter, const QModelIndex& index, QRect rec
         painter.setFont(font.isValid() ? font.value<QFont>() : this->font());
         painter.setPen(cells.data(index, Qt::ForegroundRole).value<QBrush>().color());
         int flags = cells.data(index, Qt::TextAlignmentRole).toInt() | (grid.WordWrap() ? Qt::TextWordWrap : 0);
-        painter.save();
-        painter.setClipRect(inner);
+        // Without TextDontClip the text stays within the cell.
         painter.drawText(inner, flags, text);
-        painter.restore();
     }
     if (!fixed && hasFocus() && grid.FocusRect() != 0 && index.row() == grid.Row() && index.column() == grid.Col()) {
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
