@@ -173,7 +173,8 @@ void GridTable::PaintCell(QPainter& painter, const QModelIndex& index, QRect rec
         QPixmap pixmap = picture.value<QPixmap>();
         QRect place(inner.left(), inner.top() + (inner.height() - pixmap.height()) / 2, pixmap.width(),
                     pixmap.height());
-        painter.drawPixmap(place.intersected(inner), pixmap, QRect(QPoint(0, 0), place.intersected(inner).size()));
+        QRect shown = place.intersected(inner);
+        painter.drawPixmap(shown, pixmap, shown.translated(-place.topLeft()));
         inner.setLeft(place.right() + 1 + TextMargin);
     }
     QString text = cells.data(index, Qt::DisplayRole).toString();
