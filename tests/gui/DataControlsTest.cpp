@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -91,6 +92,21 @@ TEST_F(DataControlsTest, ZeroWidthColumnsAreHiddenAndWidthsFollowTheModel) {
     for (int col = 1; col < 4; ++col)
         EXPECT_EQ(Grid()->CellRect(2, col).left(), gui::TwipsToPixels(form.grdPatients.ColPos(col))) << col;
     EXPECT_EQ(Grid()->CellRect(2, 1).top(), gui::TwipsToPixels(form.grdPatients.RowPos(2)));
+}
+
+TEST_F(DataControlsTest, ACellPictureIsDrawnAtTheLeftOfItsCell) {
+    QTemporaryDir folder;
+    QString path = folder.filePath("flag.png");
+    QImage flag(6, 40, QImage::Format_RGB32);
+    flag.fill(Qt::red);
+    ASSERT_TRUE(flag.save(path));
+    form.grdPatients.SetRow(3);
+    form.grdPatients.SetCol(2);
+    form.grdPatients.SetCellPicture(forms::LoadPicture(path.toStdString()));
+    QRect cell = Grid()->CellRect(3, 2);
+    QImage drawn = Grid()->viewport()->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(cell.left() + 5, cell.center().y()), QColor(Qt::red));
+    EXPECT_NE(drawn.pixelColor(cell.left() + 5, cell.top() - 2), QColor(Qt::red)) << "the picture stays in its cell";
 }
 
 TEST_F(DataControlsTest, ASelectionShownWithTheFocusOnlyGoesWithIt) {
