@@ -1,6 +1,7 @@
 #include "gui/ControlKinds.h"
 #include "gui/Conversions.h"
 #include "gui/FormWindow.h"
+#include "gui/TextSelection.h"
 #include "platform/forms/Bars.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/RichTextBox.h"
@@ -273,16 +274,8 @@ private:
     void SelectedByUser() {
         if (Writing())
             return;
-        std::string text = box.Text();
         QTextCursor cursor = shown->textCursor();
-        int start = BytePosition(text, cursor.selectionStart());
-        int length = BytePosition(text, cursor.selectionEnd()) - start;
-        if (start == box.SelStart() && length == box.SelLength())
-            return;
-        Window().Guard([&] {
-            box.SetSelStart(start);
-            box.SetSelLength(length);
-        });
+        TakeUserSelection(Window(), box, box.Text(), cursor.anchor(), cursor.position());
     }
 
     forms::RichTextBox& box;

@@ -2,6 +2,7 @@
 
 #include "gui/Conversions.h"
 #include "gui/FormWindow.h"
+#include "gui/TextSelection.h"
 #include "platform/forms/Form.h"
 
 #include <QApplication>
@@ -123,15 +124,7 @@ void TextBoxView::ShowSelection() {
 void TextBoxView::SelectionChangedByUser(int anchor, int position) {
     if (Writing())
         return;
-    const std::string& text = textBox.Text();
-    int start = BytePosition(text, std::min(anchor, position));
-    int length = BytePosition(text, std::max(anchor, position)) - start;
-    if (start == textBox.SelStart() && length == textBox.SelLength())
-        return;
-    Window().Guard([&] {
-        textBox.SetSelStart(start);
-        textBox.SetSelLength(length);
-    });
+    TakeUserSelection(Window(), textBox, textBox.Text(), anchor, position);
 }
 
 void TextBoxView::TypeText(const std::string& text) {
