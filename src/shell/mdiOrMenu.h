@@ -1,25 +1,135 @@
 #pragma once
 
+#include "platform/forms/Bars.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
+#include "platform/vb/Variant.h"
+
+#include <memory>
+#include <string>
+
+namespace db {
+class Recordset;
+}
 
 namespace ward {
 
 class App;
 
-// The ward's main window: the other windows open inside it.
+// The ward's main window and the program's start-up object: loading it signs the nurse in and creates the outside
+// components, its timers poll the server for notices, and unloading it is the program's shutdown. Every work window
+// opens inside it.
 class mdiOrMenu : public forms::Form {
 public:
     explicit mdiOrMenu(App& app);
 
+    forms::StatusBar StbEr{*this, "StbEr"};
+    forms::PictureBox Picture2{*this, "Picture2"};
     // 0 "Next Charge Slip #", 1 the number.
     forms::ControlArray<forms::Label> lblCS{*this, "lblCS"};
+    forms::ImageList ImageList1{*this, "ImageList1"};
+    forms::Timer Timer1{*this, "Timer1"};
+    forms::SysInfo SysInfo1{*this, "SysInfo1"};
+    forms::ProgressBar ProgressBar1{*this, "ProgressBar1"};
 
-protected:
-    void Design() override;
+    // Notice buttons and their polls.
+    forms::CommandButton cmdDischarge{*this, "cmdDischarge"};
+    forms::CommandButton cmdClaimSlip{*this, "cmdClaimSlip"};
+    forms::CommandButton cmdDCRInstructionsMedicationSheet{*this, "cmdDCRInstructionsMedicationSheet"};
+    forms::CommandButton cmdRoomTransferNotification{*this, "cmdRoomTransferNotification"};
+    forms::Timer tmrChkDischarge{*this, "tmrChkDischarge"};
+    forms::Timer tmrDischarge{*this, "tmrDischarge"};
+    forms::Timer tmrChkClaimSlip{*this, "tmrChkClaimSlip"};
+    forms::Timer tmrClaimSlip{*this, "tmrClaimSlip"};
+    forms::Timer tmrDCRInstructions{*this, "tmrDCRInstructions"};
+    forms::Timer tmrDCRInsMeds{*this, "tmrDCRInsMeds"};
+    forms::Timer tmrRoomTransfer{*this, "tmrRoomTransfer"};
+    forms::Timer tmrButton{*this, "tmrButton"};
+
+    // Menus, with their captions and design states; the menus' actions come with the windows they open.
+    forms::Menu mnuFile{*this, "mnuFile"};
+    forms::Menu mnuOpen{mnuFile, "mnuOpen"};
+    forms::Menu mnuChargeSlip{mnuFile, "mnuChargeSlip"};
+    forms::Menu mnuUser{mnuFile, "mnuUser"};
+    forms::Menu mnuReports{*this, "mnuReports"};
+    forms::Menu mnuDetailed{mnuReports, "mnuDetailed"};
+    forms::Menu mnuSummary{mnuReports, "mnuSummary"};
+    forms::Menu mnuLedger{mnuReports, "mnuLedger"};
+    forms::Menu mnuInquiry{*this, "mnuInquiry"};
+    forms::Menu mnuCF4{mnuInquiry, "mnuCF4"};
+    forms::Menu mnuDischargeNoticeStatus{mnuInquiry, "mnuDischargeNoticeStatus"};
+    forms::Menu mnuFluidIO{mnuInquiry, "mnuFluidIO"};
+    forms::Menu mnuInfo{mnuInquiry, "mnuInfo"};
+    forms::Menu mnuRS{mnuInquiry, "mnuRS"};
+    forms::Menu mnuRecvbles{*this, "mnuRecvbles"};
+    forms::Menu mnuMaintained{*this, "mnuMaintained"};
+    forms::Menu mnuChange{mnuMaintained, "mnuChange"};
+    forms::Menu mnuCancel{mnuMaintained, "mnuCancel"};
+    forms::Menu mnuWindow{*this, "mnuWindow"};
+    forms::Menu mnuExit{*this, "mnuExit"};
+    forms::Menu mnuExitApps{mnuExit, "mnuExitApps"};
+
+    // Runs one poll at once, as its timer would.
+    void tmrChkDischarge_Timer();
+    void tmrChkClaimSlip_Timer();
+    void tmrDCRInstructions_Timer();
+    void tmrRoomTransfer_Timer();
 
 private:
+    void Design() override;
+    void DesignMenus();
+    void DesignNoticeButtons();
+    void DesignTimers();
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(int& Cancel) override;
+
+    // Start-up.
+    bool SignIn();
+    void StartWork();
+    void ReadStationName();
+    void LoadFramePicture();
+    void FillStatusBar();
+    std::string ServerPart() const;
+    void CreateOutsideComponents();
+    void SetUpCodeSearch();
+    void OfferConnection();
+    template <class T> std::unique_ptr<T> CreateOutsideObject(const std::string& progId);
+
+    void Timer1_Timer();
+    void SysInfo1_DisplayChanged();
+    void ShowNextChargeSlipNumber();
+    void KeepChargeSlipBoxRight();
+    void ReleaseOutsideComponents();
+
+    // Notices.
+    void tmrDischarge_Timer();
+    void tmrClaimSlip_Timer();
+    void tmrButton_Timer();
+    void tmrDCRInsMeds_Timer();
+    void cmdDischarge_Click();
+    void cmdClaimSlip_Click();
+    void cmdDCRInstructionsMedicationSheet_Click();
+    void cmdRoomTransferNotification_Click();
+    void Agent1_DblClick(const std::string& CharacterID);
+    bool RefreshCurrentAdmission();
+    void AnnounceDischarges();
+    void HideAgent();
+
+    // A poll that fails says so once, and again only after it has worked in between; it does not run while its
+    // own message is open, so an outage never stacks messages every few seconds.
+    struct PollState {
+        bool failing = false;
+        bool reporting = false;
+    };
+    template <class Poll> void RunPoll(PollState& state, Poll poll);
+    PollState dischargePoll, claimSlipPoll, instructionsPoll, roomTransferPoll;
+
+    int intDischarge = 0;
+    int intClaimSlip = 0;
+    int intRoomTransfer = 0;
+
     App& app;
 };
 

@@ -21,7 +21,9 @@ std::vector<Row> NurseSetupRows() {
     };
 }
 
-void DeclareSettings(ScriptedServer& server) {
+void DeclareSettings(ScriptedServer& server) { DeclareSettings(server, false, NurseSetupRows()); }
+
+void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<Row>& nurseSetupRows) {
     server.On(HospitalInfoQuery)
         .Returns({"Company",
                   "Address1",
@@ -55,7 +57,7 @@ void DeclareSettings(ScriptedServer& server) {
                   "IsCompanyPrice",
                   "HighAlert"},
                  {{HospitalName, HospitalAddress,
-                   false,        MTSServerName,
+                   byGeneric,    MTSServerName,
                    true,         "(02) 555-0100",
                    "TESSUN",     true,
                    true,         false,
@@ -74,7 +76,7 @@ void DeclareSettings(ScriptedServer& server) {
         .Returns({"PHICOneDay", "NurseResultDispositionOnly", "NoRequestingAfterFinalNotice",
                   "ValidateUnusedMedClearance", "PrintPHCSRequest", "AppendDrugDescCharge"},
                  {{true, false, true, false, true, false}});
-    server.On(NurseSetupQuery).Returns({"Field", "value"}, NurseSetupRows());
+    server.On(NurseSetupQuery).Returns({"Field", "value"}, nurseSetupRows);
 }
 
 void DeclareStationAndEmployees(ScriptedServer& server) {

@@ -41,8 +41,10 @@ inline constexpr const char* NurseSetupQuery = "select * from STATION..tbNurseSe
 // The active rows of STATION..tbNurseSetup: Field and value.
 std::vector<Row> NurseSetupRows();
 
-// Declares the answers of the settings queries (hospital info, nursing settings, ward parameters).
+// Declares the answers of the settings queries (hospital info, nursing settings, ward parameters): the fixture's, or
+// with the hospital's ByGeneric and the ward parameters given.
 void DeclareSettings(ScriptedServer& server);
+void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<Row>& nurseSetupRows);
 // Declares the station row and every employee's rights row.
 void DeclareStationAndEmployees(ScriptedServer& server);
 // Gives the patient search, the patient-info object and the log-in component the fixture's people.

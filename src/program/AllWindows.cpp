@@ -1,4 +1,4 @@
-#include "core/AllWindows.h"
+#include "program/AllWindows.h"
 
 #include "chart/frmFinal.h"
 #include "core/App.h"

@@ -1,4 +1,4 @@
-#include "core/AllWindows.h"
+#include "program/AllWindows.h"
 #include "platform/forms/LayoutCheck.h"
 #include "testkit/TestApp.h"
 

@@ -1,0 +1,23 @@
+#include "discharge/NoticeWindow.h"
+
+#include "core/App.h"
+#include "platform/forms/Layout.h"
+
+namespace ward {
+
+NoticeWindow::NoticeWindow(App& app, std::string caption) : Form(app.Forms), app(app), caption(std::move(caption)) {
+    cmdClose.Click = [this] { Unload(); };
+}
+
+void NoticeWindow::Design() {
+    SetCaption(caption);
+    SetBorderStyle(3);
+    SetInnerSize(6000, 1500);
+    lblNotice.SetCaption("This window is not available in this version of the program.");
+    lblNotice.SetWordWrap(true);
+    cmdClose.SetCaption("&Close");
+    cmdClose.SetCancel(true);
+    forms::Layout(*this).Row({{&lblNotice}}, 600).Buttons({&cmdClose});
+}
+
+} // namespace ward

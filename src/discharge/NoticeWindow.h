@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
+
+#include <string>
+
+namespace ward {
+
+class App;
+
+// A discharge or room-transfer window that the notice buttons of the main window open and that this version does
+// not fill yet: it says so, and Close (or Escape) closes it.
+class NoticeWindow : public forms::Form {
+public:
+    NoticeWindow(App& app, std::string caption);
+
+    forms::Label lblNotice{*this, "lblNotice"};
+    forms::CommandButton cmdClose{*this, "cmdClose"};
+
+protected:
+    void Design() override;
+
+    App& app;
+
+private:
+    std::string caption;
+};
+
+} // namespace ward

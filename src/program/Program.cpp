@@ -1,0 +1,57 @@
+#include "program/Program.h"
+
+#include "core/App.h"
+#include "sampleward/SampleServer.h"
+#include "shell/clsCurrentuser.h"
+#include "shell/mdiOrMenu.h"
+
+#include <stdexcept>
+
+namespace program {
+
+namespace {
+
+// The sample ward's server, made anew at each log-in.
+class SampleWardConnector : public ward::Connector {
+public:
+    std::unique_ptr<db::Connection> Connect(const ward::ConnectionSettings&) override {
+        return std::make_unique<sampleward::SampleServer>();
+    }
+    std::string ServerName(const ward::ConnectionSettings&) const override { return "SAMPLE WARD"; }
+    bool IsSampleWard() const override { return true; }
+};
+
+} // namespace
+
+Options ReadArguments(const std::vector<std::string>& arguments) {
+    Options options;
+    for (const std::string& argument : arguments) {
+        if (argument == "--sample-ward")
+            options.SampleWard = true;
+        else
+            throw std::invalid_argument("Unknown option: " + argument + " (the only option is --sample-ward)");
+    }
+    return options;
+}
+
+void RegisterComponents(ward::App& app, const Options& options) {
+    if (options.SampleWard) {
+        ward::RegisterLoginComponent(app.Factory, app, std::make_shared<SampleWardConnector>());
+        sampleward::RegisterSampleComponents(app.Factory, [&app]() -> db::Connection& { return app.Connection(); });
+    } else {
+        ward::RegisterLoginComponent(app.Factory, app, ward::MakeServerConnector());
+    }
+}
+
+std::string TitleMark(const Options& options) {
+    return options.SampleWard ? " - SAMPLE WARD: nothing is saved" : "";
+}
+
+void Run(ward::App& app) {
+    ward::mdiOrMenu& main = app.Forms.Instance<ward::mdiOrMenu>();
+    main.Show();
+    if (main.IsLoaded())
+        app.GetHost().RunUntilUnloaded(main);
+}
+
+} // namespace program
