@@ -352,7 +352,8 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, FormWindow
     case forms::ControlKind::ReportViewer:
         return MakeReportViewerView(static_cast<forms::ReportViewer&>(control), window);
     default:
-        // Timers tick through the host; menus live in the window's menu bar.
+        // Timers tick through the host; menus live in the window's menu bar; image lists and system information
+        // are never shown.
         return nullptr;
     }
 }

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +24,16 @@
 namespace gui {
 
 namespace {
+
+// A window's picture fills its background whatever the window's size: scaled to cover it, proportions kept, what
+// overhangs cut off evenly on both sides.
+void DrawCovering(QPainter& painter, const QRect& area, const QPixmap& picture) {
+    if (picture.isNull() || area.isEmpty())
+        return;
+    QRect target(QPoint(0, 0), picture.size().scaled(area.size(), Qt::KeepAspectRatioByExpanding));
+    target.moveCenter(area.center());
+    painter.drawPixmap(target, picture);
+}
 
 // The form's inner area: its size hint is the size the model gives, so frames around it (an MDI sub-window) take
 // the right size; each time it is drawn the window hears Paint.
@@ -34,16 +45,44 @@ public:
         wanted = size;
         updateGeometry();
     }
+    void SetPicture(QPixmap value) {
+        picture = std::move(value);
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QWidget::paintEvent(event);
+        if (!picture.isNull()) {
+            QPainter painter(this);
+            DrawCovering(painter, rect(), picture);
+        }
         painted();
     }
 
 private:
     std::function<void()> painted;
     QSize wanted;
+    QPixmap picture;
+};
+
+// The main window's area for its child windows, with the window's picture behind them.
+class PictureMdiArea : public QMdiArea {
+public:
+    void SetPicture(QPixmap value) {
+        picture = std::move(value);
+        viewport()->update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QMdiArea::paintEvent(event);
+        QPainter painter(viewport());
+        DrawCovering(painter, viewport()->rect(), picture);
+    }
+
+private:
+    QPixmap picture;
 };
 
 } // namespace
@@ -88,7 +127,7 @@ void FormWindow::BuildFrame() {
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         layout->addWidget(client);
-        mdiArea = new QMdiArea;
+        mdiArea = new PictureMdiArea;
         mdiArea->setBackground(QApplication::palette().color(QPalette::Mid));
         layout->addWidget(mdiArea, 1);
         main->setCentralWidget(central);
@@ -258,6 +297,8 @@ void FormWindow::ShowFormProperty(std::string_view property) {
         palette.setColor(QPalette::Window, ToQColor(form.BackColor(), QApplication::palette()));
         client->setPalette(palette);
     }
+    if (Is(property, "Picture"))
+        ShowPicture();
     if (Is(property, "MousePointer")) {
         if (form.MousePointer() == forms::vbHourglass)
             top->setCursor(Qt::WaitCursor);
@@ -346,6 +387,15 @@ void FormWindow::ApplyGeometry() {
         top->move(area.center() - QPoint(top->width() / 2, top->height() / 2));
     }
     placedOnce = true;
+}
+
+void FormWindow::ShowPicture() {
+    // A file the display cannot read leaves the background plain, as no picture does.
+    QPixmap picture = form.Picture().IsEmpty() ? QPixmap() : QPixmap(ToQString(form.Picture().Path));
+    if (kind == WindowKind::MainWindow && mdiArea != nullptr)
+        static_cast<PictureMdiArea*>(mdiArea.data())->SetPicture(picture);
+    else
+        static_cast<InnerArea*>(client.data())->SetPicture(picture);
 }
 
 void FormWindow::ShowActiveControl() {

@@ -83,6 +83,7 @@ private:
     void ApplyWindowFlags();
     void ApplyGeometry();
     void ShowActiveControl();
+    void ShowPicture();
 
     bool FilterTopLevel(QEvent* event);
     bool FilterControl(ControlView& view, QObject* part, QEvent* event);

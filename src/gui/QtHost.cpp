@@ -13,9 +13,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 
 namespace gui {
 
@@ -47,7 +51,17 @@ private:
     std::map<forms::Form*, int> counts;
 };
 
-QtHost::QtHost() : timerWatch(std::make_unique<TimerWatch>(*this)) {}
+QtHost::QtHost() : timerWatch(std::make_unique<TimerWatch>(*this)), screenWatch(std::make_unique<QObject>()) {
+    for (QScreen* screen : QGuiApplication::screens())
+        WatchScreen(screen);
+    QObject::connect(qApp, &QGuiApplication::screenAdded, screenWatch.get(), [this](QScreen* screen) {
+        WatchScreen(screen);
+        DisplayChanged();
+    });
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, screenWatch.get(), [this](QScreen*) { DisplayChanged(); });
+    QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, screenWatch.get(),
+                     [this](QScreen*) { DisplayChanged(); });
+}
 
 QtHost::~QtHost() {
     for (auto& [timer, qtimer] : timers)
@@ -280,5 +294,29 @@ bool QtHost::PrevInstance() {
 }
 
 std::string QtHost::AppPath() { return ToUtf8(QCoreApplication::applicationDirPath()); }
+
+// The display
+
+forms::WorkArea QtHost::WorkArea() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    QRect area = screen->availableGeometry();
+    return forms::WorkArea{PixelsToTwips(area.left()), PixelsToTwips(area.top()), PixelsToTwips(area.width()),
+                           PixelsToTwips(area.height())};
+}
+
+void QtHost::WatchScreen(QScreen* screen) {
+    QObject::connect(screen, &QScreen::availableGeometryChanged, screenWatch.get(), [this] { DisplayChanged(); });
+}
+
+// The end
+
+void QtHost::End() {
+    std::fflush(nullptr);
+    std::cout.flush();
+    std::cerr.flush();
+    std::_Exit(EndExitStatus);
+}
 
 } // namespace gui

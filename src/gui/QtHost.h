@@ -12,6 +12,7 @@
 
 class QEventLoop;
 class QMainWindow;
+class QScreen;
 class QTimer;
 
 namespace forms {
@@ -38,6 +39,12 @@ public:
     void PopupMenu(forms::Menu& menu) override;
     bool PrevInstance() override;
     std::string AppPath() override;
+    // The primary screen's available geometry (the desktop less panels and task bars), 15 twips a pixel.
+    forms::WorkArea WorkArea() override;
+    // Flushes standard output and error and ends the process at once with EndExitStatus: no window hears
+    // QueryUnload or Unload, no destructor runs, nothing is released one by one.
+    [[noreturn]] void End() override;
+    static constexpr int EndExitStatus = 1;
 
     // The main window (the shown window that is an MDI container), whose MDI area holds the MDI child windows.
     FormWindow* MainWindow() const;
@@ -62,12 +69,15 @@ private:
 
     FormWindow& BindAs(forms::Form& form, WindowKind kind);
     WindowKind KindFor(const forms::Form& form, bool modal) const;
+    void WatchScreen(QScreen* screen);
 
     std::map<const forms::Form*, FormWindow*> windows;
     std::map<const forms::Form*, std::vector<QEventLoop*>> modalLoops;
     std::map<forms::Timer*, std::unique_ptr<QTimer>> timers;
     std::unique_ptr<TimerWatch> timerWatch;
     std::unique_ptr<QLockFile> instanceLock;
+    // Receives the screens' signals while the host lives.
+    std::unique_ptr<QObject> screenWatch;
 };
 
 } // namespace gui

@@ -26,4 +26,10 @@ bool SaveScreenshot(QtHost& host, forms::Form& form, const std::string& path) {
     return !image.isNull() && image.save(ToQString(path), "PNG");
 }
 
+bool SaveScreenshot(QWidget& widget, const std::string& path) {
+    QApplication::processEvents();
+    QImage image = widget.grab().toImage();
+    return !image.isNull() && image.save(ToQString(path), "PNG");
+}
+
 } // namespace gui

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+class QWidget;
+
 #include <string>
 
 namespace forms {
@@ -17,5 +19,7 @@ class QtHost;
 QImage RenderForm(QtHost& host, forms::Form& form);
 // The same, saved as a PNG file; false when the file could not be written.
 bool SaveScreenshot(QtHost& host, forms::Form& form, const std::string& path);
+// A widget of the binding's own that is no window of the program (the announcer's figure), as it is drawn now.
+bool SaveScreenshot(QWidget& widget, const std::string& path);
 
 } // namespace gui

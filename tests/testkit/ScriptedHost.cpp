@@ -103,11 +103,35 @@ bool ScriptedHost::IsRunning(const forms::Timer& timer) const {
 }
 
 void ScriptedHost::FireTimer(forms::Timer& timer) {
+    if (ended) {
+        ADD_FAILURE() << "Timer " << timer.DisplayName() << " of " << timer.Parent().Name()
+                      << " cannot tick: the program has ended";
+        return;
+    }
     if (!IsRunning(timer)) {
         ADD_FAILURE() << "Timer " << timer.DisplayName() << " of " << timer.Parent().Name() << " is not running";
         return;
     }
-    timer.Tick();
+    Run([&timer] { timer.Tick(); });
+}
+
+void ScriptedHost::ChangeDisplay(forms::WorkArea value) {
+    workArea = value;
+    Run([this] { DisplayChanged(); });
+}
+
+void ScriptedHost::End() {
+    ended = true;
+    throw forms::ProgramEnded{};
+}
+
+bool ScriptedHost::Run(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const forms::ProgramEnded&) {
+        return false;
+    }
+    return true;
 }
 
 void ScriptedHost::ChooseFromPopup(forms::Menu& item) { popupChoices.emplace_back(&item, item.DisplayName()); }

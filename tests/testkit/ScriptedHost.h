@@ -83,6 +83,17 @@ public:
     void SetPrevInstance(bool value) { prevInstance = value; }
     void SetAppPath(std::string value) { appPath = std::move(value); }
 
+    // The display: the work area SysInfo reads, and a change of it that every loaded SysInfo hears.
+    void SetWorkArea(forms::WorkArea value) { workArea = value; }
+    void ChangeDisplay(forms::WorkArea value);
+
+    // The program's immediate end: End records it and throws forms::ProgramEnded, which no handler's dispatch
+    // stops, so a test that loads or clicks directly sees that exception (or calls it through Run). FireTimer and
+    // ChangeDisplay take it themselves. Nothing is unloaded.
+    bool Ended() const { return ended; }
+    // Runs what a test does; false when the program ended inside it.
+    bool Run(const std::function<void()>& action);
+
     // Fails for every declared message box, modal handler or pop-up choice still waiting, and forgets them.
     void VerifyAllUsed();
 
@@ -94,6 +105,8 @@ public:
     void PopupMenu(forms::Menu& menu) override;
     bool PrevInstance() override { return prevInstance; }
     std::string AppPath() override { return appPath; }
+    forms::WorkArea WorkArea() override { return workArea; }
+    [[noreturn]] void End() override;
 
 private:
     struct ModalHandler {
@@ -114,6 +127,9 @@ private:
     std::vector<std::string> popupShows;
     bool prevInstance = false;
     std::string appPath = ".";
+    // A 1024 by 768 screen less a task bar along the bottom.
+    forms::WorkArea workArea{0, 0, 15360, 11070};
+    bool ended = false;
 };
 
 } // namespace testkit

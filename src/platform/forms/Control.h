@@ -32,7 +32,9 @@ enum class ControlKind {
     RichTextBox,
     ProgressBar,
     StatusBar,
-    ReportViewer
+    ReportViewer,
+    ImageList,
+    SysInfo
 };
 
 struct Font {

@@ -12,10 +12,17 @@ namespace forms {
 Picture LoadPicture(const std::string& path) {
     if (path.empty())
         return Picture{};
+    std::string local = LocalPath(path);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (!std::filesystem::is_regular_file(local, error))
         throw vb::VbError(53, "File not found");
-    return Picture{path};
+    return Picture{local};
+}
+
+std::string LocalPath(const std::string& path) {
+    std::string local = path;
+    std::replace(local.begin(), local.end(), '\\', '/');
+    return local;
 }
 
 // TextBox

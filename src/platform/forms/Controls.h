@@ -1,20 +1,12 @@
 #pragma once
 
 #include "platform/forms/Control.h"
+#include "platform/forms/Picture.h"
 
 #include <string>
 #include <vector>
 
 namespace forms {
-
-// A picture loaded from a file; an empty path is no picture.
-struct Picture {
-    std::string Path;
-    bool IsEmpty() const { return Path.empty(); }
-    friend bool operator==(const Picture&, const Picture&) = default;
-};
-// Loads a picture; a missing file raises "File not found", an empty path gives no picture.
-Picture LoadPicture(const std::string& path = "");
 
 class TextBox : public Control {
 public:

@@ -31,7 +31,7 @@ constexpr int MenuBarTwips = 20 * TwipsPerPixel;
 
 } // namespace
 
-Form::Form(FormsContext& context) : context(context) {}
+Form::Form(FormsContext& context) : context(context), handle(context.NewHandle()) {}
 
 Form::~Form() = default;
 
@@ -86,6 +86,8 @@ bool Form::Unload(int UnloadMode) {
     SynchronizeTimers();
     ResetToDesign();
     unloading = false;
+    // The next load is a new window with a handle of its own.
+    handle = context.NewHandle();
     context.FormUnloaded(*this);
     NotifyForm("Loaded");
     return true;
@@ -234,6 +236,7 @@ void Form::SetEnabled(bool value) { Update(props.Enabled, value, "Enabled"); }
 void Form::SetMousePointer(int value) { Update(props.MousePointer, value, "MousePointer"); }
 void Form::SetMDIChild(bool value) { Update(props.MDIChild, value, "MDIChild"); }
 void Form::SetBackColor(Color value) { Update(props.BackColor, value, "BackColor"); }
+void Form::SetPicture(forms::Picture value) { Update(props.Picture, std::move(value), "Picture"); }
 void Form::SetMDIContainer(bool value) { Update(props.MDIContainer, value, "MDIContainer"); }
 void Form::SetBorderStyle(int value) { Update(props.BorderStyle, value, "BorderStyle"); }
 

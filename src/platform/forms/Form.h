@@ -2,7 +2,9 @@
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/Picture.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -102,6 +104,12 @@ public:
     void SetBorderStyle(int value);
     Color BackColor() const { return props.BackColor; }
     void SetBackColor(Color value);
+    // The window's background picture (the main window's frame behind its child windows).
+    const forms::Picture& Picture() const { return props.Picture; }
+    void SetPicture(forms::Picture value);
+    // An opaque handle of the loaded window, which other programs' dialogs take as their owner: never 0, and no
+    // two loads of any window of the run share one.
+    std::intptr_t hWnd() const { return handle; }
 
     // The controls in the order they were built (control array elements where they were loaded).
     const std::vector<Control*>& Controls() const { return controls; }
@@ -223,9 +231,11 @@ private:
         bool MDIContainer = false;
         int BorderStyle = 2;
         Color BackColor = vbButtonFace;
+        forms::Picture Picture;
     };
     Props props;
     bool visible = false;
+    std::intptr_t handle = 0;
 
     bool created = false;
     bool loaded = false;

@@ -1,13 +1,16 @@
 #include "platform/forms/FormsContext.h"
 
+#include "platform/forms/SysInfo.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace forms {
 
-FormsContext::FormsContext(Host& host) : host(host) {}
+FormsContext::FormsContext(Host& host) : host(host) { host.Join(*this); }
 
 FormsContext::~FormsContext() {
+    host.Leave(*this);
     active = nullptr;
     modal.clear();
     loaded.clear();
@@ -34,6 +37,8 @@ void FormsContext::ReportError(const std::exception& error) {
 void FormsContext::Dispatch(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const ProgramEnded&) {
+        throw;
     } catch (const std::exception& error) {
         ReportError(error);
     } catch (...) {
@@ -66,6 +71,24 @@ void FormsContext::SetActiveForm(Form& form) {
         previous->Dispatch([previous] { previous->Form_Deactivate(); });
     if (active == &form)
         form.Dispatch([&form] { form.Form_Activate(); });
+}
+
+void FormsContext::DisplayChanged() {
+    std::vector<SysInfo*> targets;
+    for (const LoadedForm& entry : loaded)
+        for (Control* control : entry.form->Controls())
+            if (control->Kind() == ControlKind::SysInfo)
+                targets.push_back(static_cast<SysInfo*>(control));
+    // A handler may unload windows, its own among them: only controls of windows still loaded hear the change.
+    auto stillLoaded = [this](const Control* control) {
+        return std::any_of(loaded.begin(), loaded.end(), [control](const LoadedForm& entry) {
+            const std::vector<Control*>& controls = entry.form->Controls();
+            return std::find(controls.begin(), controls.end(), control) != controls.end();
+        });
+    };
+    for (SysInfo* target : targets)
+        if (stillLoaded(target))
+            target->Raise(target->DisplayChanged);
 }
 
 std::shared_ptr<Form> FormsContext::FindDefault(std::type_index type) const {

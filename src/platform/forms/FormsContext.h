@@ -3,6 +3,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Host.h"
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <map>
@@ -48,6 +49,11 @@ public:
     // The innermost window shown modally, or nullptr.
     Form* ModalForm() const { return modal.empty() ? nullptr : modal.back(); }
 
+    // The host tells of a change of the display: every SysInfo control of a loaded window raises DisplayChanged.
+    void DisplayChanged();
+    // A window handle no other window of this run has had.
+    std::intptr_t NewHandle() { return ++lastHandle; }
+
 protected:
     std::shared_ptr<Form> FindDefault(std::type_index type) const;
     void AddDefault(std::type_index type, std::shared_ptr<Form> form);
@@ -74,6 +80,7 @@ private:
     std::vector<LoadedForm> loaded;
     std::vector<Form*> modal;
     Form* active = nullptr;
+    std::intptr_t lastHandle = 0;
 };
 
 // The registry as the application holds it: Ctx is the application context every window receives when built.

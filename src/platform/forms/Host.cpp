@@ -1,5 +1,7 @@
 #include "platform/forms/Host.h"
 
+#include "platform/forms/FormsContext.h"
+
 #include <algorithm>
 
 namespace forms {
@@ -30,6 +32,17 @@ int MessageBoxRequest::DefaultAnswer() const {
 bool MessageBoxRequest::Offers(int answer) const {
     std::vector<int> answers = Answers();
     return std::find(answers.begin(), answers.end(), answer) != answers.end();
+}
+
+void Host::Join(FormsContext& context) { contexts.push_back(&context); }
+
+void Host::Leave(FormsContext& context) {
+    contexts.erase(std::remove(contexts.begin(), contexts.end(), &context), contexts.end());
+}
+
+void Host::DisplayChanged() {
+    for (FormsContext* context : std::vector<FormsContext*>(contexts))
+        context->DisplayChanged();
 }
 
 } // namespace forms

@@ -8,6 +8,7 @@
 namespace forms {
 
 class Form;
+class FormsContext;
 class Menu;
 class Timer;
 
@@ -29,6 +30,19 @@ struct MessageBoxRequest {
     bool Offers(int answer) const;
 };
 
+// The part of the screen windows may use (the desktop less the task bar), in twips.
+struct WorkArea {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    friend bool operator==(const WorkArea&, const WorkArea&) = default;
+};
+
+// Thrown by a host whose End cannot stop the process (the test kit's): it passes through every handler's dispatch
+// unshown, so nothing more of the program runs. It is no std::exception, so a handler's own error trap lets it by.
+struct ProgramEnded {};
+
 // What the display does for the windows. The Qt binding implements it for the desktop, the test kit's scripted host
 // for the tests; windows never reach the display by any other way.
 class Host {
@@ -49,6 +63,22 @@ public:
     virtual bool PrevInstance() = 0;
     // The folder the program was started from.
     virtual std::string AppPath() = 0;
+    // The work area of the primary screen, read anew at each call.
+    virtual forms::WorkArea WorkArea() = 0;
+    // Ends the program at once: no window hears QueryUnload or Unload and nothing is released one by one.
+    [[noreturn]] virtual void End() = 0;
+
+    // The forms contexts running on this host hear of display changes; a context joins when it is built and leaves
+    // when it goes.
+    void Join(FormsContext& context);
+    void Leave(FormsContext& context);
+
+protected:
+    // The display changed (a screen came or went, the task bar moved): every loaded SysInfo raises DisplayChanged.
+    void DisplayChanged();
+
+private:
+    std::vector<FormsContext*> contexts;
 };
 
 } // namespace forms

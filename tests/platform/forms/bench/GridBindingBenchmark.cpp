@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ public:
     void PopupMenu(forms::Menu&) override {}
     bool PrevInstance() override { return false; }
     std::string AppPath() override { return "."; }
+    forms::WorkArea WorkArea() override { return {0, 0, 15360, 11070}; }
+    [[noreturn]] void End() override { std::abort(); }
 };
 
 class frmList : public forms::Form {
