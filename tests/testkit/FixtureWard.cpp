@@ -1,6 +1,7 @@
 #include "testkit/FixtureWard.h"
 
 #include "platform/vb/DateSerialNumber.h"
+#include "sampleward/SampleWard.h"
 
 namespace testkit::ward_fixture {
 
@@ -25,53 +26,22 @@ void DeclareSettings(ScriptedServer& server) { DeclareSettings(server, false, Nu
 
 void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<Row>& nurseSetupRows) {
     server.On(HospitalInfoQuery)
-        .Returns({"Company",
-                  "Address1",
-                  "Bygeneric",
-                  "MTSServerName",
-                  "IsNursePrint",
-                  "PhoneNum",
-                  "ClientName",
-                  "IsLBDirectCharging",
-                  "IsXRDirectCharging",
-                  "IsUSDirectCharging",
-                  "IsCTDirectCharging",
-                  "IsHSDirectCharging",
-                  "IsShowAmount",
-                  "IsPrintChargeSlip",
-                  "IsCutoffClearance",
-                  "CutoffClearanceTime",
-                  "IsValidateRoomTransfer",
-                  "IsAllowRoomTransferWithPendingRequest",
-                  "IsAllowClinicalAssessmentWithoutValidation",
-                  "IsAllowEntryOfReasonForCancellation",
-                  "IsAllowByPassClinicalDepartmentCashBasis",
-                  "PSIOxygenComputationType",
-                  "isStat",
-                  "IsAllowPostReturnZODE",
-                  "IsAllowSupervisorCodeForCancellationOfCharges",
-                  "AutoBillingDate",
-                  "IsAllowNurseToDischarge",
-                  "AllowZeroOnHand",
-                  "PHQtyBaseFrequency",
-                  "IsCompanyPrice",
-                  "HighAlert"},
-                 {{HospitalName, HospitalAddress,
-                   byGeneric,    MTSServerName,
-                   true,         "(02) 555-0100",
-                   "TESSUN",     true,
-                   true,         false,
-                   false,        false,
-                   true,         true,
-                   false,        vb::MakeDate({1899, 12, 30, 17, 0, 0}),
-                   true,         false,
-                   false,        true,
-                   true,         std::int16_t{1},
-                   true,         true,
-                   false,        false,
-                   true,         false,
-                   false,        false,
-                   true}});
+        .Returns(sampleward::HospitalInfoColumns(), {{HospitalName, HospitalAddress,
+                                                      byGeneric,    MTSServerName,
+                                                      true,         "(02) 555-0100",
+                                                      "TESSUN",     true,
+                                                      true,         false,
+                                                      false,        false,
+                                                      true,         true,
+                                                      false,        vb::MakeDate({1899, 12, 30, 17, 0, 0}),
+                                                      true,         false,
+                                                      false,        true,
+                                                      true,         std::int16_t{1},
+                                                      true,         true,
+                                                      false,        false,
+                                                      true,         false,
+                                                      false,        false,
+                                                      true}});
     server.On(NursingSettingsQuery)
         .Returns({"PHICOneDay", "NurseResultDispositionOnly", "NoRequestingAfterFinalNotice",
                   "ValidateUnusedMedClearance", "PrintPHCSRequest", "AppendDrugDescCharge"},

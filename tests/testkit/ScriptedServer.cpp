@@ -11,23 +11,6 @@ namespace testkit {
 
 namespace {
 
-std::regex PatternExpression(const std::string& pattern) {
-    static const std::string metacharacters = R"(\^$.|?*+()[]{})";
-    const std::string wildcard = "{?}";
-    std::string expression;
-    for (std::size_t i = 0; i < pattern.size();) {
-        if (pattern.compare(i, wildcard.size(), wildcard) == 0) {
-            expression += "[^']*";
-            i += wildcard.size();
-            continue;
-        }
-        if (metacharacters.find(pattern[i]) != std::string::npos)
-            expression += '\\';
-        expression += pattern[i++];
-    }
-    return std::regex(expression);
-}
-
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -60,46 +43,9 @@ std::string Diff(const std::vector<std::string>& expected, const std::vector<std
 
 } // namespace
 
-Answer& Answer::Returns(std::vector<std::string> columns, std::vector<Row> rows) {
-    kind = Kind::Rows;
-    result = db::ResultTable{};
-    result.hasColumns = true;
-    for (Row& row : rows) {
-        if (row.size() != columns.size())
-            throw std::invalid_argument("A declared row has " + std::to_string(row.size()) + " values for " +
-                                        std::to_string(columns.size()) + " columns.");
-        for (vb::Variant& value : row)
-            result.values.push_back(std::move(value));
-    }
-    result.columns = std::move(columns);
-    return *this;
-}
+Answer& ScriptedServer::On(const std::string& sql) { return answers.On(sql); }
 
-Answer& Answer::Affects(long rows) {
-    kind = Kind::Count;
-    result = db::ResultTable{};
-    result.rowsAffected = rows;
-    return *this;
-}
-
-Answer& Answer::Fails(std::string text, int errorNumber) {
-    kind = Kind::Error;
-    message = std::move(text);
-    number = errorNumber;
-    return *this;
-}
-
-Answer& ScriptedServer::On(const std::string& sql) { return exact[sql].emplace_back(); }
-
-Answer& ScriptedServer::OnPattern(const std::string& pattern) {
-    if (pattern.find_first_not_of(" {?}") == std::string::npos)
-        throw std::invalid_argument("A pattern must name the statement; \"" + pattern + "\" would answer anything.");
-    for (Pattern& known : patterns)
-        if (known.text == pattern)
-            return known.answers.emplace_back();
-    patterns.push_back(Pattern{pattern, PatternExpression(pattern), {}});
-    return patterns.back().answers.emplace_back();
-}
+Answer& ScriptedServer::OnPattern(const std::string& pattern) { return answers.OnPattern(pattern); }
 
 void ScriptedServer::SetPrimaryKey(const std::string& table, std::vector<std::string> columns) {
     primaryKeys[table] = std::move(columns);
@@ -107,21 +53,6 @@ void ScriptedServer::SetPrimaryKey(const std::string& table, std::vector<std::st
 
 void ScriptedServer::FailStatement(std::size_t index, std::string message, int number) {
     forcedFailures[index].Fails(std::move(message), number);
-}
-
-std::optional<Answer> ScriptedServer::Find(const std::string& text) {
-    auto take = [](std::deque<Answer>& answers) {
-        Answer answer = answers.front();
-        if (answers.size() > 1)
-            answers.pop_front();
-        return answer;
-    };
-    if (auto declared = exact.find(text); declared != exact.end())
-        return take(declared->second);
-    for (Pattern& pattern : patterns)
-        if (std::regex_match(text, pattern.expression))
-            return take(pattern.answers);
-    return std::nullopt;
 }
 
 db::ResultTable ScriptedServer::Send(const std::string& sql, const std::vector<db::Parameter>& parameters) {
@@ -137,19 +68,19 @@ db::ResultTable ScriptedServer::Send(const std::string& sql, const std::vector<d
     if (auto forced = forcedFailures.find(index); forced != forcedFailures.end())
         answer = forced->second;
     else
-        answer = Find(statement.text);
+        answer = answers.Find(statement.text);
     if (!answer) {
         sent.back().failed = true;
         ADD_FAILURE() << "Statement nobody declared:\n    " << statement.text << "\nSent so far:\n"
                       << Lines(Transcript());
         throw db::DbError(0, "The scripted server has no answer for: " + statement.text);
     }
-    if (answer->kind == Answer::Kind::Error) {
+    if (answer->IsError()) {
         sent.back().failed = true;
-        throw db::DbError(answer->number, answer->message);
+        answer->Raise();
     }
-    sent.back().write = answer->kind == Answer::Kind::Count;
-    return answer->result;
+    sent.back().write = answer->IsCount();
+    return answer->Result();
 }
 
 std::vector<std::string> ScriptedServer::PrimaryKeyColumns(const std::string& table) {

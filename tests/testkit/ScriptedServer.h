@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/Connection.h"
+#include "sampleward/StatementAnswers.h"
 
 #include <gtest/gtest.h>
 
@@ -9,29 +10,13 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <regex>
 #include <string>
 #include <vector>
 
 namespace testkit {
 
-using Row = std::vector<vb::Variant>;
-
-// How a declared statement answers: rows, a count of rows affected (a write), or an error.
-class Answer {
-public:
-    Answer& Returns(std::vector<std::string> columns, std::vector<Row> rows);
-    Answer& Affects(long rows);
-    Answer& Fails(std::string message, int number);
-
-private:
-    friend class ScriptedServer;
-    enum class Kind { Rows, Count, Error };
-    Kind kind = Kind::Count;
-    db::ResultTable result;
-    std::string message;
-    int number = 0;
-};
+using Row = sampleward::Row;
+using Answer = sampleward::Answer;
 
 enum class Outcome { NoTransaction, Pending, Committed, RolledBack };
 
@@ -81,19 +66,11 @@ protected:
     void EndTransaction(bool commit) override;
 
 private:
-    struct Pattern {
-        std::string text;
-        std::regex expression;
-        std::deque<Answer> answers;
-    };
     struct Boundary {
         std::size_t before; // statements sent before it
         std::string text;
     };
-    std::optional<Answer> Find(const std::string& text);
-
-    std::map<std::string, std::deque<Answer>> exact;
-    std::deque<Pattern> patterns;
+    sampleward::StatementAnswers answers;
     std::map<std::string, std::vector<std::string>> primaryKeys;
     std::map<std::size_t, Answer> forcedFailures;
     std::vector<SentStatement> sent;

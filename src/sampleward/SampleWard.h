@@ -1,0 +1,56 @@
+#pragma once
+
+#include "components/PatientSearchComponent.h"
+#include "sampleward/SampleServer.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The sample ward: the surgical ICU "SIC" with its settings, a few employees, two patients and a notice waiting in
+// each of the station's polls, all on the workstation's clock. It lets the program be tried, shown and tested
+// without the hospital's server; nothing done on it is kept.
+namespace sampleward {
+
+inline constexpr const char* StationID = "SIC";
+inline constexpr const char* StationName = "SURGICAL INTENSIVE CARE UNIT";
+
+// The nurse who signs in to the sample ward. Both are shown to whoever starts it, as sample data.
+inline constexpr const char* SampleNurseID = "N1001";
+inline constexpr const char* SampleNurseAccessCode = "WARD1";
+
+struct SampleEmployee {
+    std::string code;
+    std::string lastname, firstName, middleName;
+    std::string position;
+    std::string enciphered; // the access code as the user table keeps it
+    std::string rights;     // as stored: each right number preceded by "|"
+};
+const std::vector<SampleEmployee>& SampleEmployees();
+// The employee of that code, compared without case as the server's collation does; nullptr when none.
+const SampleEmployee* FindEmployee(const std::string& code);
+
+// One patient of the ward with the admission the patient search finds. An out-patient visit's number ends in "B".
+struct SampleAdmission {
+    components::AdmissionData admission;
+    components::PatientData patient;
+};
+// Admitted a few days before now (the in-patient) and this morning (the out-patient visit).
+std::vector<SampleAdmission> SampleAdmissions();
+inline constexpr const char* InPatientIdNum = "2026000101";
+inline constexpr const char* InPatientHospNum = "300101";
+inline constexpr const char* OutPatientIdNum = "2026000102B";
+inline constexpr const char* OutPatientHospNum = "300102";
+
+// The workstation's local date and time.
+vb::Date Now();
+
+// The columns of PATIENT_DATA..tbHospitalInfo that the hospital settings are read from.
+const std::vector<std::string>& HospitalInfoColumns();
+
+// Declares on the server every statement the sample ward answers.
+void DeclareSampleWard(SampleServer& server);
+// A server holding the sample ward.
+std::unique_ptr<SampleServer> OpenSampleWard();
+
+} // namespace sampleward
