@@ -1,4 +1,5 @@
 #include "LogInWorld.h"
+#include "platform/forms/LayoutCheck.h"
 #include "shell/AccessCheck.h"
 #include "shell/frmCF4Entry.h"
 #include "shell/frmConfirmAccessCode.h"
@@ -448,6 +449,17 @@ TEST(clsCurrentuser, IsRegisteredUnderItsProgramIdentifier) {
     ASSERT_NE(dynamic_cast<ward::clsCurrentuser*>(user.get()), nullptr);
     EXPECT_FALSE(user->Connected());
     EXPECT_EQ(user->servername(), "SAMPLE WARD");
+}
+
+TEST(LogInWindows, LoadWithoutAComponentAndNoControlsOverlap) {
+    TestApp test;
+    for (forms::Form* window : std::initializer_list<forms::Form*>{
+             &test.app.Forms.Get<frmLogIn>(), &test.app.Forms.Get<ward::frmConnection>(),
+             &test.app.Forms.Get<ward::frmConfirmAccessCode>(), &test.app.Forms.Get<ward::frmCF4Entry>()}) {
+        SCOPED_TRACE(window->Name());
+        EXPECT_TRUE(forms::FindOverlaps(*window).empty());
+    }
+    EXPECT_TRUE(test.server.SentExactly({}));
 }
 
 TEST(InitialsOf, TakesTheGivenNamesFirstThenTheLastName) {
