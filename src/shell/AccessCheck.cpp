@@ -13,7 +13,11 @@ std::string EncipheredAccessCode(const std::string& typedCode) {
 }
 
 std::optional<std::string> AcceptedUserName(App& app, const std::string& sql) {
-    db::Recordset rs = app.Connection().Open(sql, db::CursorType::ForwardOnly, db::LockType::ReadOnly);
+    return AcceptedUserName(app.Connection(), sql);
+}
+
+std::optional<std::string> AcceptedUserName(db::Connection& connection, const std::string& sql) {
+    db::Recordset rs = connection.Open(sql, db::CursorType::ForwardOnly, db::LockType::ReadOnly);
     std::optional<std::string> name;
     if (!rs.Eof())
         name = vb::Concat(rs.Fields("Lastname"), ", ", rs.Fields("FirstName"), " ", rs.Fields("MiddleName"));

@@ -3,6 +3,8 @@
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
 #include "platform/forms/LayoutCheck.h"
+#include "shell/clsCurrentuser.h"
+#include "shell/frmLogIn.h"
 #include "shell/frmSupervisorAccessCode.h"
 #include "shell/frmTransaction_UserValidation.h"
 
@@ -66,6 +68,36 @@ TEST(SignInScreenshots, Supervisor) {
     dialog.txtAccessCode.SetText("BOSS99");
     Save(desktop, dialog, "frmSupervisorAccessCode");
     dialog.Unload();
+}
+
+// Names a server and never reaches one: the picture needs only what the dialog shows.
+class PictureConnector : public ward::Connector {
+public:
+    explicit PictureConnector(bool sampleWard) : sampleWard(sampleWard) {}
+    std::unique_ptr<db::Connection> Connect(const ward::ConnectionSettings&) override { return nullptr; }
+    std::string ServerName(const ward::ConnectionSettings& settings) const override {
+        return sampleWard ? "SAMPLE WARD" : settings.Server;
+    }
+    bool IsSampleWard() const override { return sampleWard; }
+
+private:
+    bool sampleWard;
+};
+
+TEST(SignInScreenshots, LogInOnTheHospitalServerAndOnTheSampleWard) {
+    for (bool sampleWard : {false, true}) {
+        DesktopApp desktop;
+        ward::clsCurrentuser user(desktop.app, std::make_shared<PictureConnector>(sampleWard), "connection");
+        user.UseConnection({"HOSPSRV01", 1433, "PATIENT_DATA", "ward", "s3cret"});
+        auto& dialog = desktop.app.Forms.Instance<ward::frmLogIn>();
+        dialog.User = &user;
+        dialog.Load();
+        dialog.txtUserID.SetText("N0001");
+        dialog.txtAccessCode.SetText("NURSE01");
+        Save(desktop, dialog, sampleWard ? "frmLogIn_sample_ward" : "frmLogIn");
+        dialog.Unload();
+        dialog.User = nullptr;
+    }
 }
 
 } // namespace
