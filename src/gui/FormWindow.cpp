@@ -280,7 +280,10 @@ void FormWindow::FormChanged(forms::Form& changed, std::string_view property) {
 
 void FormWindow::ShowFormProperty(std::string_view property) {
     if (Is(property, "Caption")) {
-        top->setWindowTitle(ToQString(form.Caption()));
+        std::string title = form.Caption();
+        if (kind == WindowKind::MainWindow)
+            title += host.TitleMark();
+        top->setWindowTitle(ToQString(title));
         if (auto* sub = qobject_cast<QMdiSubWindow*>(top.data()))
             sub->widget()->setWindowTitle(top->windowTitle());
     }

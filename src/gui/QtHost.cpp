@@ -197,10 +197,16 @@ void QtHost::ShowModeless(forms::Form& form) {
 void QtHost::RunModal(forms::Form& form) {
     FormWindow& window = BindAs(form, KindFor(form, true));
     window.ShowAs(KindFor(form, true));
+    WaitWhileOpen(form, true);
+}
+
+void QtHost::RunUntilUnloaded(forms::Form& form) { WaitWhileOpen(form, false); }
+
+void QtHost::WaitWhileOpen(forms::Form& form, bool visibleToo) {
     QEventLoop loop;
     modalLoops[&form].push_back(&loop);
     // The form stays alive meanwhile: its show holds it.
-    while (form.IsLoaded() && form.Visible())
+    while (form.IsLoaded() && (form.Visible() || !visibleToo))
         loop.exec();
     auto& loops = modalLoops[&form];
     loops.erase(std::remove(loops.begin(), loops.end(), &loop), loops.end());

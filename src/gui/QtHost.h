@@ -34,6 +34,7 @@ public:
     int MsgBox(const forms::MessageBoxRequest& request) override;
     void ShowModeless(forms::Form& form) override;
     void RunModal(forms::Form& form) override;
+    void RunUntilUnloaded(forms::Form& form) override;
     void StartTimer(forms::Timer& timer) override;
     void StopTimer(forms::Timer& timer) override;
     void PopupMenu(forms::Menu& menu) override;
@@ -45,6 +46,10 @@ public:
     // QueryUnload or Unload, no destructor runs, nothing is released one by one.
     [[noreturn]] void End() override;
     static constexpr int EndExitStatus = 1;
+
+    // Text the main window's title carries after the window's own caption (the sample ward says so there).
+    void SetTitleMark(std::string mark) { titleMark = std::move(mark); }
+    const std::string& TitleMark() const { return titleMark; }
 
     // The main window (the shown window that is an MDI container), whose MDI area holds the MDI child windows.
     FormWindow* MainWindow() const;
@@ -68,6 +73,8 @@ private:
     class TimerWatch;
 
     FormWindow& BindAs(forms::Form& form, WindowKind kind);
+    // Runs an event loop while the window stays loaded (and, when visibleToo, shown).
+    void WaitWhileOpen(forms::Form& form, bool visibleToo);
     WindowKind KindFor(const forms::Form& form, bool modal) const;
     void WatchScreen(QScreen* screen);
 
@@ -76,6 +83,7 @@ private:
     std::map<forms::Timer*, std::unique_ptr<QTimer>> timers;
     std::unique_ptr<TimerWatch> timerWatch;
     std::unique_ptr<QLockFile> instanceLock;
+    std::string titleMark;
     // Receives the screens' signals while the host lives.
     std::unique_ptr<QObject> screenWatch;
 };

@@ -1,7 +1,9 @@
 #include "core/App.h"
 #include "core/ReportPrinting.h"
+#include "gui/FigureAnnouncer.h"
 #include "gui/QtHost.h"
 #include "gui/ReportPainting.h"
+#include "program/Program.h"
 
 #include <QApplication>
 
@@ -18,22 +20,25 @@ bool HasDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Without a desktop there is nothing to show; the program still starts far enough to say why it stops.
+    program::Options options;
+    try {
+        options = program::ReadArguments(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return 2;
+    }
     if (!HasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     application.setApplicationName(forms::ProgramTitle);
     gui::QtHost host;
+    host.SetTitleMark(program::TitleMark(options));
     gui::DefaultPrinter printer;
     ward::App app(host);
-    ward::ApplyStartupValues(app);
     ward::SetReportPrinter(app, &printer);
-
-    const char* notice = "This version of Tessun Nurse has no main window yet, so there is nothing to open.";
-    std::cerr << notice << '\n';
-    QString platform = QApplication::platformName();
-    if (platform != "offscreen" && platform != "minimal")
-        app.Forms.MsgBox(notice, forms::vbInformation);
+    app.Announcer = std::make_shared<gui::FigureAnnouncer>(app.Forms);
+    program::RegisterComponents(app, options);
+    program::Run(app);
     host.ReleaseWindows();
     return 0;
 }

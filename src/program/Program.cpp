@@ -1,7 +1,9 @@
 #include "program/Program.h"
 
 #include "core/App.h"
-#include "sampleward/SampleServer.h"
+#include "sampleward/SampleComponents.h"
+#include "sampleward/SampleWard.h"
+#include "shell/Connector.h"
 #include "shell/clsCurrentuser.h"
 #include "shell/mdiOrMenu.h"
 
@@ -15,7 +17,7 @@ namespace {
 class SampleWardConnector : public ward::Connector {
 public:
     std::unique_ptr<db::Connection> Connect(const ward::ConnectionSettings&) override {
-        return std::make_unique<sampleward::SampleServer>();
+        return sampleward::OpenSampleWard();
     }
     std::string ServerName(const ward::ConnectionSettings&) const override { return "SAMPLE WARD"; }
     bool IsSampleWard() const override { return true; }
@@ -37,9 +39,9 @@ Options ReadArguments(const std::vector<std::string>& arguments) {
 void RegisterComponents(ward::App& app, const Options& options) {
     if (options.SampleWard) {
         ward::RegisterLoginComponent(app.Factory, app, std::make_shared<SampleWardConnector>());
-        sampleward::RegisterSampleComponents(app.Factory, [&app]() -> db::Connection& { return app.Connection(); });
+        sampleward::RegisterSampleComponents(app.Factory);
     } else {
-        ward::RegisterLoginComponent(app.Factory, app, ward::MakeServerConnector());
+        ward::RegisterLoginComponent(app.Factory, app, std::make_shared<ward::OdbcConnector>());
     }
 }
 

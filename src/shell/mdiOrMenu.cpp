@@ -271,9 +271,7 @@ void mdiOrMenu::Timer1_Timer() {
     app.Forms.Get<frmSearch>().Show();
     if (!app.AgentLoaded) {
         app.Announcer->Load("genie", app.GetHost().AppPath() + "\\genie.acs");
-        app.Announcer->DblClick = [this](const std::string& CharacterID) {
-            Dispatch([this, CharacterID] { Agent1_DblClick(CharacterID); });
-        };
+        app.Announcer->DblClick = [this](const std::string& CharacterID) { Agent1_DblClick(CharacterID); };
         app.AgentLoaded = true;
     }
 }

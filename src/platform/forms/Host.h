@@ -54,6 +54,9 @@ public:
     virtual void ShowModeless(Form& form) = 0;
     // Runs until the window is hidden or unloaded; the user works it meanwhile.
     virtual void RunModal(Form& form) = 0;
+    // Runs the event loop while the program's main window, shown modeless, stays loaded; a host without an event
+    // loop of its own returns at once.
+    virtual void RunUntilUnloaded(Form& form) { (void)form; }
     // A timer ticks every Interval milliseconds from StartTimer until StopTimer.
     virtual void StartTimer(Timer& timer) = 0;
     virtual void StopTimer(Timer& timer) = 0;
