@@ -18,6 +18,13 @@ void clsCF4::ShowEntry() {
     window.ShowModal();
 }
 
+bool clsCF4::ValidateRequirements() {
+    app.Forms.MsgBox("The CF4 requirements of this admission cannot be checked: CF4 entries are kept outside this "
+                     "program.",
+                     forms::vbOKOnly | forms::vbInformation, "CF4");
+    return false;
+}
+
 clsCurrentuser::clsCurrentuser(App& app, std::shared_ptr<Connector> connector, std::filesystem::path connectionFile)
     : app(app), connector(std::move(connector)), connectionFile(std::move(connectionFile)), classes(app) {}
 

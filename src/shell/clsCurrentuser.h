@@ -31,7 +31,8 @@ public:
     void SetReportPath(const std::string& value) override { ReportPath = value; }
     void SetEmployeeCode(const std::string& value) override { EmployeeCode = value; }
     void ShowEntry() override;
-    bool ValidateRequirements() override { return false; }
+    // Says to the nurse that it cannot confirm them, since the caller shows nothing of its own.
+    bool ValidateRequirements() override;
 
 private:
     App& app;

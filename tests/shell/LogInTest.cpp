@@ -428,6 +428,10 @@ TEST(clsCurrentuser, TheClassLibraryHandsOutOneCF4ObjectThatKeepsWhatWasSet) {
     auto& cf4 = static_cast<ward::clsCF4&>(*classes.clsCF4());
     EXPECT_EQ(cf4.IdNum, "A0001");
     EXPECT_EQ(cf4.EmployeeCode, "N0001");
+    world.test.host
+        .ExpectMsgBox("The CF4 requirements of this admission cannot be checked: CF4 entries are kept outside this "
+                      "program.")
+        .Title("CF4");
     EXPECT_FALSE(cf4.ValidateRequirements());
     EXPECT_TRUE(world.test.server.SentExactly({}));
 
