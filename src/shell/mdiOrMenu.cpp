@@ -5,8 +5,10 @@
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
 #include "platform/agent/Announcer.h"
+#include "platform/db/Connection.h"
 #include "platform/db/SqlText.h"
 #include "platform/forms/Layout.h"
+#include "platform/vb/Conversions.h"
 #include "platform/vb/Format.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/VbError.h"
@@ -206,13 +208,15 @@ std::string mdiOrMenu::ServerPart() const {
 }
 
 template <class T> std::unique_ptr<T> mdiOrMenu::CreateOutsideObject(const std::string& progId) {
+    std::unique_ptr<T> component;
     try {
-        return app.Factory.Create<T>(progId);
+        component = app.Factory.Create<T>(progId);
     } catch (const std::exception&) {
         app.Forms.MsgBox("Cannot create object " + progId + ". Register this DLL.", forms::vbInformation,
                          "Notification");
         app.GetHost().End();
     }
+    return component;
 }
 
 void mdiOrMenu::CreateOutsideComponents() {

@@ -4,6 +4,8 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
+#include "platform/forms/ImageList.h"
+#include "platform/forms/SysInfo.h"
 #include "platform/vb/Variant.h"
 
 #include <memory>
