@@ -55,6 +55,14 @@ void ScriptedServer::FailStatement(std::size_t index, std::string message, int n
     forcedFailures[index].Fails(std::move(message), number);
 }
 
+void ScriptedServer::FailCommit(int which, std::string message, int number) {
+    failingCommits[commitsAsked + which] = Failure{std::move(message), number};
+}
+
+void ScriptedServer::FailRollback(std::string message, int number) {
+    failingRollback = Failure{std::move(message), number};
+}
+
 db::ResultTable ScriptedServer::Send(const std::string& sql, const std::vector<db::Parameter>& parameters) {
     SentStatement statement;
     statement.text = parameters.empty() ? sql : db::RenderWithParameters(sql, parameters);
@@ -93,7 +101,20 @@ void ScriptedServer::StartTransaction() {
     boundaries.push_back({sent.size(), "BEGIN TRANSACTION"});
 }
 
+void ScriptedServer::FailEnding(const char* boundary, const Failure& failure) {
+    boundaries.push_back({sent.size(), std::string(boundary) + "  -- failed"});
+    throw db::DbError(failure.number, failure.message);
+}
+
 void ScriptedServer::EndTransaction(bool commit) {
+    if (commit) {
+        if (auto failing = failingCommits.find(++commitsAsked); failing != failingCommits.end())
+            FailEnding("COMMIT", failing->second);
+    } else if (failingRollback) {
+        const Failure failure = *failingRollback;
+        failingRollback.reset();
+        FailEnding("ROLLBACK", failure);
+    }
     for (SentStatement& statement : sent)
         if (statement.transaction == transaction)
             statement.outcome = commit ? Outcome::Committed : Outcome::RolledBack;
@@ -175,8 +196,10 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
     };
     ScriptedServer& first = freshWorld();
     const std::size_t start = first.Mark();
+    const int commitsBefore = first.CommitsAsked();
     runQuietly();
     const std::vector<std::string> statements = first.Statements(start);
+    const int commits = first.CommitsAsked() - commitsBefore;
 
     std::ostringstream failures;
     for (std::size_t k = 0; k < statements.size(); ++k) {
@@ -188,6 +211,15 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
         if (!committed.empty())
             failures << "when statement " << k + 1 << " fails (" << statements[k] << "), these took effect:\n"
                      << Lines(committed);
+    }
+    for (int k = 1; k <= commits; ++k) {
+        ScriptedServer& server = freshWorld();
+        const std::size_t mark = server.Mark();
+        server.FailCommit(k);
+        runQuietly();
+        const std::vector<std::string> committed = server.CommittedWrites(mark);
+        if (!committed.empty())
+            failures << "when commit " << k << " fails, these took effect:\n" << Lines(committed);
     }
     if (failures.str().empty())
         return ::testing::AssertionSuccess();

@@ -43,6 +43,12 @@ public:
     void SetConnectionString(std::string text) { connectionString = std::move(text); }
     // The statement at this position of Sent() fails, whatever was declared for it.
     void FailStatement(std::size_t index, std::string message = "Scripted failure", int number = 50000);
+    // The commit at this place among those asked for from now on fails (1: the next one). As on a real server, the
+    // transaction then stays open, holding its rows uncommitted, until it is rolled back.
+    void FailCommit(int which = 1, std::string message = "Scripted commit failure", int number = 50000);
+    // The next rollback fails: the server's state is then unknown.
+    void FailRollback(std::string message = "Scripted rollback failure", int number = 50000);
+    int CommitsAsked() const { return commitsAsked; }
 
     const std::vector<SentStatement>& Sent() const { return sent; }
     std::size_t Mark() const { return sent.size(); }
@@ -71,8 +77,16 @@ private:
         std::string text;
     };
     sampleward::StatementAnswers answers;
+    struct Failure {
+        std::string message;
+        int number = 0;
+    };
+    void FailEnding(const char* boundary, const Failure& failure);
     std::map<std::string, std::vector<std::string>> primaryKeys;
     std::map<std::size_t, Answer> forcedFailures;
+    std::map<int, Failure> failingCommits; // by the commit's number, counted from the first
+    std::optional<Failure> failingRollback;
+    int commitsAsked = 0;
     std::vector<SentStatement> sent;
     std::vector<Boundary> boundaries;
     std::string connectionString = "Scripted";
@@ -80,9 +94,9 @@ private:
     int transactionsStarted = 0;
 };
 
-// Runs the save once to learn the statements it sends, then, on a fresh world each time, once per statement with
-// that statement failing, and checks that nothing was committed by any of those runs. freshWorld builds everything
-// the save needs and returns its server.
+// Runs the save once to learn the statements and commits it sends, then, on a fresh world each time, once per
+// statement with that statement failing and once per commit with that commit failing, and checks that nothing was
+// committed by any of those runs. freshWorld builds everything the save needs and returns its server.
 ::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer&()>& freshWorld,
                                                      const std::function<void()>& save);
 

@@ -31,9 +31,12 @@ vb::Variant ConvertedValue(DataType type, const vb::Variant& value) {
         return vb::CLng(value);
     case DataType::SmallInt:
         return vb::CInt(value);
-    default:
-        return vb::CBool(value);
+    case DataType::Decimal:
+        return vb::CDec(value);
+    case DataType::Boolean:
+        break;
     }
+    return vb::CBool(value);
 }
 
 vb::Variant Converted(const std::string& name, DataType type, int size, const vb::Variant& value) {
@@ -71,6 +74,7 @@ std::string Command::StatementText() const {
 }
 
 Recordset Command::Execute() {
+    connection.RequireUsable();
     return Recordset(connection.Send(StatementText(), parameters), CursorType::ForwardOnly, LockType::ReadOnly);
 }
 

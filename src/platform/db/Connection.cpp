@@ -16,13 +16,20 @@ Recordset Connection::Execute(std::string_view sql) {
     return Execute(sql, ignored);
 }
 
+void Connection::RequireUsable() const {
+    if (broken)
+        RaiseConnectionLost();
+}
+
 Recordset Connection::Execute(std::string_view sql, long& RecordsAffected) {
+    RequireUsable();
     ResultTable result = Send(std::string(sql), {});
     RecordsAffected = result.rowsAffected;
     return Recordset(std::move(result), CursorType::ForwardOnly, LockType::ReadOnly);
 }
 
 Recordset Connection::Open(std::string_view source, CursorType cursor, LockType lock) {
+    RequireUsable();
     std::string sent(source);
     ResultTable result;
     try {
@@ -40,6 +47,7 @@ Recordset Connection::Open(std::string_view source, CursorType cursor, LockType 
 }
 
 void Connection::BeginTrans() {
+    RequireUsable();
     if (inTransaction)
         throw DbError(dbErrTransactionOpen, "Only one transaction can be active on this session.");
     StartTransaction();
@@ -47,26 +55,50 @@ void Connection::BeginTrans() {
 }
 
 void Connection::CommitTrans() {
+    RequireUsable();
     if (!inTransaction)
         throw DbError(dbErrNoTransaction, "No transaction is active.");
     try {
         EndTransaction(true);
     } catch (...) {
-        try {
-            EndTransaction(false);
-        } catch (...) {
-        }
-        inTransaction = false;
+        RollBackAndRestore();
         throw;
     }
     inTransaction = false;
+    try {
+        RestoreAutoCommit();
+    } catch (...) {
+        // The rows are committed: this save stands, and only what follows is refused.
+        broken = true;
+    }
 }
 
 void Connection::RollbackTrans() {
+    RequireUsable();
     if (!inTransaction)
         throw DbError(dbErrNoTransaction, "No transaction is active.");
+    RollBackAndRestore();
+}
+
+// The rollback comes first, while the connection is still in manual commit: switching autocommit on with the
+// transaction open would commit it, or on some drivers leave it open to swallow every later write.
+void Connection::RollBackAndRestore() {
     inTransaction = false;
-    EndTransaction(false);
+    try {
+        EndTransaction(false);
+    } catch (...) {
+        GiveUp();
+    }
+    try {
+        RestoreAutoCommit();
+    } catch (...) {
+        GiveUp();
+    }
+}
+
+void Connection::GiveUp() {
+    broken = true;
+    RaiseConnectionLost();
 }
 
 void Connection::SetCommandTimeout(int seconds) {

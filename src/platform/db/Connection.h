@@ -25,9 +25,15 @@ public:
     Recordset Open(std::string_view source, CursorType cursor, LockType lock);
 
     void BeginTrans();
+    // A commit that fails is rolled back before the error is raised, so nothing of the transaction stays pending.
     void CommitTrans();
     void RollbackTrans();
     bool InTransaction() const { return inTransaction; }
+
+    // Set when ending a transaction failed half-way: what the server holds is then unknown, so every later use
+    // raises "The connection to the server was lost; nothing was saved." until the program connects again.
+    bool Broken() const { return broken; }
+    void RequireUsable() const;
 
     int CommandTimeout() const { return commandTimeout; }
     void SetCommandTimeout(int seconds);
@@ -41,12 +47,19 @@ public:
     virtual std::vector<std::string> PrimaryKeyColumns(const std::string& table) = 0;
 
 protected:
+    // Leaves autocommit for manual commit.
     virtual void StartTransaction() = 0;
+    // Commits or rolls back, staying in manual commit; RestoreAutoCommit follows once the transaction is over.
     virtual void EndTransaction(bool commit) = 0;
+    virtual void RestoreAutoCommit() {}
     virtual void ApplyCommandTimeout(int /*seconds*/) {}
 
 private:
+    void RollBackAndRestore();
+    void GiveUp();
+
     bool inTransaction = false;
+    bool broken = false;
     int commandTimeout = 30;
     db::CursorLocation cursorLocation = db::CursorLocation::Server;
 };

@@ -21,4 +21,8 @@ void RaiseNotUpdatable() {
                                      "provider, or of the selected locktype.");
 }
 
+void RaiseConnectionLost() {
+    throw DbError(dbErrConnectionLost, "The connection to the server was lost; nothing was saved.");
+}
+
 } // namespace db

@@ -15,6 +15,8 @@ enum DbErrorNumber {
     dbErrObjectOpen = 3705,
     dbErrRowNotFoundForUpdate = -2147217864,
     dbErrNoBaseTable = -2147467259,
+    dbErrKeyInformation = -2147467259,
+    dbErrConnectionLost = 3709,
     dbErrBadArgument = 3001,
     dbErrBadParameter = 3708,
     dbErrNotInThisContext = 3219,
@@ -39,5 +41,6 @@ private:
 [[noreturn]] void RaiseObjectClosed();
 [[noreturn]] void RaiseObjectOpen();
 [[noreturn]] void RaiseNotUpdatable();
+[[noreturn]] void RaiseConnectionLost();
 
 } // namespace db

@@ -4,7 +4,10 @@
 #include "DbError.h"
 #include "SqlText.h"
 
+#include "platform/vb/Conversions.h"
+
 #include <cctype>
+#include <optional>
 
 namespace db {
 
@@ -33,6 +36,9 @@ Parameter ParameterFor(const vb::Variant& value) {
     case vb::VarType::Date:
         p.type = DataType::Date;
         break;
+    case vb::VarType::Decimal:
+        p.type = DataType::Decimal;
+        break;
     case vb::VarType::String:
         p.size = static_cast<int>(value.AsString().size());
         break;
@@ -40,6 +46,20 @@ Parameter ParameterFor(const vb::Variant& value) {
         break;
     }
     return p;
+}
+
+[[noreturn]] void RaiseNoKey() {
+    throw DbError(dbErrKeyInformation, "Insufficient key column information for updating or refreshing.");
+}
+
+[[noreturn]] void RaiseRowNotFound() {
+    throw DbError(dbErrRowNotFoundForUpdate,
+                  "Row cannot be located for updating. Some values may have been changed since it was last read.");
+}
+
+[[noreturn]] void RaiseTooManyRows() {
+    throw DbError(dbErrKeyInformation,
+                  "Key column information is insufficient or incorrect. Too many rows were affected by update.");
 }
 
 } // namespace
@@ -191,33 +211,79 @@ void Recordset::CancelUpdate() {
     originals.clear();
 }
 
-std::string Recordset::UpdateStatement(const std::string& tableName, const std::vector<std::string>& keys,
-                                       std::vector<Parameter>& parameters) const {
-    std::string sets;
-    for (const auto& [column, original] : originals) {
-        sets += (sets.empty() ? "" : ", ") + SqlColumnName(table.columns[column]) + " = ?";
-        parameters.push_back(ParameterFor(Cell(column)));
-    }
+// The columns whose values find the row: its whole key and the assigned columns, or on a table without a key every
+// column. A column the server cannot compare is left out.
+std::vector<int> Recordset::RowCriteria(const std::vector<std::string>& keys) const {
     std::vector<int> criteria;
-    for (const std::string& key : keys)
+    for (const std::string& key : keys) {
+        int found = -1;
         for (std::size_t i = 0; i < table.columns.size(); ++i)
-            if (SameName(table.columns[i], key) && !originals.count(static_cast<int>(i)))
-                criteria.push_back(static_cast<int>(i));
-    for (const auto& entry : originals)
-        criteria.push_back(entry.first);
+            if (SameName(table.columns[i], key))
+                found = static_cast<int>(i);
+        if (found < 0)
+            RaiseNoKey();
+        if (!originals.count(found))
+            criteria.push_back(found);
+    }
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        const bool compared = keys.empty() || originals.count(static_cast<int>(i));
+        if (compared && !table.IsLongColumn(i))
+            criteria.push_back(static_cast<int>(i));
+    }
+    if (criteria.empty())
+        RaiseNoKey();
+    return criteria;
+}
+
+// The criteria on the values as read, or on the values as assigned when asking whether the row now holds them.
+std::string Recordset::Where(const std::vector<int>& criteria, bool assigned,
+                             std::vector<Parameter>& parameters) const {
     std::string where;
     for (int column : criteria) {
-        auto assigned = originals.find(column);
-        const vb::Variant& original = assigned != originals.end() ? assigned->second : Cell(column);
+        auto original = originals.find(column);
+        const vb::Variant& value = assigned || original == originals.end() ? Cell(column) : original->second;
         where += (where.empty() ? "" : " AND ") + SqlColumnName(table.columns[column]);
-        if (original.IsNull() || original.IsEmpty()) {
+        if (value.IsNull() || value.IsEmpty()) {
             where += " IS NULL";
         } else {
             where += " = ?";
-            parameters.push_back(ParameterFor(original));
+            parameters.push_back(ParameterFor(value));
         }
     }
-    return "UPDATE " + tableName + " SET " + sets + " WHERE " + where;
+    return where;
+}
+
+// Outside a caller's transaction the UPDATE runs in one of its own, so that one which changed several rows is undone
+// and the row can be read back before anything is kept.
+void Recordset::WriteRow(const std::string& tableName, const std::vector<int>& criteria) {
+    std::optional<TransactionGuard> own;
+    if (!connection->InTransaction())
+        own.emplace(*connection);
+    std::vector<Parameter> parameters;
+    std::string sets;
+    for (const auto& entry : originals) {
+        sets += (sets.empty() ? "" : ", ") + SqlColumnName(table.columns[entry.first]) + " = ?";
+        parameters.push_back(ParameterFor(Cell(entry.first)));
+    }
+    const std::string where = Where(criteria, false, parameters);
+    long changed = connection->Send("UPDATE " + tableName + " SET " + sets + " WHERE " + where, parameters).LastCount();
+    if (changed < 0)
+        changed = RowsHoldingAssigned(tableName, criteria);
+    if (changed == 0)
+        RaiseRowNotFound();
+    if (changed > 1)
+        RaiseTooManyRows();
+    if (own)
+        own->Commit();
+}
+
+// Without a count from the server, whether the UPDATE took is read from the table: by the key, or on a table without
+// one by every other value, the rows that now hold the assigned values.
+long Recordset::RowsHoldingAssigned(const std::string& tableName, const std::vector<int>& criteria) {
+    std::vector<Parameter> parameters;
+    const std::string where = Where(criteria, true, parameters);
+    const ResultTable result = connection->Send("SELECT COUNT(*) FROM " + tableName + " WHERE " + where, parameters);
+    return result.RowCount() == 0 ? 0 : vb::CLng(result.values[0]);
 }
 
 void Recordset::Update() {
@@ -226,25 +292,15 @@ void Recordset::Update() {
         RaiseNotUpdatable();
     if (originals.empty())
         return;
-    const std::optional<std::string> tableName = SingleTableOf(source);
-    if (!tableName) {
-        CancelUpdate();
-        throw DbError(dbErrNoBaseTable, "Insufficient base table information for updating or refreshing.");
-    }
-    std::vector<Parameter> parameters;
-    std::string sql;
-    long changed = 0;
     try {
-        sql = UpdateStatement(*tableName, connection->PrimaryKeyColumns(*tableName), parameters);
-        changed = connection->Send(sql, parameters).rowsAffected;
+        const std::optional<std::string> tableName = SingleTableOf(source);
+        if (!tableName)
+            throw DbError(dbErrNoBaseTable, "Insufficient base table information for updating or refreshing.");
+        connection->RequireUsable();
+        WriteRow(*tableName, RowCriteria(connection->PrimaryKeyColumns(*tableName)));
     } catch (...) {
         CancelUpdate();
         throw;
-    }
-    if (changed <= 0) {
-        CancelUpdate();
-        throw DbError(dbErrRowNotFoundForUpdate,
-                      "Row cannot be located for updating. Some values may have been changed since it was last read.");
     }
     originals.clear();
 }

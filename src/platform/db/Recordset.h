@@ -56,7 +56,9 @@ public:
     CursorType Cursor() const { return cursor; }
     LockType Lock() const { return lock; }
 
-    // Assigns a field of the current row; Update sends the change, CancelUpdate restores the values read.
+    // Assigns a field of the current row; Update sends the change, CancelUpdate restores the values read. Update
+    // changes exactly one row or raises: a table whose key was not read, or an UPDATE that changed no row or several,
+    // is refused, and the values read are restored.
     void SetField(std::string_view name, vb::Variant value);
     void Update();
     void CancelUpdate();
@@ -69,8 +71,10 @@ private:
     void RequireCurrentRow() const;
     vb::Variant& Cell(int column);
     const vb::Variant& Cell(int column) const;
-    std::string UpdateStatement(const std::string& table, const std::vector<std::string>& keys,
-                                std::vector<Parameter>& parameters) const;
+    std::vector<int> RowCriteria(const std::vector<std::string>& keys) const;
+    std::string Where(const std::vector<int>& criteria, bool assigned, std::vector<Parameter>& parameters) const;
+    void WriteRow(const std::string& table, const std::vector<int>& criteria);
+    long RowsHoldingAssigned(const std::string& table, const std::vector<int>& criteria);
 
     ResultTable table;
     bool open = false;

@@ -9,7 +9,7 @@
 namespace db {
 
 // The declared type of a command parameter.
-enum class DataType { VarChar, Double, Currency, Integer, SmallInt, Boolean, Date };
+enum class DataType { VarChar, Double, Currency, Integer, SmallInt, Boolean, Date, Decimal };
 
 // One input parameter: bound by position, with its declared type and, for text, its size in characters.
 struct Parameter {
@@ -46,10 +46,19 @@ private:
 struct ResultTable {
     bool hasColumns = false;
     std::vector<std::string> columns;
+    // Per column, whether it is text, ntext or image, which the server refuses to compare; empty when none is.
+    std::vector<bool> longColumns;
     ValueStore values;
+    // The counts added up, as a batch of several writes reports them.
     long rowsAffected = -1;
+    // Each count on its own, in the order they came; empty when the connection gave only the total.
+    std::vector<long> counts;
 
     std::size_t RowCount() const { return columns.empty() ? 0 : values.size() / columns.size(); }
+    bool IsLongColumn(std::size_t column) const { return column < longColumns.size() && longColumns[column]; }
+    // The count of the batch's last statement: the counts of the triggers it fired arrive before its own. -1 when the
+    // server gave none.
+    long LastCount() const { return counts.empty() ? rowsAffected : counts.back(); }
 };
 
 } // namespace db

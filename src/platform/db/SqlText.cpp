@@ -5,6 +5,7 @@
 #include "DbError.h"
 #include "ResultTable.h"
 #include "platform/vb/DateSerialNumber.h"
+#include "platform/vb/Decimal.h"
 
 #include <cctype>
 #include <charconv>
@@ -132,6 +133,8 @@ std::string SqlLiteral(const vb::Variant& value) {
     }
     case vb::VarType::String:
         return SqlQuote(value.AsString());
+    case vb::VarType::Decimal:
+        return vb::DecimalText(value.AsDecimal());
     }
     return "NULL";
 }

@@ -1,6 +1,7 @@
 #include "Conversions.h"
 
 #include "DateText.h"
+#include "Decimal.h"
 #include "Strings.h"
 #include "Utf8.h"
 #include "VbError.h"
@@ -42,7 +43,40 @@ template <typename Whole> Whole RoundToWhole(const Variant& value) {
     return static_cast<Whole>(rounded);
 }
 
+// Exact, so no digit of a wide amount is lost on the way.
+Currency CurrencyOfDecimal(Decimal value) {
+    const Decimal rounded = RoundDecimal(value, 4);
+    const __int128 limit = std::numeric_limits<std::int64_t>::max();
+    __int128 scaled = rounded.units;
+    for (int scale = rounded.scale; scale < 4 && scaled <= limit && scaled >= -limit; ++scale)
+        scaled *= 10;
+    if (scaled > limit || scaled < -limit - 1)
+        RaiseOverflow();
+    return Currency{static_cast<std::int64_t>(scaled)};
+}
+
 } // namespace
+
+Decimal CDec(const Variant& value) {
+    switch (value.Type()) {
+    case VarType::Decimal:
+        return value.AsDecimal();
+    case VarType::Currency:
+        return MakeDecimal(value.AsCurrency().scaled, 4);
+    case VarType::Single:
+        return DecimalOf(ToDecimalDigits(value.AsSingle(), 7));
+    case VarType::String:
+        if (const std::optional<Decimal> exact = ReadDecimal(Trim(value.AsString())))
+            return *exact;
+        break;
+    default:
+        break;
+    }
+    const double number = CDbl(value);
+    if (!std::isfinite(number))
+        RaiseOverflow();
+    return DecimalOf(ToDecimalDigits(number, 15));
+}
 
 std::string CurrencyText(Currency value) {
     const bool negative = value.scaled < 0;
@@ -79,6 +113,8 @@ std::string CStr(const Variant& value) {
         return DateText(value.AsDate());
     case VarType::String:
         return value.AsString();
+    case VarType::Decimal:
+        return DecimalText(value.AsDecimal());
     }
     RaiseTypeMismatch();
 }
@@ -105,6 +141,8 @@ double CDbl(const Variant& value) {
         return value.AsDate().serial;
     case VarType::String:
         return NumberFromText(value.AsString());
+    case VarType::Decimal:
+        return DecimalToDouble(value.AsDecimal());
     }
     RaiseTypeMismatch();
 }
@@ -127,6 +165,8 @@ Currency CCur(const Variant& value) {
         return Currency{value.AsInteger() * 10000LL};
     case VarType::Long:
         return Currency{value.AsLong() * 10000LL};
+    case VarType::Decimal:
+        return CurrencyOfDecimal(value.AsDecimal());
     default:
         break;
     }

@@ -20,6 +20,8 @@ float CSng(const Variant& value);
 std::int16_t CInt(const Variant& value);
 std::int32_t CLng(const Variant& value);
 Currency CCur(const Variant& value);
+// Exact from whole numbers, Currency and plain decimal text; a Double or Single by its 15 (7) significant digits.
+Decimal CDec(const Variant& value);
 bool CBool(const Variant& value);
 Date CDate(const Variant& value);
 

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "DateText.h"
+#include "Decimal.h"
 #include "Utf8.h"
 
 #include <cmath>
@@ -67,6 +68,14 @@ std::string FormatNumberAs(double number, std::string_view pattern, bool datePat
     return FormatDate(Date{number}, pattern);
 }
 
+std::string FormatDecimal(Decimal value, std::string_view pattern) {
+    if (AsciiLower(pattern) == "general number")
+        return DecimalText(value);
+    if (const std::optional<std::string> words = TruthWords(pattern, value.units != 0 ? 1 : 0))
+        return *words;
+    return FormatNumber(DigitsOf(value), pattern);
+}
+
 std::string FormatText(const std::string& text, std::string_view pattern, bool datePattern) {
     if (text.empty())
         return "";
@@ -95,6 +104,8 @@ std::string Format(const Variant& value, std::string_view pattern) {
         return FormatText(value.AsString(), pattern, datePattern);
     if (value.IsDate() && datePattern)
         return FormatDate(value.AsDate(), pattern);
+    if (value.Type() == VarType::Decimal && !datePattern)
+        return FormatDecimal(value.AsDecimal(), pattern);
     return FormatNumberAs(CDbl(value), pattern, datePattern);
 }
 

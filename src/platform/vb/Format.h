@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NumberText.h"
 #include "Variant.h"
 
 #include <string>
@@ -22,6 +23,8 @@ std::string Format(const Variant& value, std::string_view pattern = "");
 
 // The two kinds of pattern, exposed for callers that format values they have already read.
 std::string FormatNumber(double value, std::string_view pattern);
+// A number pattern on every digit of a decimal form (how a Decimal is formatted).
+std::string FormatNumber(DecimalDigits value, std::string_view pattern);
 std::string FormatDate(Date date, std::string_view pattern);
 bool IsDatePattern(std::string_view pattern);
 

@@ -4,6 +4,7 @@
 #include "VbError.h"
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace vb {
@@ -108,12 +109,11 @@ std::string Grouped(const std::string& digits) {
     return out;
 }
 
-std::string RenderSection(double value, const NumberSection& section) {
+std::string RenderSection(DecimalDigits value, const NumberSection& section) {
     if (section.percent)
-        value *= 100;
-    for (int i = 0; i < section.thousandsScale; ++i)
-        value /= 1000;
-    if (!std::isfinite(value))
+        value.exponent += 2;
+    value.exponent -= 3 * section.thousandsScale;
+    if (!value.digits.empty() && value.exponent > std::numeric_limits<double>::max_exponent10)
         RaiseOverflow();
     int fractionCount = 0;
     int forced = 0;
@@ -128,7 +128,7 @@ std::string RenderSection(double value, const NumberSection& section) {
             forced += seenZero ? 1 : 0;
         }
     }
-    std::string scaled = ScaledDigits(ToDecimalDigits(value, 15), fractionCount, HalfRounding::AwayFromZero);
+    std::string scaled = ScaledDigits(value, fractionCount, HalfRounding::AwayFromZero);
     if (scaled.size() < static_cast<std::size_t>(fractionCount))
         scaled.insert(0, fractionCount - scaled.size(), '0');
     std::string integerDigits = scaled.substr(0, scaled.size() - fractionCount);
@@ -178,13 +178,19 @@ std::string RenderSection(double value, const NumberSection& section) {
 std::string FormatNumber(double value, std::string_view pattern) {
     if (!std::isfinite(value))
         RaiseOverflow();
+    return FormatNumber(ToDecimalDigits(value, 15), pattern);
+}
+
+std::string FormatNumber(DecimalDigits value, std::string_view pattern) {
+    const bool negative = value.negative && !value.digits.empty();
+    value.negative = false;
     const std::vector<std::string_view> sections = SplitSections(pattern);
-    if (value < 0 && sections.size() >= 2 && !sections[1].empty())
-        return RenderSection(-value, ParseSection(sections[1]));
-    if (value == 0 && sections.size() >= 3 && !sections[2].empty())
-        return RenderSection(0, ParseSection(sections[2]));
-    if (value < 0)
-        return "-" + RenderSection(-value, ParseSection(sections[0]));
+    if (negative && sections.size() >= 2 && !sections[1].empty())
+        return RenderSection(value, ParseSection(sections[1]));
+    if (value.digits.empty() && sections.size() >= 3 && !sections[2].empty())
+        return RenderSection(value, ParseSection(sections[2]));
+    if (negative)
+        return "-" + RenderSection(value, ParseSection(sections[0]));
     return RenderSection(value, ParseSection(sections[0]));
 }
 

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "DateText.h"
+#include "Decimal.h"
 #include "Strings.h"
 #include "VbError.h"
 
@@ -160,6 +161,21 @@ Variant Truth(std::optional<int> order, bool (*holds)(int)) {
     return holds(*order);
 }
 
+// Values that hold a number without rounding; a Decimal among them is compared on every digit.
+bool IsExact(const Variant& value) {
+    switch (value.Type()) {
+    case VarType::Empty:
+    case VarType::Boolean:
+    case VarType::Integer:
+    case VarType::Long:
+    case VarType::Currency:
+    case VarType::Decimal:
+        return true;
+    default:
+        return false;
+    }
+}
+
 int Sign(double difference) { return difference < 0 ? -1 : (difference > 0 ? 1 : 0); }
 
 } // namespace
@@ -228,6 +244,9 @@ std::optional<int> Compare(const Variant& left, const Variant& right) {
         const std::int64_t a = left.AsCurrency().scaled, b = right.AsCurrency().scaled;
         return a < b ? -1 : (a > b ? 1 : 0);
     }
+    const bool decimal = left.Type() == VarType::Decimal || right.Type() == VarType::Decimal;
+    if (decimal && IsExact(left) && IsExact(right))
+        return CompareDecimals(CDec(left), CDec(right));
     const double a = CDbl(left), b = CDbl(right);
     return a < b ? -1 : (a > b ? 1 : 0);
 }

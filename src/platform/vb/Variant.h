@@ -19,11 +19,19 @@ struct Date {
     friend bool operator==(Date, Date) = default;
 };
 
+// An exact number of up to 38 digits, units x 10^-scale: how bigint and the decimal columns too wide for Currency
+// arrive. Made through MakeDecimal, which drops trailing zeros of the fraction, so equal numbers are equal values.
+struct Decimal {
+    __int128 units = 0;
+    int scale = 0;
+    friend bool operator==(Decimal, Decimal) = default;
+};
+
 struct NullValue {
     friend bool operator==(NullValue, NullValue) = default;
 };
 
-enum class VarType { Empty, Null, Boolean, Integer, Long, Single, Double, Currency, Date, String };
+enum class VarType { Empty, Null, Boolean, Integer, Long, Single, Double, Currency, Date, String, Decimal };
 
 class Variant {
 public:
@@ -38,6 +46,7 @@ public:
     Variant(Date v) : value(v) {}
     Variant(std::string v) : value(std::move(v)) {}
     Variant(const char* v) : value(std::string(v)) {}
+    Variant(Decimal v) : value(v) {}
 
     static Variant Null() { return Variant(NullValue{}); }
 
@@ -56,13 +65,14 @@ public:
     Currency AsCurrency() const { return std::get<Currency>(value); }
     Date AsDate() const { return std::get<Date>(value); }
     const std::string& AsString() const { return std::get<std::string>(value); }
+    Decimal AsDecimal() const { return std::get<Decimal>(value); }
 
     // Same type and same value; not the language's "=" comparison.
     friend bool operator==(const Variant&, const Variant&) = default;
 
 private:
     std::variant<std::monostate, NullValue, bool, std::int16_t, std::int32_t, float, double, Currency, Date,
-                 std::string>
+                 std::string, Decimal>
         value;
 };
 

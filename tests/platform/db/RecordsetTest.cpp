@@ -1,6 +1,8 @@
+#include "DbTest.h"
 #include "platform/db/Command.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
+#include "platform/vb/Decimal.h"
 #include "testkit/ScriptedServer.h"
 
 #include <gtest/gtest.h>
@@ -9,15 +11,6 @@ using namespace db;
 using testkit::ScriptedServer;
 
 namespace {
-
-int ErrorNumberOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DbError& error) {
-        return error.Number();
-    }
-    return 0;
-}
 
 class RecordsetTest : public ::testing::Test {
 protected:
@@ -252,4 +245,223 @@ TEST_F(RecordsetTest, ACommandRefusesValuesItCannotSendWhole) {
     command.AppendParameter("@amount", DataType::Currency, 0, vb::Variant("1,234.50"));
     EXPECT_EQ(command.Parameters().back().value, vb::Variant(vb::Currency{12345000}));
     EXPECT_EQ(command.StatementText(), "{call Inventory.dbo.Pharma_EraseCM(?,?)}");
+}
+
+namespace {
+
+// A server whose update trigger writes an audit row without SET NOCOUNT ON: the trigger's count arrives before the
+// UPDATE's own.
+class ServerWithAuditTrigger : public ScriptedServer {
+public:
+    ResultTable Send(const std::string& sql, const std::vector<Parameter>& parameters) override {
+        ResultTable result = ScriptedServer::Send(sql, parameters);
+        if (sql.rfind("UPDATE ", 0) == 0) {
+            result.counts = {1, result.rowsAffected};
+            result.rowsAffected += 1;
+        }
+        return result;
+    }
+};
+
+// A server whose rows of one table carry a text column.
+class ServerWithNoteColumn : public ScriptedServer {
+public:
+    ResultTable Send(const std::string& sql, const std::vector<Parameter>& parameters) override {
+        ResultTable result = ScriptedServer::Send(sql, parameters);
+        if (result.hasColumns)
+            for (const std::string& column : result.columns)
+                result.longColumns.push_back(column == "Note");
+        return result;
+    }
+};
+
+// A driver that cannot switch back to autocommit once a transaction is over.
+class ServerStuckInManualCommit : public ScriptedServer {
+protected:
+    void RestoreAutoCommit() override { throw DbError(0, "Communication link failure"); }
+};
+
+} // namespace
+
+TEST_F(RecordsetTest, AKeylessTableIsUpdatedByEveryValueInATransactionOfItsOwn) {
+    server.On("select * from STATION..tbSCNChargeSlip")
+        .Returns({"ChargeSlip", "Remark", "Amount"},
+                 {{vb::Variant(std::int32_t(123)), vb::Variant::Null(), vb::Variant(vb::Currency{15000})}});
+    server
+        .On("UPDATE STATION..tbSCNChargeSlip SET ChargeSlip = 124 WHERE ChargeSlip = 123 AND Remark IS NULL AND "
+            "Amount = 1.5")
+        .Affects(1);
+    Recordset rs = server.Open("select * from STATION..tbSCNChargeSlip", CursorType::Dynamic, LockType::Optimistic);
+    rs.SetField("ChargeSlip", vb::Variant(std::int32_t(124)));
+    rs.Update();
+    EXPECT_EQ(server.Transcript(),
+              (std::vector<std::string>{"select * from STATION..tbSCNChargeSlip", "BEGIN TRANSACTION",
+                                        "  UPDATE STATION..tbSCNChargeSlip SET ChargeSlip = 124 WHERE ChargeSlip = "
+                                        "123 AND Remark IS NULL AND Amount = 1.5",
+                                        "COMMIT"}));
+}
+
+TEST_F(RecordsetTest, AKeyedTableWhoseKeyWasNotReadIsRefusedBeforeAnythingIsSent) {
+    server.SetPrimaryKey("tbOrder", {"ID"});
+    server.On("select Status from tbOrder where ID = 2").Returns({"Status"}, {{vb::Variant("open")}});
+    Recordset rs = server.Open("select Status from tbOrder where ID = 2", CursorType::Dynamic, LockType::Optimistic);
+    rs.SetField("Status", vb::Variant("closed"));
+    EXPECT_EQ(DescriptionOf([&] { rs.Update(); }), "Insufficient key column information for updating or refreshing.");
+    EXPECT_EQ(rs.Fields("Status"), vb::Variant("open"));
+    EXPECT_EQ(server.Mark(), 1u);
+}
+
+TEST_F(RecordsetTest, TextColumnsAreLeftOutOfTheWhere) {
+    ServerWithNoteColumn notes;
+    notes.On("select * from tbNote").Returns({"Slip", "Note"}, {{vb::Variant(std::int32_t(7)), vb::Variant("long")}});
+    notes.On("UPDATE tbNote SET Slip = 8 WHERE Slip = 7").Affects(1);
+    notes.On("UPDATE tbNote SET Note = 'longer' WHERE Slip = 8").Affects(1);
+    Recordset rs = notes.Open("select * from tbNote", CursorType::Dynamic, LockType::Optimistic);
+    rs.SetField("Slip", vb::Variant(std::int32_t(8)));
+    rs.Update();
+    rs.SetField("Note", vb::Variant("longer"));
+    EXPECT_EQ(DescriptionOf([&] { rs.Update(); }), "");
+    EXPECT_TRUE(notes.SentExactly({"select * from tbNote", "UPDATE tbNote SET Slip = 8 WHERE Slip = 7",
+                                   "UPDATE tbNote SET Note = 'longer' WHERE Slip = 8"}));
+}
+
+TEST_F(RecordsetTest, AnUpdateMustChangeExactlyOneRow) {
+    struct Case {
+        const char* name;
+        long changed;
+        bool callersTransaction;
+        std::vector<std::string> transcript;
+        const char* error;
+    };
+    const std::string update = "UPDATE t SET a = 2 WHERE a = 1";
+    const Case cases[] = {
+        {"one row", 1, false, {"BEGIN TRANSACTION", "  " + update, "COMMIT"}, ""},
+        {"no row",
+         0,
+         false,
+         {"BEGIN TRANSACTION", "  " + update, "ROLLBACK"},
+         "Row cannot be located for updating. Some values may have been changed since it was last read."},
+        {"three rows, alone",
+         3,
+         false,
+         {"BEGIN TRANSACTION", "  " + update, "ROLLBACK"},
+         "Key column information is insufficient or incorrect. Too many rows were affected by update."},
+        // The caller's guard rolls back; Update only raises.
+        {"three rows, in a save",
+         3,
+         true,
+         {"BEGIN TRANSACTION", "  " + update},
+         "Key column information is insufficient or incorrect. Too many rows were affected by update."},
+    };
+    for (const Case& c : cases) {
+        ScriptedServer db;
+        db.On("select * from t").Returns({"a"}, {{vb::Variant(std::int32_t(1))}});
+        db.On(update).Affects(c.changed);
+        Recordset rs = db.Open("select * from t", CursorType::Dynamic, LockType::Optimistic);
+        const std::size_t mark = db.Transcript().size();
+        if (c.callersTransaction)
+            db.BeginTrans();
+        rs.SetField("a", vb::Variant(std::int32_t(2)));
+        EXPECT_EQ(DescriptionOf([&] { rs.Update(); }), c.error) << c.name;
+        EXPECT_EQ(rs.Fields("a"), vb::Variant(std::int32_t(c.error[0] ? 1 : 2))) << c.name;
+        const std::vector<std::string> transcript = db.Transcript();
+        EXPECT_EQ(std::vector<std::string>(transcript.begin() + static_cast<long>(mark), transcript.end()),
+                  c.transcript)
+            << c.name;
+        EXPECT_EQ(db.InTransaction(), c.callersTransaction) << c.name;
+    }
+}
+
+TEST_F(RecordsetTest, ATriggersCountDoesNotHideALostUpdate) {
+    ServerWithAuditTrigger audited;
+    audited.SetPrimaryKey("tbCounter", {"ID"});
+    audited.On("select * from tbCounter")
+        .Returns({"ID", "ChargeSlip"}, {{vb::Variant(std::int32_t(1)), vb::Variant(std::int32_t(123))}});
+    audited.On("UPDATE tbCounter SET ChargeSlip = 124 WHERE ID = 1 AND ChargeSlip = 123").Affects(0);
+    Recordset rs = audited.Open("select * from tbCounter", CursorType::Dynamic, LockType::Optimistic);
+    rs.SetField("ChargeSlip", vb::Variant(std::int32_t(124)));
+    EXPECT_EQ(ErrorNumberOf([&] { rs.Update(); }), dbErrRowNotFoundForUpdate);
+    EXPECT_TRUE(audited.NothingCommitted());
+}
+
+TEST_F(RecordsetTest, WithoutACountTheRowIsReadBackToDecide) {
+    for (const long holding : {1L, 0L}) {
+        ScriptedServer db;
+        db.SetPrimaryKey("tbCounter", {"ID"});
+        db.On("select * from tbCounter")
+            .Returns({"ID", "ChargeSlip"}, {{vb::Variant(std::int32_t(1)), vb::Variant(std::int32_t(123))}});
+        db.On("UPDATE tbCounter SET ChargeSlip = 124 WHERE ID = 1 AND ChargeSlip = 123").Affects(-1);
+        db.On("SELECT COUNT(*) FROM tbCounter WHERE ID = 1 AND ChargeSlip = 124")
+            .Returns({""}, {{vb::Variant(std::int32_t(holding))}});
+        Recordset rs = db.Open("select * from tbCounter", CursorType::Dynamic, LockType::Optimistic);
+        rs.SetField("ChargeSlip", vb::Variant(std::int32_t(124)));
+        EXPECT_EQ(ErrorNumberOf([&] { rs.Update(); }), holding == 1 ? 0 : dbErrRowNotFoundForUpdate);
+        // What the server holds is what the recordset shows.
+        EXPECT_EQ(rs.Fields("ChargeSlip"), vb::Variant(std::int32_t(holding == 1 ? 124 : 123)));
+        EXPECT_EQ(db.CommittedWrites().size(), holding == 1 ? 1u : 0u);
+    }
+}
+
+TEST_F(RecordsetTest, ADecimalIsWrittenWithEveryDigit) {
+    server.On("select Serial from tbBig").Returns({"Serial"}, {{vb::Variant(*vb::ReadDecimal("123456789012345678"))}});
+    server.On("UPDATE tbBig SET Serial = 123456789012345679 WHERE Serial = 123456789012345678").Affects(1);
+    Recordset rs = server.Open("select Serial from tbBig", CursorType::Dynamic, LockType::Optimistic);
+    rs.SetField("Serial", vb::Variant(*vb::ReadDecimal("123456789012345679")));
+    rs.Update();
+    EXPECT_EQ(server.Sent().back().parameters[0].type, DataType::Decimal);
+}
+
+TEST_F(RecordsetTest, AFailedCommitIsRolledBackAndTheConnectionGoesOn) {
+    server.On("INSERT a").Affects(1);
+    server.On("INSERT b").Affects(1);
+    server.FailCommit(1, "The transaction ended in the trigger.", 3609);
+    {
+        TransactionGuard transaction(server);
+        server.Execute("INSERT a");
+        EXPECT_EQ(DescriptionOf([&] { transaction.Commit(); }), "The transaction ended in the trigger.");
+    }
+    EXPECT_FALSE(server.InTransaction());
+    EXPECT_FALSE(server.Broken());
+    server.Execute("INSERT b");
+    EXPECT_EQ(server.CommittedWrites(), std::vector<std::string>{"INSERT b"});
+    EXPECT_EQ(server.Transcript(), (std::vector<std::string>{"BEGIN TRANSACTION", "  INSERT a", "COMMIT  -- failed",
+                                                             "ROLLBACK", "INSERT b"}));
+}
+
+TEST_F(RecordsetTest, AConnectionLeftInAnUnknownStateRefusesEveryLaterUse) {
+    const std::string lost = "The connection to the server was lost; nothing was saved.";
+    server.On("INSERT a").Affects(1);
+    server.On("select a from t").Returns({"a"}, {{vb::Variant(std::int32_t(1))}});
+    Recordset rs = server.Open("select a from t", CursorType::Dynamic, LockType::Optimistic);
+    server.FailCommit();
+    server.FailRollback();
+    server.BeginTrans();
+    server.Execute("INSERT a");
+    EXPECT_EQ(DescriptionOf([&] { server.CommitTrans(); }), lost);
+    EXPECT_TRUE(server.Broken());
+    const std::size_t sent = server.Mark();
+
+    Command command(server, "STATION..sp_Save");
+    const std::function<void()> uses[] = {
+        [&] { server.Execute("INSERT a"); },
+        [&] { server.Open("select a from t", CursorType::ForwardOnly, LockType::ReadOnly); },
+        [&] { server.BeginTrans(); },
+        [&] {
+            rs.SetField("a", vb::Variant(std::int32_t(2)));
+            rs.Update();
+        },
+        [&] { command.Execute(); },
+    };
+    for (const auto& use : uses)
+        EXPECT_EQ(DescriptionOf(use), lost);
+    EXPECT_EQ(server.Mark(), sent);
+    EXPECT_TRUE(server.NothingCommitted());
+
+    ServerStuckInManualCommit stuck;
+    stuck.On("INSERT a").Affects(1);
+    stuck.BeginTrans();
+    stuck.Execute("INSERT a");
+    stuck.CommitTrans(); // committed: this save stands
+    EXPECT_EQ(stuck.CommittedWrites(), std::vector<std::string>{"INSERT a"});
+    EXPECT_EQ(DescriptionOf([&] { stuck.Execute("INSERT a"); }), lost);
 }

@@ -2,6 +2,7 @@
 // the rows, an error in a later result, and money columns.
 #include "platform/db/odbc/ResultReading.h"
 #include "platform/db/DbError.h"
+#include "platform/vb/Decimal.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,20 @@ TEST(ReadBatch, KeepsTheFirstRowsAndAddsUpTheCounts) {
     EXPECT_EQ(table.columns, std::vector<std::string>{"Tdate"});
     EXPECT_EQ(table.RowCount(), 2u);
     EXPECT_EQ(table.rowsAffected, 7);
+    EXPECT_EQ(table.counts, (std::vector<long>{2, 1, 4}));
     EXPECT_EQ(source.current, 5u); // drained to the end
+}
+
+TEST(ReadBatch, AnUpdatesOwnCountIsNotHiddenByItsTriggers) {
+    // An UPDATE that found no row, on a table whose update trigger writes an audit row without SET NOCOUNT ON: the
+    // trigger's count comes first, the statement's own last.
+    FakeSource lost({{1, {}, {}}, {0, {}, {}}});
+    const ResultTable table = ReadBatch(lost);
+    EXPECT_EQ(table.rowsAffected, 1);
+    EXPECT_EQ(table.LastCount(), 0);
+
+    FakeSource silent(std::vector<FakeResult>{FakeResult{}});
+    EXPECT_EQ(ReadBatch(silent).LastCount(), -1);
 }
 
 TEST(ReadBatch, ACountOnlyBatchHasNoColumns) {
@@ -69,11 +83,24 @@ TEST(ReadBatch, AnErrorInALaterResultIsRaised) {
     EXPECT_THROW(ReadBatch(source), DbError);
 }
 
-TEST(DecimalValue, SmallScalesAreCurrencyLargerOnesDouble) {
-    EXPECT_EQ(DecimalValue("1234.5600", 4), vb::Variant(vb::Currency{12345600}));
-    EXPECT_EQ(DecimalValue("-0.0100", 2), vb::Variant(vb::Currency{-100}));
-    EXPECT_EQ(DecimalValue("0.123456", 6), vb::Variant(0.123456));
-    EXPECT_EQ(DecimalValue("12345678901234567890", 0), vb::Variant(12345678901234567890.0));
+TEST(DecimalValue, NarrowColumnsAndMoneyAreCurrencyWiderOnesDecimal) {
+    struct Case {
+        const char* text;
+        NumericColumn column;
+        vb::Variant expected;
+    };
+    const Case cases[] = {
+        {"1234.5600", {19, 4, true}, vb::Variant(vb::Currency{12345600})},             // money
+        {"922337203685477.5807", {19, 4, true}, vb::Variant(vb::Currency{INT64_MAX})}, // money at its widest
+        {"-0.0100", {10, 2, false}, vb::Variant(vb::Currency{-100})},
+        {"999999999999999", {15, 0, false}, vb::Variant(*vb::ReadDecimal("999999999999999"))}, // past Currency
+        {"0.123456", {12, 6, false}, vb::Variant(*vb::ReadDecimal("0.123456"))},
+        {"1234.5600", {19, 4, false}, vb::Variant(*vb::ReadDecimal("1234.56"))},
+        {"12345678901234567890", {20, 0, false}, vb::Variant(*vb::ReadDecimal("12345678901234567890"))},
+        {"1E+3", {18, 2, false}, vb::Variant(1000.0)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DecimalValue(c.text, c.column), c.expected) << c.text;
 }
 
 TEST(CleanMessage, DropsDriverPrefixesAndTheSqliteSuffix) {

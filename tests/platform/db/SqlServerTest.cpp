@@ -1,9 +1,13 @@
 // The ODBC connection against a real SQL Server through FreeTDS. These run only when WARD_TEST_SQLSERVER holds an
-// ODBC connection string (see the README); they use temporary objects only.
+// ODBC connection string (see the README); they use temporary objects and tables of tempdb that they drop.
+#include "DbTest.h"
 #include "platform/db/Command.h"
 #include "platform/db/DbError.h"
 #include "platform/db/odbc/OdbcConnection.h"
+#include "platform/vb/Conversions.h"
 #include "platform/vb/DateSerialNumber.h"
+#include "platform/vb/Decimal.h"
+#include "platform/vb/Operators.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +44,7 @@ TEST_F(SqlServerTest, ValuesArriveAsTheirOwnTypes) {
         "'O''Brien' AS q");
     EXPECT_EQ(rs.Fields("m"), vb::Variant(vb::Currency{123456}));
     EXPECT_EQ(rs.Fields("d2"), vb::Variant(vb::Currency{15000}));
-    EXPECT_EQ(rs.Fields("d7"), vb::Variant(0.1234567));
+    EXPECT_EQ(rs.Fields("d7"), vb::Variant(*vb::ReadDecimal("0.1234567")));
     EXPECT_EQ(rs.Fields("b"), vb::Variant(true));
     EXPECT_EQ(rs.Fields("dt"), vb::Variant(vb::MakeDate({2026, 2, 15, 20, 5, 9})));
     EXPECT_EQ(rs.Fields("d"), vb::Variant(vb::MakeDate({2026, 2, 15})));
@@ -121,6 +125,82 @@ TEST_F(SqlServerTest, AnOptimisticUpdateLosesToAnotherStation) {
     connection->Execute("USE master");
     EXPECT_EQ(connection->PrimaryKeyColumns("tempdb.." + table), std::vector<std::string>{"ID"});
     connection->Execute("DROP TABLE " + table);
+}
+
+TEST_F(SqlServerTest, WideNumbersKeepEveryDigitAndMoneyStaysCurrency) {
+    Recordset rs = connection->Execute(
+        "SELECT CAST(123456789012345678 AS bigint) AS big, CAST(12345678901234567.89 AS decimal(19,2)) AS wide, "
+        "CAST(-922337203685477.5808 AS money) AS lowest, CAST(12.5 AS smallmoney) AS small, "
+        "CAST(1234.5 AS numeric(15,4)) AS narrow");
+    EXPECT_EQ(vb::CStr(rs.Fields("big")), "123456789012345678");
+    EXPECT_EQ(vb::CStr(rs.Fields("wide")), "12345678901234567.89");
+    EXPECT_EQ(rs.Fields("lowest"), vb::Variant(vb::Currency{INT64_MIN}));
+    EXPECT_EQ(rs.Fields("small"), vb::Variant(vb::Currency{125000}));
+    EXPECT_EQ(rs.Fields("narrow"), vb::Variant(vb::Currency{12345000}));
+}
+
+TEST_F(SqlServerTest, EveryColumnTypeReadCanBeUpdated) {
+    const std::string table = "##WardTypes" + std::to_string(::getpid());
+    connection->Execute("CREATE TABLE " + table +
+                        " (ID int PRIMARY KEY, R real, F float, I int, S smallint, B bit, M money, D decimal(10,2), "
+                        "T datetime, V varchar(20), G bigint, W decimal(20,6)); INSERT INTO " +
+                        table +
+                        " VALUES (1, 1.1, 2.2, 70000, 12, 1, 12.34, 5.5, '2026-02-15T08:00:00', 'before', "
+                        "123456789012345678, 12345678901234.123456)");
+    ExpectEachColumnUpdated(*connection, table,
+                            {
+                                {"R", vb::Variant(0.3f)},
+                                {"F", vb::Variant(0.1)},
+                                {"I", vb::Variant(std::int32_t(-70001))},
+                                {"S", vb::Variant(std::int16_t(-3))},
+                                {"B", vb::Variant(false)},
+                                {"M", vb::Variant(vb::Currency{999999})},
+                                {"D", vb::Variant(vb::Currency{-72500})},
+                                {"T", vb::Variant(vb::MakeDate({2026, 2, 16, 20, 30, 0}))},
+                                {"V", vb::Variant("O'Brien")},
+                                {"G", vb::Variant(*vb::ReadDecimal("-123456789012345679"))},
+                                {"W", vb::Variant(*vb::ReadDecimal("-98765432109876.654321"))},
+                            });
+    connection->Execute("DROP TABLE " + table);
+}
+
+TEST_F(SqlServerTest, AKeylessTableWithATextColumnIsUpdatedByItsOtherValues) {
+    const std::string table = "##WardSlip" + std::to_string(::getpid());
+    connection->Execute("CREATE TABLE " + table + " (Status varchar(10), Slip int, Note text); INSERT INTO " + table +
+                        " VALUES ('open', 1, 'a'), ('open', 2, 'b'), ('open', 3, 'c')");
+    Recordset rs =
+        connection->Open("select * from " + table + " where Slip = 2", CursorType::Dynamic, LockType::Optimistic);
+    rs.SetField("Status", vb::Variant("closed"));
+    rs.Update();
+    rs.Close();
+    EXPECT_EQ(connection->Execute("SELECT COUNT(*) AS n FROM " + table + " WHERE Status = 'open'").Fields("n"),
+              vb::Variant(std::int32_t(2)));
+    connection->Execute("DROP TABLE " + table);
+}
+
+TEST_F(SqlServerTest, AnAuditTriggersCountDoesNotHideALostUpdate) {
+    // Triggers cannot sit on temporary tables: a table of tempdb's own, dropped at the end.
+    const std::string name = "WardAudited" + std::to_string(::getpid());
+    connection->Execute("USE tempdb");
+    connection->Execute("CREATE TABLE dbo." + name + " (ID int PRIMARY KEY, ChargeSlip int); CREATE TABLE dbo." + name +
+                        "Log (ID int); INSERT INTO dbo." + name + " VALUES (1, 123)");
+    connection->Execute("CREATE TRIGGER dbo." + name + "Audit ON dbo." + name + " AFTER UPDATE AS INSERT INTO dbo." +
+                        name + "Log SELECT ID FROM inserted");
+    OdbcConnection other(connectionString);
+    other.Execute("USE tempdb");
+    Recordset mine = connection->Open("Select * from dbo." + name, CursorType::Dynamic, LockType::Optimistic);
+    Recordset theirs = other.Open("Select * from dbo." + name, CursorType::Dynamic, LockType::Optimistic);
+    theirs.SetField("ChargeSlip", vb::Variant(std::int32_t(124)));
+    theirs.Update();
+    mine.SetField("ChargeSlip", vb::Variant(std::int32_t(124)));
+    try {
+        mine.Update();
+        ADD_FAILURE() << "both stations took the same number";
+    } catch (const DbError& error) {
+        EXPECT_EQ(error.Number(), dbErrRowNotFoundForUpdate);
+    }
+    mine.Close();
+    connection->Execute("DROP TABLE dbo." + name + "; DROP TABLE dbo." + name + "Log");
 }
 
 TEST(FreeTds, TheConnectionStringNamesTheDriverFileProtocolAndCharset) {

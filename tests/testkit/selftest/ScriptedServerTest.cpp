@@ -115,3 +115,42 @@ TEST(ScriptedServer, NoneSentAgainFindsRowsResentAfterAFailure) {
     EXPECT_NE(std::string(result.message()).find("INSERT row 1"), std::string::npos);
     EXPECT_EQ(std::string(result.message()).find("INSERT row 2"), std::string::npos);
 }
+
+TEST(ScriptedServer, EachFailureCommitsNothingAlsoFailsEachCommit) {
+    // A save that, when its commit fails, writes the row again without a transaction: only a failing commit shows it.
+    std::unique_ptr<World> world;
+    auto fresh = [&world]() -> ScriptedServer& {
+        world = std::make_unique<World>();
+        return world->server;
+    };
+    auto save = [&world] {
+        db::TransactionGuard transaction(world->server);
+        world->server.Execute("INSERT row 1");
+        try {
+            transaction.Commit();
+        } catch (const db::DbError&) {
+            world->server.Execute("INSERT row 1");
+        }
+    };
+    const ::testing::AssertionResult result = testkit::EachFailureCommitsNothing(fresh, save);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(std::string(result.message()), "when commit 1 fails, these took effect:\n    INSERT row 1\n");
+}
+
+TEST(ScriptedServer, AFailedCommitLeavesTheTransactionOpenUntilItIsRolledBack) {
+    // The server's side only: the commit failing does not end the transaction, so a client that does not roll back
+    // writes everything after it into a transaction that is never committed.
+    struct RawServer : ScriptedServer {
+        void Commit() { EndTransaction(true); }
+        void Begin() { StartTransaction(); }
+    } server;
+    server.On("INSERT a").Affects(1);
+    server.FailCommit(1, "Deferred constraint failed.", 787);
+    server.Begin();
+    server.Execute("INSERT a");
+    EXPECT_THROW(server.Commit(), db::DbError);
+    server.Execute("INSERT a");
+    EXPECT_TRUE(server.NothingCommitted());
+    EXPECT_EQ(server.Transcript(),
+              (std::vector<std::string>{"BEGIN TRANSACTION", "  INSERT a", "COMMIT  -- failed", "  INSERT a"}));
+}

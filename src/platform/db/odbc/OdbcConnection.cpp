@@ -6,6 +6,8 @@
 #include "platform/db/DbError.h"
 #include "platform/db/SqlText.h"
 #include "platform/vb/DateSerialNumber.h"
+#include "platform/vb/Decimal.h"
+#include "platform/vb/Utf8.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -14,7 +16,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 
 namespace db::odbc {
 
@@ -106,6 +107,8 @@ struct BoundValue {
     };
 };
 
+// Every value goes through the runtime's conversion to the declared type, so a field read as one type (a Single, a
+// Decimal) binds as the column's.
 void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter& parameter, BoundValue& bound) {
     SQLSMALLINT cType = SQL_C_CHAR;
     SQLSMALLINT sqlType = SQL_VARCHAR;
@@ -113,49 +116,58 @@ void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter& parameter,
     SQLSMALLINT digits = 0;
     SQLPOINTER data = nullptr;
     SQLLEN capacity = 0;
-    const bool isNull = parameter.value.IsNull() || parameter.value.IsEmpty();
+    const vb::Variant& value = parameter.value;
+    const bool isNull = value.IsNull() || value.IsEmpty();
     switch (parameter.type) {
     case DataType::VarChar:
-        bound.text = isNull ? std::string() : parameter.value.AsString();
+        bound.text = isNull ? std::string() : vb::CStr(value);
         size = static_cast<SQLULEN>(std::max<std::size_t>({1, bound.text.size(), std::size_t(parameter.size)}));
         sqlType = size > 8000 ? SQL_LONGVARCHAR : SQL_VARCHAR;
         break;
     case DataType::Currency:
-        bound.text = isNull ? std::string() : vb::CurrencyText(parameter.value.AsCurrency());
+        bound.text = isNull ? std::string() : vb::CurrencyText(vb::CCur(value));
         sqlType = SQL_DECIMAL;
         size = 19;
         digits = 4;
         break;
+    case DataType::Decimal: {
+        const vb::Decimal number = isNull ? vb::Decimal{} : vb::CDec(value);
+        bound.text = vb::DecimalText(number);
+        sqlType = SQL_DECIMAL;
+        size = vb::kDecimalDigits;
+        digits = static_cast<SQLSMALLINT>(number.scale);
+        break;
+    }
     case DataType::Double:
-        bound.number = isNull ? 0 : parameter.value.AsDouble();
+        bound.number = isNull ? 0 : vb::CDbl(value);
         cType = SQL_C_DOUBLE;
         sqlType = SQL_DOUBLE;
         size = 15;
         data = &bound.number;
         break;
     case DataType::Integer:
-        bound.whole = isNull ? 0 : parameter.value.AsLong();
+        bound.whole = isNull ? 0 : vb::CLng(value);
         cType = SQL_C_SLONG;
         sqlType = SQL_INTEGER;
         size = 10;
         data = &bound.whole;
         break;
     case DataType::SmallInt:
-        bound.small = isNull ? 0 : parameter.value.AsInteger();
+        bound.small = isNull ? 0 : vb::CInt(value);
         cType = SQL_C_SSHORT;
         sqlType = SQL_SMALLINT;
         size = 5;
         data = &bound.small;
         break;
     case DataType::Boolean:
-        bound.bit = !isNull && parameter.value.AsBoolean() ? 1 : 0;
+        bound.bit = !isNull && vb::CBool(value) ? 1 : 0;
         cType = SQL_C_BIT;
         sqlType = SQL_BIT;
         size = 1;
         data = &bound.bit;
         break;
     case DataType::Date:
-        bound.timestamp = isNull ? SQL_TIMESTAMP_STRUCT{} : TimestampOf(parameter.value.AsDate());
+        bound.timestamp = isNull ? SQL_TIMESTAMP_STRUCT{} : TimestampOf(vb::CDate(value));
         cType = SQL_C_TYPE_TIMESTAMP;
         sqlType = SQL_TYPE_TIMESTAMP;
         // Whole seconds go without a fraction, so a driver that keeps dates as text compares them as it wrote them.
@@ -176,18 +188,23 @@ void Bind(SQLHSTMT statement, SQLUSMALLINT position, const Parameter& parameter,
           SQL_HANDLE_STMT, statement, "A parameter could not be bound.");
 }
 
-// The results of one executed statement, read as ReadBatch expects.
+// The results of one executed statement, read as ReadBatch expects. A statement that changed nothing answers "no
+// data" instead of a result; it counts as a result of 0 rows.
 class StatementResults {
 public:
-    StatementResults(SQLHSTMT statement) : statement(statement) {}
+    StatementResults(SQLHSTMT statement, bool noData) : statement(statement), noData(noData) {}
 
     int ColumnCount() const {
+        if (noData)
+            return 0;
         SQLSMALLINT count = 0;
         Check(SQLNumResultCols(statement, &count), SQL_HANDLE_STMT, statement, "The result could not be read.");
         return count;
     }
 
     long RowCount() const {
+        if (noData)
+            return 0;
         SQLLEN count = -1;
         if (!SQL_SUCCEEDED(SQLRowCount(statement, &count)))
             return -1;
@@ -195,6 +212,7 @@ public:
     }
 
     bool NextResult() {
+        noData = false;
         const SQLRETURN r = SQLMoreResults(statement);
         if (r == SQL_NO_DATA)
             return false;
@@ -205,7 +223,7 @@ public:
     void ReadRows(ResultTable& result) {
         const int count = ColumnCount();
         std::vector<ColumnKind> kinds;
-        std::vector<int> scales;
+        std::vector<NumericColumn> numerics;
         for (SQLUSMALLINT column = 1; column <= count; ++column) {
             SQLCHAR name[256];
             SQLSMALLINT nameLength = 0, sqlType = 0, scale = 0, nullable = 0;
@@ -213,8 +231,9 @@ public:
             Check(SQLDescribeCol(statement, column, name, sizeof name, &nameLength, &sqlType, &size, &scale, &nullable),
                   SQL_HANDLE_STMT, statement, "The result could not be read.");
             result.columns.emplace_back(reinterpret_cast<const char*>(name));
+            result.longColumns.push_back(IsLongSqlType(sqlType));
             kinds.push_back(KindOfSqlType(sqlType));
-            scales.push_back(scale);
+            numerics.push_back({static_cast<int>(size), scale, kinds.back() == ColumnKind::Decimal && IsMoney(column)});
         }
         for (;;) {
             const SQLRETURN r = SQLFetch(statement);
@@ -222,11 +241,21 @@ public:
                 break;
             Check(r, SQL_HANDLE_STMT, statement, "A row could not be read.");
             for (int column = 0; column < count; ++column)
-                result.values.push_back(Value(static_cast<SQLUSMALLINT>(column + 1), kinds[column], scales[column]));
+                result.values.push_back(Value(static_cast<SQLUSMALLINT>(column + 1), kinds[column], numerics[column]));
         }
     }
 
 private:
+    // SQL Server's money types arrive as decimal columns of 19 (10) digits; only their type name tells them apart.
+    bool IsMoney(SQLUSMALLINT column) const {
+        SQLCHAR typeName[64] = {};
+        SQLSMALLINT length = 0;
+        if (!SQL_SUCCEEDED(
+                SQLColAttribute(statement, column, SQL_DESC_TYPE_NAME, typeName, sizeof typeName, &length, nullptr)))
+            return false;
+        return vb::AsciiLower(reinterpret_cast<const char*>(typeName)).find("money") != std::string::npos;
+    }
+
     template <typename T> bool Get(SQLUSMALLINT column, SQLSMALLINT cType, T& value) {
         SQLLEN indicator = 0;
         Check(SQLGetData(statement, column, cType, &value, sizeof value, &indicator), SQL_HANDLE_STMT, statement,
@@ -254,7 +283,7 @@ private:
         }
     }
 
-    vb::Variant Value(SQLUSMALLINT column, ColumnKind kind, int scale) {
+    vb::Variant Value(SQLUSMALLINT column, ColumnKind kind, const NumericColumn& numeric) {
         switch (kind) {
         case ColumnKind::Boolean: {
             SQLCHAR bit = 0;
@@ -270,7 +299,7 @@ private:
         }
         case ColumnKind::BigInt: {
             SQLBIGINT value = 0;
-            return Get(column, SQL_C_SBIGINT, value) ? vb::Variant(double(value)) : vb::Variant::Null();
+            return Get(column, SQL_C_SBIGINT, value) ? vb::Variant(vb::MakeDecimal(value, 0)) : vb::Variant::Null();
         }
         case ColumnKind::Single: {
             SQLREAL value = 0;
@@ -292,7 +321,7 @@ private:
         }
         case ColumnKind::Decimal: {
             std::string text;
-            return GetText(column, SQL_C_CHAR, text) ? DecimalValue(text, scale) : vb::Variant::Null();
+            return GetText(column, SQL_C_CHAR, text) ? DecimalValue(text, numeric) : vb::Variant::Null();
         }
         case ColumnKind::Binary:
         case ColumnKind::Text:
@@ -305,6 +334,7 @@ private:
     }
 
     SQLHSTMT statement;
+    bool noData;
 };
 
 std::string Unbracketed(std::string part) {
@@ -369,20 +399,9 @@ ResultTable OdbcConnection::Send(const std::string& sql, const std::vector<Param
         Bind(statement.handle, static_cast<SQLUSMALLINT>(i + 1), parameters[i], bound[i]);
     const SQLRETURN r = SQLExecDirect(statement.handle, reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.data())),
                                       static_cast<SQLINTEGER>(sql.size()));
-    if (r == SQL_NO_DATA) {
-        // A searched UPDATE or DELETE that changed nothing; later results of the batch may still follow.
-        ResultTable result;
-        result.rowsAffected = 0;
-        StatementResults rest(statement.handle);
-        if (rest.NextResult()) {
-            ResultTable later = ReadBatch(rest);
-            later.rowsAffected = std::max(later.rowsAffected, 0L);
-            return later;
-        }
-        return result;
-    }
-    Check(r, SQL_HANDLE_STMT, statement.handle, "The statement failed.");
-    StatementResults results(statement.handle);
+    if (r != SQL_NO_DATA)
+        Check(r, SQL_HANDLE_STMT, statement.handle, "The statement failed.");
+    StatementResults results(statement.handle, r == SQL_NO_DATA);
     return ReadBatch(results);
 }
 
@@ -454,13 +473,13 @@ void OdbcConnection::StartTransaction() {
 }
 
 void OdbcConnection::EndTransaction(bool commit) {
-    const SQLRETURN r = SQLEndTran(SQL_HANDLE_DBC, connection, commit ? SQL_COMMIT : SQL_ROLLBACK);
-    std::optional<DbError> error;
-    if (!SQL_SUCCEEDED(r))
-        error = ErrorOf(SQL_HANDLE_DBC, connection, "The transaction could not be ended.");
-    SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-    if (error)
-        throw *error;
+    Check(SQLEndTran(SQL_HANDLE_DBC, connection, commit ? SQL_COMMIT : SQL_ROLLBACK), SQL_HANDLE_DBC, connection,
+          "The transaction could not be ended.");
+}
+
+void OdbcConnection::RestoreAutoCommit() {
+    Check(SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0),
+          SQL_HANDLE_DBC, connection, "The connection could not return to autocommit.");
 }
 
 } // namespace db::odbc

@@ -38,6 +38,7 @@ public:
 protected:
     void StartTransaction() override;
     void EndTransaction(bool commit) override;
+    void RestoreAutoCommit() override;
 
 private:
     struct TableName {

@@ -1,6 +1,7 @@
 #include "ResultReading.h"
 
 #include "platform/db/SqlText.h"
+#include "platform/vb/Decimal.h"
 
 #include <sql.h>
 #include <sqlext.h>
@@ -15,6 +16,8 @@ namespace {
 // SQL Server's own type codes that FreeTDS reports for time and datetimeoffset columns.
 constexpr int kSqlServerTime = -154;
 constexpr int kSqlServerTimestampOffset = -155;
+// The digits a Double keeps; wider decimal columns are read as Decimal so that none is lost.
+constexpr int kCurrencyPrecision = 15;
 
 } // namespace
 
@@ -54,10 +57,17 @@ ColumnKind KindOfSqlType(int sqlType) {
     }
 }
 
-vb::Variant DecimalValue(std::string_view text, int scale) {
-    if (scale <= 4)
+bool IsLongSqlType(int sqlType) {
+    return sqlType == SQL_LONGVARCHAR || sqlType == SQL_WLONGVARCHAR || sqlType == SQL_LONGVARBINARY;
+}
+
+vb::Variant DecimalValue(std::string_view text, const NumericColumn& column) {
+    const bool currency = column.money || (column.precision <= kCurrencyPrecision && column.scale <= 4);
+    if (currency)
         if (std::optional<vb::Currency> amount = ParseCurrency(text))
             return vb::Variant(*amount);
+    if (std::optional<vb::Decimal> number = vb::ReadDecimal(text))
+        return vb::Variant(*number);
     return vb::Variant(std::strtod(std::string(text).c_str(), nullptr));
 }
 
