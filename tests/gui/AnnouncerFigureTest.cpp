@@ -2,6 +2,7 @@
 #include "gui/FigureAnnouncer.h"
 #include "gui/Screenshot.h"
 #include "platform/vb/VbError.h"
+#include "testkit/ScratchFolder.h"
 
 #include <QDir>
 #include <QImage>
@@ -10,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 using agent::Request;
 using testing::ElementsAre;
@@ -21,16 +20,13 @@ namespace {
 
 struct FigureApp {
     FigureApp() {
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / "genie.acs") << "announcer";
+        folder.Write("genie.acs", "announcer");
         announcer.SetPace(0.02);
         announcer.DblClick = [this](const std::string& CharacterID) { app.log.push_back("DblClick " + CharacterID); };
     }
-    ~FigureApp() { std::filesystem::remove_all(folder); }
-    // As the program names it: its own folder, a backslash and the file.
-    std::string CharacterFile() const { return folder.string() + "\\genie.acs"; }
+    std::string CharacterFile() const { return folder.ProgramPath("genie.acs"); }
 
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "ward-figure-test";
+    testkit::ScratchFolder folder{"figure"};
     GuiApp app;
     gui::FigureAnnouncer announcer{app.Forms};
 };
@@ -129,7 +125,7 @@ TEST(AnnouncerFigure, UnloadingTheCharacterFromItsOwnDoubleClickIsSafe) {
 
 TEST(AnnouncerFigure, AMissingCharacterFileRaisesAndLoadsNothing) {
     FigureApp figureApp;
-    std::string missing = figureApp.folder.string() + "\\merlin.acs";
+    std::string missing = figureApp.folder.ProgramPath("merlin.acs");
     try {
         figureApp.announcer.Load("merlin", missing);
         FAIL() << "a character without its file was loaded";

@@ -2,6 +2,7 @@
 #include "gui/Conversions.h"
 #include "platform/forms/ImageList.h"
 #include "platform/forms/SysInfo.h"
+#include "testkit/ScratchFolder.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -36,18 +37,13 @@ private:
     }
 };
 
-struct PictureFolder {
-    PictureFolder() { std::filesystem::create_directories(path); }
-    ~PictureFolder() { std::filesystem::remove_all(path); }
-    // A red picture, named as the program names its pictures: its folder, a backslash, the file.
-    std::string Red(const std::string& name) const {
-        QImage image(64, 48, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        image.save(QString::fromStdString((path / name).string()), "PNG");
-        return path.string() + "\\" + name;
-    }
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "ward-display-test";
-};
+// A red picture, named as the program names its pictures.
+std::string RedPicture(const testkit::ScratchFolder& folder, const std::string& name) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    image.save(QString::fromStdString((folder.Path() / name).string()), "PNG");
+    return folder.ProgramPath(name);
+}
 
 QColor MiddleOfFrame(GuiApp& app, mdiMain& main) {
     QMdiArea* area = app.host.WindowOf(main)->MdiArea();
@@ -90,11 +86,11 @@ TEST(Display, ImageListsAndSysInfoAreNeverShown) {
 
 TEST(Display, TheMainWindowsPictureFillsTheFrameBehindItsChildren) {
     GuiApp app;
-    PictureFolder folder;
+    testkit::ScratchFolder folder("display");
     auto& main = OpenMainWindow(app);
     QColor plain = MiddleOfFrame(app, main);
     EXPECT_NE(plain, QColor(Qt::red));
-    main.SetPicture(forms::LoadPicture(folder.Red("Main Menu1.png")));
+    main.SetPicture(forms::LoadPicture(RedPicture(folder, "Main Menu1.png")));
     EXPECT_EQ(MiddleOfFrame(app, main), QColor(Qt::red));
     // Stretched to cover the whole frame, corners too.
     QMdiArea* area = app.host.WindowOf(main)->MdiArea();
@@ -107,18 +103,17 @@ TEST(Display, TheMainWindowsPictureFillsTheFrameBehindItsChildren) {
 
 TEST(Display, APictureFileTheDisplayCannotReadLeavesTheFramePlain) {
     GuiApp app;
-    PictureFolder folder;
-    std::ofstream(folder.path / "Main Menu1.jpg") << "not a picture";
+    testkit::ScratchFolder folder("display");
+    folder.Write("Main Menu1.jpg", "not a picture");
     auto& main = OpenMainWindow(app);
     QColor plain = MiddleOfFrame(app, main);
-    main.SetPicture(forms::LoadPicture((folder.path / "Main Menu1.jpg").string()));
+    main.SetPicture(forms::LoadPicture(folder.ProgramPath("Main Menu1.jpg")));
     EXPECT_EQ(MiddleOfFrame(app, main), plain);
 }
 
 TEST(DisplayDeathTest, EndLeavesAtOnceWithItsStatusAfterFlushingOutput) {
-    testing::FLAGS_gtest_death_test_style = "threadsafe";
-    std::filesystem::path file = std::filesystem::temp_directory_path() / "ward-end-test.txt";
-    std::filesystem::remove(file);
+    testkit::ScratchFolder folder("end");
+    std::filesystem::path file = folder.Path() / "output.txt";
     EXPECT_EXIT(
         {
             GuiApp app;
@@ -131,7 +126,6 @@ TEST(DisplayDeathTest, EndLeavesAtOnceWithItsStatusAfterFlushingOutput) {
     std::string text;
     std::getline(written, text);
     EXPECT_EQ(text, "written before the end");
-    std::filesystem::remove(file);
 }
 
 } // namespace

@@ -1,12 +1,10 @@
 #include "platform/agent/Announcer.h"
 #include "platform/vb/VbError.h"
 #include "testkit/RecordingAnnouncer.h"
+#include "testkit/ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 using testing::ElementsAre;
 using testkit::RecordingAnnouncer;
@@ -60,14 +58,11 @@ TEST(Announcer, AMissingCharacterFileLeavesNothingLoaded) {
 }
 
 TEST(Announcer, TheFileIsFoundThroughThePathTheProgramBuilds) {
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "ward-agent-test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "genie.acs") << "announcer";
-    std::string built = folder.string() + "\\genie.acs";
-    EXPECT_EQ(agent::FindCharacterFile(built), (folder / "genie.acs").string());
-    EXPECT_THROW(agent::FindCharacterFile(folder.string() + "\\merlin.acs"), vb::VbError);
+    testkit::ScratchFolder folder("agent");
+    folder.Write("genie.acs", "announcer");
+    EXPECT_EQ(agent::FindCharacterFile(folder.ProgramPath("genie.acs")), (folder.Path() / "genie.acs").string());
+    EXPECT_THROW(agent::FindCharacterFile(folder.ProgramPath("merlin.acs")), vb::VbError);
     EXPECT_THROW(agent::FindCharacterFile(""), vb::VbError);
-    std::filesystem::remove_all(folder);
 }
 
 TEST(Announcer, ADoubleClickTellsTheHandlerTheCharactersID) {

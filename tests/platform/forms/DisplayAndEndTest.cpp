@@ -2,13 +2,12 @@
 #include "platform/forms/ImageList.h"
 #include "platform/forms/LayoutCheck.h"
 #include "platform/forms/SysInfo.h"
+#include "testkit/ScratchFolder.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <set>
 
 using namespace forms;
@@ -77,19 +76,13 @@ public:
     using frmFrame::frmFrame;
 };
 
-struct TempFolder {
-    TempFolder() { std::filesystem::create_directories(path); }
-    ~TempFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "ward-forms-pictures";
-};
-
 TEST(FormPictures, APicturePathBuiltWithBackslashesIsFound) {
-    TempFolder folder;
-    std::ofstream(folder.path / "Main Menu1.jpg") << "jpeg";
-    Picture picture = LoadPicture(folder.path.string() + "\\Main Menu1.jpg");
-    EXPECT_EQ(picture.Path, (folder.path / "Main Menu1.jpg").string());
+    testkit::ScratchFolder folder("pictures");
+    folder.Write("Main Menu1.jpg", "jpeg");
+    Picture picture = LoadPicture(folder.ProgramPath("Main Menu1.jpg"));
+    EXPECT_EQ(picture.Path, (folder.Path() / "Main Menu1.jpg").string());
     std::string text;
-    EXPECT_EQ(VbErrorOf([&] { LoadPicture(folder.path.string() + "\\Main Menu2.jpg"); }, &text), 53);
+    EXPECT_EQ(VbErrorOf([&] { LoadPicture(folder.ProgramPath("Main Menu2.jpg")); }, &text), 53);
     EXPECT_EQ(text, "File not found");
     EXPECT_TRUE(LoadPicture("").IsEmpty());
 }
