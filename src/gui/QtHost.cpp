@@ -266,12 +266,20 @@ void QtHost::PopupMenu(forms::Menu& menu) {
     QMenu popup;
     MenuActions actions;
     forms::Menu* chosen = nullptr;
+    forms::Form& form = menu.Parent();
+    const std::shared_ptr<forms::Form> keep = form.weak_from_this().lock();
+    // The items are those of the window as it was loaded when the menu opened. A handler that ran meanwhile (a
+    // sub-menu's, a timer's) may have unloaded it, which resets them or, elements of a control array, destroys them.
+    const unsigned loading = form.Generation();
+    auto current = [&form, loading] { return form.Generation() == loading; };
     // A pop-up menu is usually a hidden item of the menu bar: its items count as shown while it is open.
-    auto click = [](forms::Menu& item) {
-        if (item.Visible() && item.Enabled())
+    auto click = [current](forms::Menu& item) {
+        if (current() && item.Visible() && item.Enabled())
             item.Parent().Context().Dispatch([&item] { item.Raise(item.Click); });
     };
-    AddMenuItems(nullptr, &popup, menu.Items(), actions, [&chosen, click](forms::Menu& item) {
+    AddMenuItems(nullptr, &popup, menu.Items(), actions, [&chosen, click, current](forms::Menu& item) {
+        if (!current())
+            return false;
         if (!item.Items().empty()) {
             // A sub-menu opening is its item's Click, at once.
             click(item);

@@ -233,6 +233,59 @@ TEST(MainWindowTest, PopupMenuReturnsAfterTheChosenItemsClick) {
     EXPECT_EQ(app.log, (std::vector<std::string>{"mnuContextCopy_Click", "PopupMenu returned"}));
 }
 
+namespace {
+
+// A window whose pop-up menu lists recent patients as a control array, and whose refresh timer may close it.
+class frmRecent : public forms::Form {
+public:
+    explicit frmRecent(GuiApp& app) : Form(app.Forms) {
+        tmrRefresh.TimerEvent = [this] { Unload(); };
+        mnuRecent.On(&forms::Control::Click,
+                     [&app](int Index) { app.log.push_back("mnuRecent_Click " + std::to_string(Index)); });
+    }
+    forms::Timer tmrRefresh{*this, "tmrRefresh"};
+    forms::Menu mnuPopup{*this, "mnuPopup"};
+    forms::ControlArray<forms::Menu> mnuRecent{*this, "mnuRecent"};
+
+private:
+    void Design() override {
+        SetCaption("Recent Patients");
+        mnuPopup.SetCaption("Patients");
+        mnuPopup.SetVisible(false);
+        for (int index = 0; index < 2; ++index) {
+            forms::Menu& item = mnuRecent.Load(index);
+            item.SetContainer(&mnuPopup);
+            item.SetCaption("Patient " + std::to_string(index));
+        }
+    }
+};
+
+} // namespace
+
+// The item chosen belonged to the window before its timer unloaded it: no Click is raised, on it or on the item that
+// replaced it.
+TEST(MainWindowTest, AnItemChosenAfterThePopupsWindowUnloadedIsNotClicked) {
+    GuiApp app;
+    auto& form = app.Forms.Get<frmRecent>();
+    form.Show();
+    form.tmrRefresh.SetInterval(1);
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr || form.IsLoaded())
+            return;
+        poll.stop();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    poll.start();
+    form.PopupMenu(form.mnuPopup);
+    EXPECT_FALSE(poll.isActive()) << "the pop-up menu closed before an item was chosen";
+    EXPECT_EQ(app.log, std::vector<std::string>{});
+    EXPECT_EQ(form.mnuRecent.Count(), 2);
+}
+
 TEST(MainWindowTest, MenuItemsRaiseClickAndFollowTheModel) {
     GuiApp app;
     auto& main = OpenMainWindow(app);

@@ -19,6 +19,10 @@ namespace {
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
+bool LineBreakAt(std::string_view text, std::size_t at) {
+    return text.substr(at, 1) == "\n" || text.substr(at, 2) == "\r\n";
+}
+
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
         text.remove_prefix(1);
@@ -88,7 +92,24 @@ std::string Enclosed(std::string_view text, char open, char close) {
     return enclosed;
 }
 
-std::string SqlQuote(std::string_view text) { return Enclosed(text, '\'', '\''); }
+std::string SqlQuote(std::string_view text) {
+    if (text.find('\0') != std::string_view::npos)
+        throw DbError(dbErrBadArgument, "The text cannot be sent to the database: it holds a NUL character, at which "
+                                        "the server would cut it off.");
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '\'';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        quoted += text[i];
+        if (text[i] == '\'')
+            quoted += '\'';
+        // The server drops a backslash and the line break after it inside a literal; it drops this one instead.
+        if (text[i] == '\\' && LineBreakAt(text, i + 1))
+            quoted += "\\\n";
+    }
+    quoted += '\'';
+    return quoted;
+}
 
 std::string SqlIdentifier(std::string_view name) {
     bool valid = !name.empty();

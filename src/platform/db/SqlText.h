@@ -12,7 +12,9 @@ namespace db {
 struct Parameter;
 
 // A text value as an SQL string literal: between single quotes, every single quote inside it doubled. Every value
-// that goes into SQL text goes through here, so typed text can never change a statement.
+// that goes into SQL text goes through here, so typed text can never change a statement. A backslash before a line
+// break is followed by a second backslash and line break, which the server takes as a line continuation and drops
+// in place of the text's own. A text holding a NUL raises (dbErrBadArgument): the server would end it there.
 std::string SqlQuote(std::string_view text);
 
 // The text between open and close, each close inside it doubled: the one escaping rule of SQL literals ('),

@@ -102,6 +102,7 @@ void Control::UserKeyPress(int KeyAscii) { (void)KeyAscii; }
 
 void Control::ResetProperties() {
     common = Common{};
+    eventsRunning = 0;
     common.TabIndex = designTabIndex;
     Notify("*");
 }
@@ -111,6 +112,15 @@ void Control::Notify(std::string_view property) {
     form.NotifyControl(*this, property);
 }
 
-void Control::DispatchEvent(const std::function<void()>& call) { form.Dispatch(call); }
+void Control::DispatchEvent(const std::function<void()>& call) {
+    Form& owner = form;
+    auto keep = owner.KeepAlive();
+    const unsigned loading = owner.Generation();
+    ++eventsRunning;
+    owner.Dispatch(call);
+    // An Unload meanwhile reset this control, or destroyed it when it was an element of a control array.
+    if (owner.Generation() == loading)
+        --eventsRunning;
+}
 
 } // namespace forms

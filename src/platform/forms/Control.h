@@ -70,6 +70,8 @@ public:
     const std::string& Name() const { return name; }
     // The index in its control array, or -1 for a control of its own.
     int Index() const { return index; }
+    // True while one of its events runs: an element of a control array cannot be unloaded then.
+    bool IsRaisingEvent() const { return eventsRunning > 0; }
     // The name as code writes it: "txtName" or "cmdOption(1)".
     std::string DisplayName() const;
     ControlKind Kind() const { return kind; }
@@ -200,6 +202,7 @@ private:
     Form& form;
     std::string name;
     int index = -1;
+    int eventsRunning = 0;
     ControlKind kind;
     int designTabIndex = 0;
     Common common;

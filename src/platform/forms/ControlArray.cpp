@@ -24,4 +24,6 @@ void ControlArrayBase::RaiseMissingElement(int index) {
 
 void ControlArrayBase::RaiseAlreadyLoaded() { throw vb::VbError(360, "Object already loaded"); }
 
+void ControlArrayBase::RaiseUnloadInOwnEvent() { throw vb::VbError(365, "Unable to unload within this context"); }
+
 } // namespace forms

@@ -27,6 +27,7 @@ protected:
     void Withdraw(Control& element);
     [[noreturn]] static void RaiseMissingElement(int index);
     [[noreturn]] static void RaiseAlreadyLoaded();
+    [[noreturn]] static void RaiseUnloadInOwnEvent();
 
 private:
     Form& form;
@@ -71,16 +72,21 @@ public:
             connect(added, index);
         return added;
     }
+    // Unloads an element; a missing one raises error 340, one whose own event is running "Unable to unload within
+    // this context".
     void Unload(int index) {
         auto found = elements.find(index);
         if (found == elements.end())
             RaiseMissingElement(index);
-        Withdraw(*found->second);
-        elements.erase(found);
+        if (found->second->IsRaisingEvent())
+            RaiseUnloadInOwnEvent();
+        Remove(found);
     }
+    // The window's Unload drops every element, also one whose event is running: its handler ends before anything
+    // reads the element again.
     void UnloadAll() override {
         while (!elements.empty())
-            Unload(elements.rbegin()->first);
+            Remove(std::prev(elements.end()));
     }
 
     // Connects a handler that receives the element's Index first: cmdOption.On(&Control::Click, [this](int Index)
@@ -95,7 +101,14 @@ public:
     }
 
 private:
-    std::map<int, std::unique_ptr<T>> elements;
+    using ElementMap = std::map<int, std::unique_ptr<T>>;
+
+    void Remove(typename ElementMap::iterator found) {
+        Withdraw(*found->second);
+        elements.erase(found);
+    }
+
+    ElementMap elements;
     std::vector<std::function<void(T&, int)>> connections;
 };
 

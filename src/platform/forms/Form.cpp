@@ -82,6 +82,7 @@ bool Form::Unload(int UnloadMode) {
         NotifyForm("Visible");
     }
     loaded = false;
+    ++generation;
     activeControl = nullptr;
     SynchronizeTimers();
     ResetToDesign();
@@ -299,11 +300,12 @@ bool Form::MoveFocus(Control& target) {
     if (!CanReceiveFocus(target))
         return false;
     auto keep = KeepAlive();
+    const unsigned loading = generation;
     Control* current = activeControl;
     if (current != nullptr && target.CausesValidation()) {
         bool Cancel = false;
         current->Raise(current->Validate, Cancel);
-        if (Cancel)
+        if (Cancel || generation != loading)
             return false;
         // The handler may have moved the focus itself.
         if (activeControl != current)
@@ -312,10 +314,12 @@ bool Form::MoveFocus(Control& target) {
     activeControl = &target;
     if (current != nullptr)
         current->Raise(current->LostFocus);
+    if (generation != loading)
+        return false;
     NotifyForm("ActiveControl");
     if (activeControl == &target)
         target.Raise(target.GotFocus);
-    return true;
+    return generation == loading;
 }
 
 bool Form::MoveToNextControl(bool previous) {
@@ -369,28 +373,29 @@ void Form::PressKey(Control& target, int KeyCode, int Shift) {
     if (Shift == vbAltMask && PressAccessKey(KeyCode))
         return;
 
+    const unsigned loading = generation;
     int code = KeyCode;
     if (props.KeyPreview)
         Dispatch([&] { Form_KeyDown(code, Shift); });
-    if (code != 0 && loaded)
+    if (code != 0 && SameLoading(loading))
         target.Raise(target.KeyDown, code, Shift);
-    if (code != 0 && loaded)
+    if (code != 0 && SameLoading(loading))
         target.UserKeyDown(code, Shift);
 
     int ascii = CharacterOf(KeyCode, Shift);
-    if (ascii != 0 && loaded) {
+    if (ascii != 0 && SameLoading(loading)) {
         if (props.KeyPreview)
             Dispatch([&] { Form_KeyPress(ascii); });
-        if (ascii != 0 && loaded)
+        if (ascii != 0 && SameLoading(loading))
             target.Raise(target.KeyPress, ascii);
-        if (ascii != 0 && loaded)
+        if (ascii != 0 && SameLoading(loading))
             target.UserKeyPress(ascii);
     }
 
     int up = KeyCode;
-    if (props.KeyPreview && loaded)
+    if (props.KeyPreview && SameLoading(loading))
         Dispatch([&] { Form_KeyUp(up, Shift); });
-    if (up != 0 && loaded)
+    if (up != 0 && SameLoading(loading))
         target.Raise(target.KeyUp, up, Shift);
 }
 
@@ -437,12 +442,16 @@ void Form::TypeCharacter(Control& target, char character) {
         return;
     }
     // A character no key of the keyboard types (an accented letter) still arrives as a KeyPress.
+    if (&target.Parent() != this || !loaded)
+        return;
+    auto keep = KeepAlive();
+    const unsigned loading = generation;
     int ascii = static_cast<unsigned char>(character);
     if (props.KeyPreview)
         Dispatch([&] { Form_KeyPress(ascii); });
-    if (ascii != 0 && loaded)
+    if (ascii != 0 && SameLoading(loading))
         target.Raise(target.KeyPress, ascii);
-    if (ascii != 0 && loaded)
+    if (ascii != 0 && SameLoading(loading))
         target.UserKeyPress(ascii);
 }
 
@@ -450,9 +459,10 @@ bool Form::ClickControl(Control& target) {
     if (&target.Parent() != this || !loaded)
         return false;
     auto keep = KeepAlive();
+    const unsigned loading = generation;
     if (target.CanHoldFocus() && target.TabStop() && !MoveFocus(target))
         return false;
-    if (!loaded)
+    if (!SameLoading(loading))
         return false;
     target.UserClick();
     return true;
@@ -460,7 +470,8 @@ bool Form::ClickControl(Control& target) {
 
 void Form::DoubleClickControl(Control& target) {
     auto keep = KeepAlive();
-    if (ClickControl(target) && loaded)
+    const unsigned loading = generation;
+    if (ClickControl(target) && SameLoading(loading))
         target.Raise(target.DblClick);
 }
 

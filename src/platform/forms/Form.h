@@ -63,6 +63,9 @@ public:
     void Refresh();
     void RaisePaint();
     bool IsLoaded() const { return loaded; }
+    // Advances with each Unload, which resets the controls and destroys the elements of control arrays. Input that
+    // started before a handler ran goes on only while it is unchanged, even when the handler showed the window again.
+    unsigned Generation() const { return generation; }
     bool IsShownModally() const { return shownModally; }
 
     const std::string& Caption() const { return props.Caption; }
@@ -211,6 +214,7 @@ private:
     bool PressAccessKey(int KeyCode);
     std::vector<Control*> TabOrder() const;
     bool IsStillLoaded(const Form* form) const;
+    bool SameLoading(unsigned loading) const { return loaded && generation == loading; }
     std::shared_ptr<Form> KeepAlive();
 
     FormsContext& context;
@@ -239,6 +243,7 @@ private:
 
     bool created = false;
     bool loaded = false;
+    unsigned generation = 0;
     bool unloading = false;
     bool shownModally = false;
     bool resizedSinceShown = false;

@@ -14,11 +14,15 @@ namespace reports {
 
 namespace {
 
+// Every character that separates words (as the words of a line are read), so that no line is blank to one reading
+// and holds a word to another.
+constexpr std::string_view kBlanks = " \t\r\n\f\v";
+
 std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
+    const auto first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos)
         return {};
-    const auto last = text.find_last_not_of(" \t\r");
+    const auto last = text.find_last_not_of(kBlanks);
     return std::string(text.substr(first, last - first + 1));
 }
 
@@ -161,6 +165,9 @@ private:
         case Section::Query: {
             if (line.find("--") != std::string::npos)
                 Fail("a query line cannot hold \"--\": its lines are joined into one, so a comment would end it");
+            // A comment would hide quotes from the check that keeps fields out of quoted literals.
+            if (line.find("/*") != std::string::npos)
+                Fail("a query line cannot hold \"/*\": a comment could hide where a quoted literal starts or ends");
             std::string& text = report.queries.back().text;
             text += (text.empty() ? "" : " ") + line;
             return;
@@ -280,7 +287,10 @@ private:
     }
 
     PlacedItem ReadPlacedItem(const std::string& line) {
-        const auto [words, text] = Split(line);
+        // Named apart rather than bound together: the clang of the fuzz build cannot capture a structured binding.
+        const auto split = Split(line);
+        const std::vector<std::string>& words = split.first;
+        const std::string& text = split.second;
         PlacedItem item;
         const std::string kind = words.empty() ? std::string() : vb::AsciiLower(words[0]);
         std::size_t next = 1;
@@ -369,7 +379,7 @@ private:
             return;
         }
         // column Heading | width [right] [sum] [when P] | content
-        const std::string rest = Trimmed(std::string_view(line).substr(line.find_first_of(" \t") + 1));
+        const std::string rest = Trimmed(std::string_view(line).substr(line.find_first_of(kBlanks) + 1));
         const auto first = rest.find('|');
         const auto second = first == std::string::npos ? first : rest.find('|', first + 1);
         if (second == std::string::npos)
@@ -430,7 +440,13 @@ private:
         for (const Query& query : report.queries) {
             if (query.text.empty())
                 Fail("the query " + query.name + " has no text");
-            for (const TextPiece& piece : ParseText(query.text)) {
+            const TextTemplate pieces = ParseText(query.text);
+            if (const std::optional<std::string> quoted = FieldInsideQuotes(pieces))
+                Fail("the query " + query.name + " has {" + *quoted +
+                     "} inside quotes: a field becomes a quoted literal of its own, so write it outside them "
+                     "(LIKE '%' + {" +
+                     *quoted + "} + '%')");
+            for (const TextPiece& piece : pieces) {
                 if (!piece.name.empty() && !IsParameter(report, piece.name))
                     Fail("the query " + query.name + " uses {" + piece.name + "}, which is no parameter");
                 if (!piece.name.empty() && piece.pattern != "" && piece.pattern != "date" && piece.pattern != "text")
@@ -514,6 +530,32 @@ TextTemplate ParseText(std::string_view text) {
     if (!literal.empty())
         pieces.push_back(TextPiece{std::move(literal), {}, {}});
     return pieces;
+}
+
+std::optional<std::string> FieldInsideQuotes(const TextTemplate& query) {
+    char closing = 0; // what ends the quoted literal, quoted name or bracketed name we are in
+    for (const TextPiece& piece : query) {
+        if (!piece.name.empty()) {
+            if (closing != 0)
+                return piece.name;
+            continue;
+        }
+        const std::string& text = piece.literal;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (closing == 0) {
+                closing = c == '\'' ? '\'' : c == '"' ? '"' : c == '[' ? ']' : 0;
+            } else if (c == closing) {
+                // A doubled closing character stands for itself; a doubled quote reopens at once, so only a bracket
+                // needs the look ahead.
+                if (closing == ']' && i + 1 < text.size() && text[i + 1] == ']')
+                    ++i;
+                else
+                    closing = 0;
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 bool Template::HasParameter(std::string_view parameterName) const {

@@ -117,4 +117,9 @@ Template ReadTemplate(const std::filesystem::path& file);
 // The fields of a text ("{IdNum}" ...), parsed; "{{" and "}}" stand for braces.
 TextTemplate ParseText(std::string_view text);
 
+// The name of the first field of a query that stands inside a quoted literal ('...'), a quoted name ("...") or a
+// bracketed name ([...]); nothing when every field stands outside them. Such a field would be written as a literal
+// with quotes of its own, which end the surrounding one and let the value be read as SQL.
+std::optional<std::string> FieldInsideQuotes(const TextTemplate& query);
+
 } // namespace reports

@@ -105,8 +105,13 @@ const TemplateReport* TemplateReport::OpenedSubreport(const std::string& name) c
 }
 
 std::string QueryStatement(const Query& query, const BoundReport& report) {
+    const TextTemplate pieces = ParseText(query.text);
+    // Templates read from files were refused already; this guards a layout built any other way.
+    if (const std::optional<std::string> quoted = FieldInsideQuotes(pieces))
+        throw ReportError(rptErrTemplateInvalid, "The query " + query.name + " has {" + *quoted +
+                                                     "} inside quotes; the report cannot be run.");
     std::string statement;
-    for (const TextPiece& piece : ParseText(query.text)) {
+    for (const TextPiece& piece : pieces) {
         if (piece.name.empty()) {
             statement += piece.literal;
             continue;

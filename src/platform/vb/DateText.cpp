@@ -49,9 +49,20 @@ private:
     bool AtEnd() const { return pos >= text.size(); }
 
     bool StartsWithDate() const {
+        if (IsLetter(text[pos]))
+            return true;
         const std::size_t end = text.find_first_not_of("0123456789", pos);
-        return end != pos && end != std::string_view::npos && (text[end] == '/' || text[end] == '-');
+        return end != pos && end != std::string_view::npos &&
+               (text[end] == '/' || text[end] == '-' || (text[end] == ' ' && StartsWithDayAndMonthName()));
     }
+
+    // "5 Jan 2024": the day, blanks, then a letter.
+    bool StartsWithDayAndMonthName() const {
+        const std::size_t word = text.find_first_not_of("0123456789 ", pos);
+        return word != std::string_view::npos && IsLetter(text[word]);
+    }
+
+    static bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
     void SkipBlanks() {
         while (!AtEnd() && text[pos] == ' ')
@@ -78,11 +89,16 @@ private:
     }
 
     bool ReadDate(DateParts& parts, bool& iso) {
+        if (IsLetter(text[pos]))
+            return ReadMonthFirst(parts);
         int digits1 = 0, digits2 = 0, digits3 = 0;
         const int first = Number(4, digits1);
         if (digits1 == 0)
             return false;
-        const char separator = text[pos++];
+        const char separator = text[pos];
+        if (separator == ' ' || IsLetterAt(pos + 1))
+            return ReadDayFirst(first, digits1, parts);
+        ++pos;
         const int second = Number(2, digits2);
         if (digits2 == 0 || !Expect(separator))
             return false;
@@ -96,8 +112,84 @@ private:
             if (digits1 > 2 || digits3 == 0 || digits3 == 3)
                 return false;
             parts.month = first, parts.day = second;
-            parts.year = digits3 == 4 ? third : (third < 30 ? 2000 + third : 1900 + third);
+            parts.year = FullYear(third, digits3);
         }
+        return IsValidDay(parts);
+    }
+
+    // "Jan 5, 2024", "January 5 2024", and the server's "Jan  5 2024".
+    bool ReadMonthFirst(DateParts& parts) {
+        parts.month = MonthName();
+        if (parts.month == 0 || !SkipAtLeastOneBlank())
+            return false;
+        int dayDigits = 0;
+        parts.day = Number(2, dayDigits);
+        if (dayDigits == 0)
+            return false;
+        const bool comma = Expect(',');
+        if (!SkipAtLeastOneBlank() && !comma)
+            return false;
+        return ReadYear(parts);
+    }
+
+    // "5-Jan-2024", "5/Jan/2024", "5 Jan 2024": the day is known to be first only because the month is a name.
+    bool ReadDayFirst(int day, int dayDigits, DateParts& parts) {
+        if (dayDigits > 2)
+            return false;
+        parts.day = day;
+        const char separator = text[pos];
+        if (separator == ' ')
+            SkipBlanks();
+        else if (separator == '-' || separator == '/')
+            ++pos;
+        else
+            return false;
+        parts.month = MonthName();
+        if (parts.month == 0)
+            return false;
+        if (separator == ' ' ? !SkipAtLeastOneBlank() : !Expect(separator))
+            return false;
+        return ReadYear(parts);
+    }
+
+    bool ReadYear(DateParts& parts) {
+        int digits = 0;
+        const int year = Number(4, digits);
+        if (digits == 0 || digits == 3)
+            return false;
+        parts.year = FullYear(year, digits);
+        return IsValidDay(parts);
+    }
+
+    // The month's English name, whole or its first three letters, in any case; 0 when the word is none.
+    int MonthName() {
+        static constexpr std::string_view kNames[] = {"january",   "february", "march",    "april",
+                                                      "may",       "june",     "july",     "august",
+                                                      "september", "october",  "november", "december"};
+        std::string word;
+        while (!AtEnd() && IsLetter(text[pos]))
+            word += static_cast<char>(text[pos++] | 0x20);
+        if (word.size() < 3)
+            return 0;
+        for (int month = 1; month <= 12; ++month) {
+            const std::string_view name = kNames[month - 1];
+            if (word == name || word == name.substr(0, 3))
+                return month;
+        }
+        return 0;
+    }
+
+    bool IsLetterAt(std::size_t at) const { return at < text.size() && IsLetter(text[at]); }
+
+    bool SkipAtLeastOneBlank() {
+        const std::size_t before = pos;
+        SkipBlanks();
+        return pos != before;
+    }
+
+    static int FullYear(int year, int digits) { return digits == 4 ? year : (year < 30 ? 2000 + year : 1900 + year); }
+
+    static bool IsValidDay(const DateParts& parts) {
         return parts.year >= 100 && parts.month >= 1 && parts.month <= 12 && parts.day >= 1 &&
                parts.day <= DaysInMonth(parts.year, parts.month);
     }

@@ -3,6 +3,7 @@
 #include "DbTest.h"
 #include "platform/db/Command.h"
 #include "platform/db/DbError.h"
+#include "platform/db/SqlText.h"
 #include "platform/db/odbc/OdbcConnection.h"
 #include "platform/vb/Conversions.h"
 #include "platform/vb/DateSerialNumber.h"
@@ -76,6 +77,19 @@ TEST_F(SqlServerTest, ReportsTheServersMessageAndNumber) {
         FAIL() << "an error after the rows was lost";
     } catch (const DbError& error) {
         EXPECT_EQ(error.Description(), "Second statement failed.");
+    }
+}
+
+TEST_F(SqlServerTest, QuotedTextsAreStoredAsTyped) {
+    const std::string texts[] = {"C:\\Notes\\\nnext", "C:\\Notes\\\r\nnext", "a\\\\\nb", "O'Brien\\", "line\nbreak"};
+    connection->Execute("CREATE TABLE #WardNotes (ID int, Note varchar(100))");
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        connection->Execute("INSERT INTO #WardNotes VALUES (" + std::to_string(i) + ", " + SqlQuote(texts[i]) + ")");
+    Recordset rs = connection->Execute("SELECT Note FROM #WardNotes ORDER BY ID");
+    for (const std::string& text : texts) {
+        ASSERT_FALSE(rs.Eof());
+        EXPECT_EQ(rs.Fields("Note"), vb::Variant(text));
+        rs.MoveNext();
     }
 }
 

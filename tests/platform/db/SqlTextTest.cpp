@@ -6,11 +6,36 @@
 
 using namespace db;
 
-TEST(SqlQuote, DoublesEveryQuoteSoTypedTextStaysOneLiteral) {
-    EXPECT_EQ(SqlQuote(""), "''");
-    EXPECT_EQ(SqlQuote("O'Brien"), "'O''Brien'");
-    EXPECT_EQ(SqlQuote("x'; DROP TABLE t; --"), "'x''; DROP TABLE t; --'");
-    EXPECT_EQ(SqlQuote("''"), "''''''");
+TEST(SqlQuote, KeepsTypedTextOneLiteralThatTheServerStoresUnchanged) {
+    struct Case {
+        std::string text;
+        std::string literal;
+    };
+    const Case cases[] = {
+        {"", "''"},
+        {"O'Brien", "'O''Brien'"},
+        {"x'; DROP TABLE t; --", "'x''; DROP TABLE t; --'"},
+        {"''", "''''''"},
+        {"C:\\Notes\\\nnext", "'C:\\Notes\\\\\n\nnext'"},
+        {"C:\\Notes\\\r\nnext", "'C:\\Notes\\\\\n\r\nnext'"},
+        {"a\\\\\nb", "'a\\\\\\\n\nb'"},
+        {"ends with \\", "'ends with \\'"},
+        {"\\\r alone", "'\\\r alone'"},
+        {"line\nbreak", "'line\nbreak'"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SqlQuote(c.text), c.literal) << c.text;
+}
+
+TEST(SqlQuote, RefusesATextHoldingANul) {
+    try {
+        SqlQuote(std::string("Ann\0'; DROP TABLE t", 20));
+        FAIL() << "quoted";
+    } catch (const DbError& error) {
+        EXPECT_EQ(error.Number(), dbErrBadArgument);
+        EXPECT_NE(error.Description().find("NUL"), std::string::npos) << error.Description();
+    }
+    EXPECT_THROW(SqlLiteral(vb::Variant(std::string(1, '\0'))), DbError);
 }
 
 TEST(SqlIdentifier, AcceptsOnlyLettersDigitsAndUnderscore) {

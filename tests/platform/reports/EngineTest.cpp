@@ -237,3 +237,13 @@ TEST(Engine, AnEmptyReportShowsOneBlankPage) {
     ASSERT_EQ(document.pages.size(), 1u);
     EXPECT_EQ(document.PlainText(), "Page 1 of 1\n");
 }
+
+TEST(Engine, AQueryWithAFieldInsideQuotesIsNeverWritten) {
+    reports::Template layout;
+    layout.parameters.push_back({"Name"});
+    const reports::Query query{"patients", "SELECT * FROM p WHERE Name = '{Name}'"};
+    reports::BoundReport bound;
+    bound.layout = &layout;
+    bound.values = {vb::Variant(" OR 1=1 OR Name = ")};
+    EXPECT_THROW(reports::QueryStatement(query, bound), ReportError);
+}

@@ -41,8 +41,47 @@ INSTANTIATE_TEST_SUITE_P(
         BadTemplate{"ColumnWithoutWidth", "[query q]\nSELECT 1\n[table q]\ncolumn A | | {A}\n", "needs a width"},
         BadTemplate{"PlacedItemWithoutPosition", "[header]\ntext 36 | x\n", "needs more positions"},
         BadTemplate{"WhenOfNoParameter", "[text]\nbold when Show | x\n", "\"when Show\" names no parameter"},
-        BadTemplate{"FieldOfNoQuery", "[text]\n{patient.Name}\n", "names no query"}),
+        BadTemplate{"FieldOfNoQuery", "[text]\n{patient.Name}\n", "names no query"},
+        BadTemplate{"SqlBlockComment", "[query q]\nSELECT 1 /* one */\n", "(line 2): a query line cannot hold \"/*\""},
+        BadTemplate{"FieldInsideQuotes", "[parameters]\nName\n[query q]\nSELECT 1 FROM p WHERE Name = '{Name}'\n",
+                    "has {Name} inside quotes"},
+        BadTemplate{"FieldInsideQuotesAcrossALineBreak",
+                    "[parameters]\nName\n[query q]\nSELECT 1 FROM p WHERE Name = 'a\n{Name}'\n",
+                    "has {Name} inside quotes"},
+        BadTemplate{"FieldInALikePattern",
+                    "[parameters]\nName\n[query q]\nSELECT 1 FROM p WHERE Name LIKE '%{Name}%'\n",
+                    "has {Name} inside quotes"},
+        BadTemplate{"FieldAfterADoubledQuote",
+                    "[parameters]\nName\n[query q]\nSELECT 1 FROM p WHERE Name = 'O''{Name}'\n",
+                    "has {Name} inside quotes"},
+        BadTemplate{"FieldInsideAQuotedName", "[parameters]\nName\n[query q]\nSELECT 1 AS \"{Name}\"\n",
+                    "has {Name} inside quotes"},
+        BadTemplate{"FieldInsideBrackets", "[parameters]\nName\n[query q]\nSELECT 1 AS [a]]{Name}]\n",
+                    "has {Name} inside quotes"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Template, AFieldBesideQuotedTextIsAccepted) {
+    const reports::Template layout =
+        reports::ParseTemplate("[parameters]\nName\n[query q]\nSELECT 1 FROM p WHERE Name LIKE '%' + {Name} + '%'\n"
+                               "  AND Remark <> 'it''s' AND [odd]]name] = {Name} AND Code = \"x\"\n",
+                               "Good.rpt");
+    EXPECT_EQ(layout.queries.at(0).text, "SELECT 1 FROM p WHERE Name LIKE '%' + {Name} + '%' AND Remark <> 'it''s' "
+                                         "AND [odd]]name] = {Name} AND Code = \"x\"");
+}
+
+// A line of nothing but white space is blank, whichever white space it holds.
+TEST(Template, LinesOfAnyWhiteSpaceAreBlank) {
+    for (const char* blank : {"\f", "\v", " \f\v\t ", "\r"}) {
+        const std::string text = std::string("[parameters]\n") + blank + "\nName\n[query q]\nSELECT {Name}\n" + blank +
+                                 "\n[table q]\n" + blank + "\ncolumn\fA |\v* | {A}\n[text]\n" + blank + "\n";
+        const reports::Template layout = reports::ParseTemplate(text, "Blank.rpt");
+        ASSERT_EQ(layout.parameters.size(), 1u);
+        EXPECT_EQ(layout.queries.at(0).text, "SELECT {Name}");
+        const auto& table = std::get<reports::TableBlock>(layout.body.at(0));
+        ASSERT_EQ(table.columns.size(), 1u);
+        EXPECT_EQ(table.columns[0].heading, "A");
+    }
+}
 
 TEST(Template, ListsTheColumnsItsLayoutReadsFromAQuery) {
     const reports::Template layout = reports::ParseTemplate(R"(

@@ -36,11 +36,24 @@ TEST(DateText, ReadsTheTextsTheProgramMeets) {
         {"13:00", Date{13.0 / 24}},
         {"12:00:00 AM", Date{0}},
         {"1/1/1800 6:00:00 AM", At(1800, 1, 1, 6, 0, 0)},
+        {"Jan 5, 2024", At(2024, 1, 5)},
+        {"Jan 5 2024", At(2024, 1, 5)},
+        {"january 5,2024", At(2024, 1, 5)},
+        {"SEP 30, 24", At(2024, 9, 30)},
+        {"Jan 5, 2024 1:07 PM", At(2024, 1, 5, 13, 7, 0)},
+        {"Jan  5 2024  1:07PM", At(2024, 1, 5, 13, 7, 0)},
+        {"Dec 31 2023 12:00AM", At(2023, 12, 31)},
+        {"5-Jan-2024", At(2024, 1, 5)},
+        {"05-JAN-24", At(2024, 1, 5)},
+        {"5/Feb/2024 13:05", At(2024, 2, 5, 13, 5, 0)},
+        {"29 February 2024", At(2024, 2, 29)},
     };
     for (const Case& c : cases) {
         const std::optional<Date> read = ReadDateText(c.text);
         ASSERT_TRUE(read.has_value()) << c.text;
         EXPECT_DOUBLE_EQ(read->serial, c.expected.serial) << c.text;
+        EXPECT_DOUBLE_EQ(CDate(c.text).serial, c.expected.serial) << c.text;
+        EXPECT_TRUE(IsDate(c.text)) << c.text;
     }
 }
 
@@ -79,6 +92,19 @@ TEST(DateText, RefusesEverythingElse) {
         "10:00 XM",
         "3/1/2024T10:00",
         "123456789012/1/1",
+        "Jan 5",
+        "Jan 2024",
+        "Jan5, 2024",
+        "Ja 5, 2024",
+        "Janu 5, 2024",
+        "Feb 30, 2024",
+        "Jan 5, 024",
+        "32-Jan-2024",
+        "5-Jan/2024",
+        "5-Jan 2024",
+        "2024-Jan-05",
+        "Jan 5, 2024 PM",
+        "1 2 3",
     };
     for (const char* text : texts) {
         EXPECT_FALSE(ReadDateText(text).has_value()) << text;
