@@ -130,6 +130,7 @@ void FormWindow::BuildFrame() {
         mdiArea = new PictureMdiArea;
         mdiArea->setBackground(QApplication::palette().color(QPalette::Mid));
         layout->addWidget(mdiArea, 1);
+        mainLayout = layout;
         main->setCentralWidget(central);
         top = main;
     } else {
@@ -183,8 +184,22 @@ void FormWindow::Adopt(QWidget* widget, ControlView& view) {
     }
 }
 
+// The main window's status bar stands along its bottom edge, below the child windows, as the platform aligns it.
+bool FormWindow::IsMainStatusBar(const forms::Control& control) const {
+    return kind == WindowKind::MainWindow && control.Container() == nullptr &&
+           control.Kind() == forms::ControlKind::StatusBar;
+}
+
 void FormWindow::PlaceInContainer(ControlView& view) {
     forms::Control* container = view.Model().Container();
+    if (IsMainStatusBar(view.Model()) && mainLayout != nullptr) {
+        QWidget* bar = view.Widget();
+        if (mainLayout->indexOf(bar) < 0)
+            mainLayout->addWidget(bar);
+        bar->setFixedHeight(TwipsToPixels(view.Model().Height()));
+        bar->setVisible(view.Model().Visible());
+        return;
+    }
     QWidget* parent = client;
     if (container != nullptr) {
         auto found = views.find(container);
@@ -362,7 +377,7 @@ void FormWindow::ApplyGeometry() {
         // The main window's own controls (a tool bar, a status strip) take the height they reach down to.
         int reach = 0;
         for (auto& [control, view] : views)
-            if (control->Container() == nullptr && control->HasGeometry())
+            if (control->Container() == nullptr && control->HasGeometry() && !IsMainStatusBar(*control))
                 reach = std::max(reach, TwipsToPixels(control->Top() + control->Height()));
         client->setFixedHeight(reach);
         client->setVisible(reach > 0);

@@ -17,6 +17,7 @@
 class QAction;
 class QKeyEvent;
 class QMouseEvent;
+class QVBoxLayout;
 
 namespace forms {
 class Menu;
@@ -75,6 +76,7 @@ private:
     void BuildViews();
     void BuildView(forms::Control& control);
     void PlaceInContainer(ControlView& view);
+    bool IsMainStatusBar(const forms::Control& control) const;
     void DropView(const forms::Control& control);
     void RebuildMenusLater();
     void RebuildMenus();
@@ -104,6 +106,7 @@ private:
     QPointer<QWidget> client;
     QPointer<QMenuBar> menuBar;
     QPointer<QMdiArea> mdiArea;
+    QVBoxLayout* mainLayout = nullptr; // the main window's: its own controls, the child windows, the status bar
     std::map<const forms::Control*, std::unique_ptr<ControlView>> views;
     std::unordered_map<QObject*, ControlView*> widgetOwners;
     std::vector<std::unique_ptr<ControlView>> retired;

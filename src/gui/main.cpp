@@ -1,9 +1,5 @@
-#include "core/App.h"
-#include "core/ReportPrinting.h"
-#include "gui/FigureAnnouncer.h"
-#include "gui/QtHost.h"
-#include "gui/ReportPainting.h"
-#include "program/Program.h"
+#include "gui/Desktop.h"
+#include "platform/forms/Host.h"
 
 #include <QApplication>
 
@@ -27,18 +23,11 @@ int main(int argc, char* argv[]) {
         std::cerr << error.what() << '\n';
         return 2;
     }
+    // Without a desktop there is nothing to show; the program still starts far enough to say why it stops.
     if (!HasDisplay())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     application.setApplicationName(forms::ProgramTitle);
-    gui::QtHost host;
-    host.SetTitleMark(program::TitleMark(options));
-    gui::DefaultPrinter printer;
-    ward::App app(host);
-    ward::SetReportPrinter(app, &printer);
-    app.Announcer = std::make_shared<gui::FigureAnnouncer>(app.Forms);
-    program::RegisterComponents(app, options);
-    program::Run(app);
-    host.ReleaseWindows();
+    gui::RunWardClient(options);
     return 0;
 }

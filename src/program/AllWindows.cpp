@@ -6,7 +6,17 @@
 #include "core/frmReport.h"
 #include "core/frmReportMedicationsheet.h"
 #include "core/frmReportViewer.h"
+#include "discharge/frmClaimBillSLip.h"
+#include "discharge/frmDCRInstructionMedicationSheet.h"
+#include "discharge/frmDischargeComm.h"
+#include "discharge/frmProcessNotification.h"
+#include "shell/frmCF4Entry.h"
 #include "shell/frmCMRemarks.h"
+#include "shell/frmConfirmAccessCode.h"
+#include "shell/frmConnection.h"
+#include "shell/frmLogIn.h"
+#include "shell/frmSearch.h"
+#include "shell/frmSplash.h"
 #include "shell/frmMessage.h"
 #include "shell/frmRequestingDoctor.h"
 #include "shell/frmSupervisorAccessCode.h"
@@ -32,7 +42,17 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmSupervisorAccessCode>()
             .Add<frmRequestingDoctor>()
             .Add<frmUser>()
-            .Add<frmCMRemarks>();
+            .Add<frmCMRemarks>()
+            .Add<frmSplash>()
+            .Add<frmSearch>()
+            .Add<frmDischargeComm>()
+            .Add<frmClaimBillSLip>()
+            .Add<frmDCRInstructionMedicationSheet>()
+            .Add<frmProcessNotification>()
+            .Add<frmLogIn>()
+            .Add<frmConnection>()
+            .Add<frmConfirmAccessCode>()
+            .Add<frmCF4Entry>();
         return windows;
     }();
     return catalog;

@@ -8,7 +8,8 @@ frmSearch::frmSearch(App& app) : Form(app.Forms), app(app) {}
 
 void frmSearch::Design() {
     SetCaption("Patient List");
-    SetInnerSize(12000, 6900);
+    SetMDIChild(true);
+    SetInnerSize(9600, 6000);
 }
 
 } // namespace ward

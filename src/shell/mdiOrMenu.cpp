@@ -22,8 +22,6 @@ namespace {
 constexpr const char* TitlePrefix = "Tessun Zentari - ZODE";
 constexpr const char* FixedStationName = "Tessun Zentari -  SURGICAL INTENSIVE CARE UNIT";
 
-// The pictures of the notice buttons: the third one marks the room-transfer notice.
-constexpr const char* NoticePictures[] = {"discharge.png", "claimslip.png", "roomtransfer.png"};
 
 } // namespace
 
@@ -50,27 +48,35 @@ void mdiOrMenu::Design() {
     SetInnerSize(12000, 8000);
 
     StbEr.AddPanel(0, "", "USER'S INITIAL ");
-    StbEr.AddPanel();
-    StbEr.AddPanel().SetWidth(3600);
-    StbEr.AddPanel(0, "", "", forms::sbrCaps);
-    StbEr.AddPanel(0, "", "", forms::sbrNum);
-    StbEr.AddPanel(0, "", "", forms::sbrTime);
-    StbEr.AddPanel(0, "", "", forms::sbrDate);
-    StbEr.AddPanel(0, "", "Server Name").SetWidth(3600);
+    StbEr.AddPanel().SetWidth(900);
+    StbEr.AddPanel().SetWidth(2700);
+    StbEr.AddPanel(0, "", "", forms::sbrCaps).SetWidth(720);
+    StbEr.AddPanel(0, "", "", forms::sbrNum).SetWidth(720);
+    StbEr.AddPanel(0, "", "", forms::sbrTime).SetWidth(900);
+    StbEr.AddPanel(0, "", "", forms::sbrDate).SetWidth(1200);
+    StbEr.AddPanel(0, "", "Server Name").SetWidth(3000);
+    StbEr.SetHeight(330);
 
     lblCS.Load(0).SetCaption("Next Charge Slip #");
     lblCS.Load(1);
-    Picture2.SetWidth(3540);
-    Picture2.SetHeight(435);
-    forms::Layout(Picture2).Row({{&lblCS(0), 1800}, {&lblCS(1), 1500}});
+    forms::LayoutMetrics tight;
+    tight.Margin = 60;
+    forms::Layout inside(Picture2, tight);
+    inside.Row({{&lblCS(0), 1800}, {&lblCS(1), 1500}});
+    Picture2.Move(ScaleWidth() - 3540, 0, 3540, inside.UsedHeight());
 
-    for (const char* picture : NoticePictures)
-        ImageList1.Add(forms::Picture{app.GetHost().AppPath() + "/Pictures/" + picture});
+    ImageList1.Add(PictureFile("discharge.png"));
+    ImageList1.Add(PictureFile("claimslip.png"));
+    ImageList1.Add(PictureFile("roomtransfer.png"));
     Timer1.SetInterval(1000);
     Timer1.SetTimerEnabled(false);
     DesignNoticeButtons();
     DesignTimers();
     DesignMenus();
+}
+
+forms::Picture mdiOrMenu::PictureFile(const std::string& name) const {
+    return forms::Picture{app.GetHost().AppPath() + "/Pictures/" + name};
 }
 
 void mdiOrMenu::DesignMenus() {

@@ -83,6 +83,7 @@ private:
     void DesignMenus();
     void DesignNoticeButtons();
     void DesignTimers();
+    forms::Picture PictureFile(const std::string& name) const;
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload(int& Cancel) override;

@@ -47,13 +47,15 @@ void mdiOrMenu::DesignNoticeButtons() {
         forms::CommandButton& button;
         const char* toolTip;
         forms::Color colour;
+        const char* picture; // the room-transfer button takes its picture at start-up
     };
     Notice notices[] = {
-        {cmdDischarge, "There are available Patient(s) ready to be Discharge!", 0x40},
-        {cmdClaimSlip, "There are available Bill Claim Slip(s) ready for printing!", 0x40},
-        {cmdDCRInstructionsMedicationSheet, "Discharge Instructions and Medications Sheet Entry", forms::vbButtonFace},
+        {cmdDischarge, "There are available Patient(s) ready to be Discharge!", 0x40, "discharge.png"},
+        {cmdClaimSlip, "There are available Bill Claim Slip(s) ready for printing!", 0x40, "claimslip.png"},
+        {cmdDCRInstructionsMedicationSheet, "Discharge Instructions and Medications Sheet Entry", forms::vbButtonFace,
+         "instructions.png"},
         {cmdRoomTransferNotification, "There are pending notification of room transfer from other stations......",
-         0x4040},
+         0x4040, nullptr},
     };
     int left = 120;
     for (Notice& notice : notices) {
@@ -61,6 +63,8 @@ void mdiOrMenu::DesignNoticeButtons() {
         notice.button.SetToolTipText(notice.toolTip);
         notice.button.SetBackColor(notice.colour);
         notice.button.SetVisible(false);
+        if (notice.picture != nullptr)
+            notice.button.SetPicture(PictureFile(notice.picture));
         notice.button.Move(left, 120, 600, 600);
         left += 720;
     }

@@ -212,7 +212,7 @@ TEST(ChargeSlipExists, AQuoteInTheNumberIsDoubled) {
 
 TEST(ShowNextChargeSlip, ShowsTheCounterOnTheMainWindowAndKeepsItWhenTheSeriesIsEmpty) {
     TestApp test;
-    ward::mdiOrMenu& main = test.app.Forms.Get<ward::mdiOrMenu>();
+    ward::mdiOrMenu& main = test.app.Forms.Instance<ward::mdiOrMenu>();
     test.server.On("Select * from STATION..tbSCNChargeSlip").Returns({"ChargeSlip"}, {{std::int32_t{812}}});
     test.server.On("Select * from STATION..tbSCNChargeSlip").Returns({"ChargeSlip"}, {});
 

@@ -1,6 +1,6 @@
 #include "program/AllWindows.h"
 #include "platform/forms/LayoutCheck.h"
-#include "testkit/TestApp.h"
+#include "testkit/FixtureWard.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
     for (const auto& entry : ward::AllWindows().Entries()) {
         SCOPED_TRACE(entry.Name);
         testkit::TestApp test;
+        testkit::ward_fixture::PrepareStartUp(test); // the main window's loading is the start-up
         // The lists two pickers fill as they load.
         test.server.On("Select Description,ItemID From  STATION..tbNurseUserSettings Where Status = 'A'")
             .Returns({"Description", "ItemID"}, {{"Request Exams", "1"}});

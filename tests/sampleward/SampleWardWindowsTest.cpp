@@ -1,4 +1,4 @@
-#include "core/AllWindows.h"
+#include "program/AllWindows.h"
 #include "core/App.h"
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"

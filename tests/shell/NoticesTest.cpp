@@ -21,7 +21,8 @@ const char* ServerDateQuery = "select GETDATE() AS Tdate";
 
 // The main window running after its start-up and timer tick, with nothing sent yet.
 struct RunningWorld {
-    RunningWorld() : main(world.StartAndTick()), mark(world.server.Mark()) {}
+    explicit RunningWorld(vb::Variant serverNow = vb::MakeDate({2026, 12, 11, 8, 30, 0}))
+        : world(serverNow), main(world.StartAndTick()), mark(world.server.Mark()) {}
     StartupWorld world;
     ward::mdiOrMenu& main;
     std::size_t mark;
@@ -30,13 +31,12 @@ struct RunningWorld {
     void Waiting(const char* poll, bool waiting) {
         world.server.On(poll).Returns({"IdNum"}, waiting ? std::vector<Row>{{"2026001234"}} : std::vector<Row>{});
     }
-    // A discharge waiting since goodUpTo, with the server's clock at now.
-    void DischargeWaiting(const vb::Variant& goodUpTo, const vb::Variant& now) {
+    // A discharge waiting since goodUpTo; the server's clock stands where the world was made with.
+    void DischargeWaiting(const vb::Variant& goodUpTo) {
         world.server.On(DischargePoll).Returns({"IdNum", "Good Up To"}, {{"2026001234", goodUpTo}});
-        world.server.On(ServerDateQuery).Returns({"Tdate"}, {{now}});
     }
     std::vector<std::string> Announcements() {
-        std::vector<std::string> lines = world.announcer.Lines();
+        std::vector<std::string> lines = world.announcer.Calls();
         lines.erase(lines.begin()); // the load
         return lines;
     }
@@ -124,8 +124,8 @@ TEST(NoticePolls, TheAnnouncementComesWhenTheOldestDischargeWaitedTwentyMinuteBo
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RunningWorld w;
-        w.DischargeWaiting(c.goodUpTo, c.now);
+        RunningWorld w(c.now);
+        w.DischargeWaiting(c.goodUpTo);
         w.world.host.FireTimer(w.main.tmrChkDischarge);
         EXPECT_TRUE(w.main.cmdDischarge.Visible());
         EXPECT_TRUE(w.world.host.IsRunning(w.main.tmrDischarge));
@@ -138,7 +138,7 @@ TEST(NoticePolls, TheAnnouncerStandsAccordingToTheWorkAreaWidth) {
     for (auto [width, place] : {std::pair{12000, "genie: MoveTo 650 450"}, std::pair{12015, "genie: MoveTo 900 600"}}) {
         RunningWorld w;
         w.world.host.SetWorkArea({0, 0, width, 9000});
-        w.DischargeWaiting(At(9, 0, 0), At(10, 0, 0));
+        w.DischargeWaiting(At(8, 0, 0));
         w.world.host.FireTimer(w.main.tmrChkDischarge);
         EXPECT_EQ(w.Announcements().at(2), place);
     }
@@ -216,6 +216,7 @@ TEST(NoticeButtons, TheInstructionsButtonFlipsBetweenTwoColoursAndLeavesAThirdAl
 void ChooseAdmission(RunningWorld& w, bool validates) {
     w.world.app.CurIdNum = " 2026001234 ";
     auto& search = dynamic_cast<testkit::FakePatientSearch&>(*w.world.app.PatientSearch);
+    search.Calls.clear();
     if (validates)
         search.admissions["2026001234"] = {};
 }
@@ -311,7 +312,9 @@ TEST(NoticeButtons, ADoubleClickOnTheAnnouncerOpensTheListWithTheDischargePollOf
         });
         w.world.announcer.DoubleClick("genie");
         EXPECT_TRUE(w.world.host.IsRunning(w.main.tmrChkDischarge));
-        EXPECT_EQ(w.Sent(), std::vector<std::string>(static_cast<std::size_t>(c.polls), DischargePoll));
+        std::vector<std::string> expected = {"SELECT * FROM STATION..tbNurseUserRights WHERE EmployeeID = 'N0001'"};
+        expected.insert(expected.end(), static_cast<std::size_t>(c.polls), DischargePoll);
+        EXPECT_EQ(w.Sent(), expected);
         EXPECT_EQ(w.Announcements().at(0), "genie: Stop");
         EXPECT_EQ(w.Announcements().at(1), "genie: Hide");
     }

@@ -1,6 +1,7 @@
 #include "shell/StartupWorld.h"
 
 #include "discharge/frmProcessNotification.h"
+#include "platform/vb/Conversions.h"
 #include "shell/frmSearch.h"
 #include "shell/frmSplash.h"
 
@@ -243,7 +244,7 @@ TEST(StartUp, TheTimerTickStartsThePollsShowsTheSplashAndThePatientListAndLoadsT
     EXPECT_FALSE(world.app.Forms.IsLoaded<ward::frmSplash>());
     EXPECT_EQ(world.app.Forms.Get<ward::frmSearch>().Caption(), "Patient List");
     EXPECT_TRUE(world.app.AgentLoaded);
-    EXPECT_EQ(world.announcer.Lines(), std::vector<std::string>{"Load genie ./genie.acs"});
+    EXPECT_EQ(world.announcer.Calls(), std::vector<std::string>{"Load genie .\\genie.acs"});
 }
 
 TEST(StartUp, TheSplashClosesItselfOnItsFirstTick) {
@@ -327,7 +328,7 @@ TEST(StartUp, TheShutdownReleasesTheComponentsInItsOrderThenTheWindowsThenTheAnn
     EXPECT_NE(world.app.IssuedMedsObject, nullptr);
     EXPECT_NE(world.app.PatientObject, nullptr);
     EXPECT_FALSE(world.app.Forms.IsLoaded<ward::frmSearch>());
-    EXPECT_EQ(world.announcer.Lines().back(), "Unload Genie");
+    EXPECT_EQ(world.announcer.Calls().back(), "Unload Genie");
     EXPECT_FALSE(world.app.AgentLoaded);
 }
 

@@ -22,7 +22,10 @@ template <class Fake> void Refuse(Fake& fake, bool refuse) {
 
 } // namespace
 
-StartupWorld::StartupWorld() : app(host), announcer(InstallAnnouncer(app)) { RegisterComponents(); }
+StartupWorld::StartupWorld(vb::Variant serverNow)
+    : app(host), announcer(InstallAnnouncer(app)), serverNow(std::move(serverNow)) {
+    RegisterComponents();
+}
 
 StartupWorld::~StartupWorld() { host.VerifyAllUsed(); }
 
@@ -87,14 +90,14 @@ ward::mdiOrMenu& StartupWorld::Start() {
         server.On(StartupStatements()[0]).Returns({"StationID", "Station"}, {{"SIC", fixture::StationName}});
     else
         server.On(StartupStatements()[0]).Returns({"StationID", "Station"}, {});
-    server.On("select GETDATE() AS Tdate").Returns({"Tdate"}, {{vb::MakeDate({2026, 12, 11, 8, 30, 0})}});
+    server.On("select GETDATE() AS Tdate").Returns({"Tdate"}, {{serverNow}});
     fixture::DeclareSettings(server, byGeneric, nurseSetup);
     for (const fixture::Employee& employee : fixture::Employees())
         server.On("SELECT * FROM STATION..tbNurseUserRights WHERE EmployeeID = '" + employee.code + "'")
             .Returns({"EmployeeID", "EmployeeRights"}, {{employee.code, employee.rights}});
     server.On("Select * from STATION..tbSCNChargeSlip").Returns({"ChargeSlip"}, {{"  0012345 "}});
     ward::mdiOrMenu& main = app.Forms.Instance<ward::mdiOrMenu>();
-    main.Load();
+    host.Run([&main] { main.Load(); });
     return main;
 }
 

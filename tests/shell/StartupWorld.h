@@ -7,6 +7,7 @@
 #include "testkit/RecordingAnnouncer.h"
 #include "testkit/ScriptedHost.h"
 #include "testkit/ScriptedServer.h"
+#include "platform/vb/DateSerialNumber.h"
 
 #include <set>
 #include <string>
@@ -40,14 +41,15 @@ public:
 // made by the factory as a fake that writes into one log. The test sets what should go wrong before Start.
 class StartupWorld {
 public:
-    StartupWorld();
+    // serverNow: the server's clock, as the start-up and every later refresh read it.
+    explicit StartupWorld(vb::Variant serverNow = vb::MakeDate({2026, 12, 11, 8, 30, 0}));
     ~StartupWorld();
 
     testkit::ScriptedHost host;
     testkit::ScriptedServer server;
+    ComponentLog log; // outlives the components, which write into it when released
     ward::App app;
     testkit::RecordingAnnouncer& announcer;
-    ComponentLog log;
 
     bool loginSucceeds = true;
     std::string failingCreation;          // the identifier whose creation fails
@@ -55,6 +57,7 @@ public:
     bool byGeneric = false;
     std::vector<testkit::Row> nurseSetup = testkit::ward_fixture::NurseSetupRows();
     bool stationRow = true;
+    vb::Variant serverNow;
 
     // Declares the server's answers and loads the main window, which runs the start-up.
     ward::mdiOrMenu& Start();

@@ -150,4 +150,11 @@ void Install(TestApp& test) {
     AddPeople(test);
 }
 
+void PrepareStartUp(TestApp& test) {
+    DeclareStationAndEmployees(test.server);
+    test.server.On("select GETDATE() AS Tdate").Returns({"Tdate"}, {{vb::MakeDate({2026, 12, 11, 8, 30, 0})}});
+    DeclareSettings(test.server);
+    test.LetStartUpCreateTheFakes();
+}
+
 } // namespace testkit::ward_fixture

@@ -51,5 +51,8 @@ void DeclareStationAndEmployees(ScriptedServer& server);
 void AddPeople(TestApp& test);
 // All of the above.
 void Install(TestApp& test);
+// What the main window's start-up reads: the station, the server's date and the settings, with the fakes handed
+// over to it (TestApp::LetStartUpCreateTheFakes).
+void PrepareStartUp(TestApp& test);
 
 } // namespace testkit::ward_fixture

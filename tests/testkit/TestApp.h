@@ -2,6 +2,7 @@
 
 #include "core/App.h"
 #include "testkit/FakeComponents.h"
+#include "testkit/RecordingAnnouncer.h"
 #include "testkit/RecordingReportEngine.h"
 #include "testkit/ScriptedHost.h"
 #include "testkit/ScriptedServer.h"
@@ -14,7 +15,15 @@ namespace testkit {
 // printing it, and raises the real engine's error for a template the program does not ship.
 class TestApp {
 public:
+    // Without the start-up's values, for tests of the start-up itself, which sets them.
+    struct WithoutStartupValues {};
+
     TestApp();
+    explicit TestApp(WithoutStartupValues);
+
+    // Lets the main window's start-up create the outside components: each program identifier hands over the fake
+    // already in its module variable, so the typed references below stay the fakes the program works with.
+    void LetStartUpCreateTheFakes();
 
     ScriptedHost host;
     ScriptedServer server;
@@ -38,6 +47,7 @@ public:
     FakeIssuedItems& issuedMedsObject;
     FakePatientInfo& patientObject;
     RecordingReportEngine& reportEngine;
+    RecordingAnnouncer& announcer;
 };
 
 } // namespace testkit

@@ -1,0 +1,101 @@
+#include "core/App.h"
+#include "gui/Desktop.h"
+#include "gui/FormWindow.h"
+#include "gui/QtHost.h"
+#include "gui/Screenshot.h"
+#include "sampleward/SampleWard.h"
+#include "shell/frmLogIn.h"
+#include "shell/frmSearch.h"
+#include "shell/mdiOrMenu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+std::string ScreenshotPath(const char* name) {
+    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
+    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
+    QDir().mkpath(directory);
+    return (directory + "/" + name + ".png").toStdString();
+}
+
+// What the scripted nurse saw on the way.
+struct Visit {
+    bool signedIn = false;
+    bool listOpened = false;
+    std::string mainTitle;
+    std::string listCaption;
+    bool timedOut = false;
+};
+
+// The sample nurse at the workstation: signs in on the log-in dialog, waits for the patient list, lets the notices
+// blink, takes a picture of the main window and closes it. A step each time the event loop turns.
+void WorkAsTheSampleNurse(gui::QtHost& host, ward::App& app, Visit& visit) {
+    auto* nurse = new QTimer(QApplication::instance());
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(nurse, &QTimer::timeout, [&host, &app, &visit, nurse, clock] {
+        if (clock->elapsed() > 30000) {
+            visit.timedOut = true;
+        } else if (!visit.signedIn && app.Forms.IsLoaded<ward::frmLogIn>() &&
+                   app.Forms.Instance<ward::frmLogIn>().Visible()) {
+            ward::frmLogIn& logIn = app.Forms.Instance<ward::frmLogIn>();
+            logIn.txtUserID.SetText(sampleward::SampleNurseID);
+            logIn.txtAccessCode.SetText(sampleward::SampleNurseAccessCode);
+            visit.signedIn = true;
+            logIn.cmdLogIn.UserClick();
+            return;
+        } else if (!visit.listOpened && app.Forms.IsLoaded<ward::frmSearch>() &&
+                   app.Forms.Instance<ward::frmSearch>().Visible()) {
+            visit.listOpened = true;
+            visit.listCaption = app.Forms.Instance<ward::frmSearch>().Caption();
+            ward::mdiOrMenu& main = app.Forms.Instance<ward::mdiOrMenu>();
+            // The sample ward has a notice of each kind waiting: the polls show them without waiting their turn.
+            main.tmrChkClaimSlip_Timer();
+            main.tmrRoomTransfer_Timer();
+            return;
+        } else if (visit.listOpened) {
+            ward::mdiOrMenu& main = app.Forms.Instance<ward::mdiOrMenu>();
+            QWidget* frame = host.WindowOf(main)->TopLevel();
+            visit.mainTitle = frame->windowTitle().toStdString();
+            EXPECT_TRUE(gui::SaveScreenshot(*frame, ScreenshotPath("mdiOrMenu_sample_ward")));
+        } else {
+            return;
+        }
+        nurse->stop();
+        nurse->deleteLater();
+        delete clock;
+        if (app.Forms.IsLoaded<ward::mdiOrMenu>())
+            app.Forms.Instance<ward::mdiOrMenu>().Unload();
+    });
+    nurse->start(250);
+}
+
+TEST(Desktop, TheSampleNurseSignsInReachesTheMarkedMainWindowAndThePatientListAndTheProgramEnds) {
+    Visit visit;
+    program::Options options;
+    options.SampleWard = true;
+    gui::RunWardClient(options, [&visit](gui::QtHost& host, ward::App& app) { WorkAsTheSampleNurse(host, app, visit); });
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(visit.timedOut);
+    EXPECT_TRUE(visit.signedIn);
+    EXPECT_TRUE(visit.listOpened);
+    EXPECT_EQ(visit.listCaption, "Patient List");
+    EXPECT_EQ(visit.mainTitle,
+              "Tessun Zentari - ZODESURGICAL INTENSIVE CARE UNIT - SAMPLE WARD: nothing is saved");
+}
+
+TEST(Desktop, ASecondCopyOnTheWorkstationIsRefused) {
+    gui::QtHost first;
+    gui::QtHost second;
+    EXPECT_FALSE(first.PrevInstance());
+    EXPECT_TRUE(second.PrevInstance());
+}
+
+} // namespace
