@@ -45,9 +45,7 @@ void RegisterComponents(ward::App& app, const Options& options) {
     }
 }
 
-std::string TitleMark(const Options& options) {
-    return options.SampleWard ? " - SAMPLE WARD: nothing is saved" : "";
-}
+std::string TitleMark(const Options& options) { return options.SampleWard ? " - SAMPLE WARD: nothing is saved" : ""; }
 
 void Run(ward::App& app) {
     ward::mdiOrMenu& main = app.Forms.Instance<ward::mdiOrMenu>();

@@ -24,10 +24,7 @@ void frmSplash::Design() {
     lblPlatform.SetAlignment(forms::vbCenter);
     Timer1.SetInterval(1000);
     Timer1.SetTimerEnabled(false);
-    forms::Layout(*this)
-        .Row({{&imgLogo, 960}, {&lblProductName}}, 960)
-        .Row({{&lblStation}})
-        .Row({{&lblPlatform}});
+    forms::Layout(*this).Row({{&imgLogo, 960}, {&lblProductName}}, 960).Row({{&lblStation}}).Row({{&lblPlatform}});
 }
 
 void frmSplash::Form_Load() {

@@ -22,7 +22,6 @@ namespace {
 constexpr const char* TitlePrefix = "Tessun Zentari - ZODE";
 constexpr const char* FixedStationName = "Tessun Zentari -  SURGICAL INTENSIVE CARE UNIT";
 
-
 } // namespace
 
 mdiOrMenu::mdiOrMenu(App& app) : Form(app.Forms), app(app) {
@@ -173,10 +172,9 @@ void mdiOrMenu::StartWork() {
 }
 
 void mdiOrMenu::ReadStationName() {
-    db::Recordset rs =
-        app.Connection().Open("Select StationID,Station From Build_file..tbCoStation Where StationID=" +
-                                  db::SqlQuote(vb::Trim(app.StationID)),
-                              db::CursorType::ForwardOnly, db::LockType::ReadOnly);
+    db::Recordset rs = app.Connection().Open("Select StationID,Station From Build_file..tbCoStation Where StationID=" +
+                                                 db::SqlQuote(vb::Trim(app.StationID)),
+                                             db::CursorType::ForwardOnly, db::LockType::ReadOnly);
     if (!rs.Eof()) {
         vb::Variant station = rs.Fields("Station");
         app.StationName = station.IsNull() ? std::string() : vb::CStr(station);
@@ -227,8 +225,8 @@ template <class T> std::unique_ptr<T> mdiOrMenu::CreateOutsideObject(const std::
 
 void mdiOrMenu::CreateOutsideComponents() {
     using namespace components;
-    app.DrugListObject = CreateOutsideObject<DrugListComponent>(app.ByGeneric ? "Selkarn.clsListGeneric"
-                                                                              : "Yarrowin.clsListDrugs");
+    app.DrugListObject =
+        CreateOutsideObject<DrugListComponent>(app.ByGeneric ? "Selkarn.clsListGeneric" : "Yarrowin.clsListDrugs");
     app.PatientSearch = CreateOutsideObject<PatientSearchComponent>("Ulvexa.clsPatientSearch");
     app.DrugObject = CreateOutsideObject<DrugComponent>("Tembloc.clsDrug");
     app.DrugListObject2 = CreateOutsideObject<DrugListComponent>("Yarrowin.clsListDrugs");
@@ -260,8 +258,7 @@ void mdiOrMenu::SetUpCodeSearch() {
 void mdiOrMenu::OfferConnection() {
     auto connectionString = [this] { return app.Connection().ConnectionString(); };
     if (!app.PatientSearch->InitConnection(app.Connection(), app.MTSServerName) ||
-        !app.DrugObject->InitConnect(connectionString()) ||
-        !app.DrugListObject->InitConnection(connectionString()) ||
+        !app.DrugObject->InitConnect(connectionString()) || !app.DrugListObject->InitConnection(connectionString()) ||
         !app.PatientObject->InitConnect(connectionString()) ||
         !app.IssuedMedsObject->InitConnection(connectionString()) ||
         !app.ChargeSlipObject->InitConnection(connectionString()))
@@ -292,9 +289,8 @@ void mdiOrMenu::Form_Activate() {
 }
 
 void mdiOrMenu::ShowNextChargeSlipNumber() {
-    db::Recordset rs =
-        app.Connection().Open("Select * from STATION..tbSCNChargeSlip", db::CursorType::Dynamic,
-                              db::LockType::Optimistic);
+    db::Recordset rs = app.Connection().Open("Select * from STATION..tbSCNChargeSlip", db::CursorType::Dynamic,
+                                             db::LockType::Optimistic);
     if (!rs.Eof())
         lblCS(1).SetCaption(vb::Trim(vb::CStr(rs.Fields("ChargeSlip"))));
     rs.Close();

@@ -21,7 +21,7 @@ namespace ward {
 namespace {
 
 using Colours = std::array<forms::Color, 12>;
-constexpr Colours DischargeColours = {0xC0C0FF, 0x8080FF, 0xFF, 0xC0, 0x80, 0x40,
+constexpr Colours DischargeColours = {0xC0C0FF, 0x8080FF, 0xFF, 0xC0, 0x80,     0x40,
                                       0x40,     0x80,     0xC0, 0xFF, 0x8080FF, 0xC0C0FF};
 constexpr Colours ClaimSlipColours = {0x4000,   0x8000,   0xC000, 0xFF00, 0x80FF80, 0xC0FFC0,
                                       0xC0FFC0, 0x80FF80, 0xFF00, 0xC000, 0x8000,   0x4000};
@@ -76,9 +76,9 @@ void mdiOrMenu::DesignTimers() {
         forms::Timer& timer;
         int milliseconds;
     };
-    Interval intervals[] = {{tmrChkDischarge, 10000}, {tmrDischarge, 50},     {tmrChkClaimSlip, 10000},
-                            {tmrClaimSlip, 50},       {tmrDCRInstructions, 10000}, {tmrDCRInsMeds, 500},
-                            {tmrRoomTransfer, 5000},  {tmrButton, 50}};
+    Interval intervals[] = {
+        {tmrChkDischarge, 10000},    {tmrDischarge, 50},   {tmrChkClaimSlip, 10000}, {tmrClaimSlip, 50},
+        {tmrDCRInstructions, 10000}, {tmrDCRInsMeds, 500}, {tmrRoomTransfer, 5000},  {tmrButton, 50}};
     for (Interval& interval : intervals) {
         interval.timer.SetInterval(interval.milliseconds);
         interval.timer.SetTimerEnabled(false);
@@ -103,9 +103,9 @@ template <class Poll> void mdiOrMenu::RunPoll(PollState& state, Poll poll) {
 
 void mdiOrMenu::tmrChkDischarge_Timer() {
     RunPoll(dischargePoll, [this] {
-        db::Recordset rs = app.Connection().Open("Station..sp_Nurse_Get_Patient_ForDischarge " +
-                                                     db::SqlQuote(app.StationID),
-                                                 db::CursorType::ForwardOnly, db::LockType::ReadOnly);
+        db::Recordset rs =
+            app.Connection().Open("Station..sp_Nurse_Get_Patient_ForDischarge " + db::SqlQuote(app.StationID),
+                                  db::CursorType::ForwardOnly, db::LockType::ReadOnly);
         if (rs.Bof() || rs.Eof()) {
             ShowNotice(cmdDischarge, tmrDischarge, false);
             HideAgent();
@@ -129,8 +129,7 @@ void mdiOrMenu::tmrChkClaimSlip_Timer() {
 
 void mdiOrMenu::tmrDCRInstructions_Timer() {
     RunPoll(instructionsPoll, [this] {
-        bool waiting =
-            ReturnsRow(app, "Station..sp_Nurse_Get_Patient_ForDischargeInstructions_MedicationSheet 'ZODE'");
+        bool waiting = ReturnsRow(app, "Station..sp_Nurse_Get_Patient_ForDischargeInstructions_MedicationSheet 'ZODE'");
         ShowNotice(cmdDCRInstructionsMedicationSheet, tmrDCRInsMeds, waiting);
         cmdDCRInstructionsMedicationSheet.SetEnabled(waiting);
     });
@@ -138,10 +137,9 @@ void mdiOrMenu::tmrDCRInstructions_Timer() {
 
 void mdiOrMenu::tmrRoomTransfer_Timer() {
     RunPoll(roomTransferPoll, [this] {
-        bool waiting = ReturnsRow(app,
-                                  "STATION..sp_Nurse_Process_Pending_NotificationOfRoomTransfer " +
-                                      db::SqlQuote(app.StationID),
-                                  db::CursorType::ForwardOnly, db::LockType::Optimistic);
+        bool waiting = ReturnsRow(
+            app, "STATION..sp_Nurse_Process_Pending_NotificationOfRoomTransfer " + db::SqlQuote(app.StationID),
+            db::CursorType::ForwardOnly, db::LockType::Optimistic);
         ShowNotice(cmdRoomTransferNotification, tmrButton, waiting);
     });
 }

@@ -1,5 +1,5 @@
-#include "program/AllWindows.h"
 #include "platform/forms/LayoutCheck.h"
+#include "program/AllWindows.h"
 #include "testkit/FixtureWard.h"
 
 #include <gmock/gmock.h>

@@ -1,7 +1,7 @@
-#include "program/AllWindows.h"
 #include "core/App.h"
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
+#include "program/AllWindows.h"
 #include "sampleward/SampleComponents.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/ScriptedHost.h"

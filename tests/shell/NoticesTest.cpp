@@ -54,8 +54,8 @@ TEST(NoticePolls, EachPollShowsItsButtonAndBlinksWhileSomethingWaitsAndHidesItOt
     const Case cases[] = {
         {ClaimSlipPoll, &ward::mdiOrMenu::cmdClaimSlip, &ward::mdiOrMenu::tmrChkClaimSlip,
          &ward::mdiOrMenu::tmrClaimSlip},
-        {InstructionsPoll, &ward::mdiOrMenu::cmdDCRInstructionsMedicationSheet,
-         &ward::mdiOrMenu::tmrDCRInstructions, &ward::mdiOrMenu::tmrDCRInsMeds},
+        {InstructionsPoll, &ward::mdiOrMenu::cmdDCRInstructionsMedicationSheet, &ward::mdiOrMenu::tmrDCRInstructions,
+         &ward::mdiOrMenu::tmrDCRInsMeds},
         {RoomTransferPoll, &ward::mdiOrMenu::cmdRoomTransferNotification, &ward::mdiOrMenu::tmrRoomTransfer,
          &ward::mdiOrMenu::tmrButton},
     };
@@ -94,7 +94,8 @@ TEST(NoticePolls, NothingForDischargeStopsAndHidesTheAnnouncerEveryTime) {
     w.world.host.FireTimer(w.main.tmrChkDischarge);
     EXPECT_FALSE(w.main.cmdDischarge.Visible());
     EXPECT_FALSE(w.world.host.IsRunning(w.main.tmrDischarge));
-    EXPECT_EQ(w.Announcements(), (std::vector<std::string>{"genie: Stop", "genie: Hide", "genie: Stop", "genie: Hide"}));
+    EXPECT_EQ(w.Announcements(),
+              (std::vector<std::string>{"genie: Stop", "genie: Hide", "genie: Stop", "genie: Hide"}));
     EXPECT_EQ(w.Sent(), (std::vector<std::string>{DischargePoll, DischargePoll}));
 }
 

@@ -16,13 +16,23 @@ using testkit::FakeDrugList;
 using testkit::Row;
 
 // Every component the start-up creates, in its order, when the drug list is by brand.
-const std::vector<std::string> AllCreations = {
-    "Zentari_User.clsCurrentuser",   "Yarrowin.clsListDrugs",      "Ulvexa.clsPatientSearch",
-    "Tembloc.clsDrug",               "Yarrowin.clsListDrugs#2",    "Ostenay.Labresultviewer",
-    "Kappoch.KeyPress",              "Bramwit.clsCodeSearch",      "Kappoch.KeyPress#2",
-    "Gorvath.ICDCodeSearch",         "Virselto.clsRequest",        "Virselto.clsResults",
-    "Mibrault.clsChargeSlip",        "Tondrel.clsIssuedMedicines", "Virselto.clsConfinementResults",
-    "Virselto.clsConfinement",       "Quosset.Patient"};
+const std::vector<std::string> AllCreations = {"Zentari_User.clsCurrentuser",
+                                               "Yarrowin.clsListDrugs",
+                                               "Ulvexa.clsPatientSearch",
+                                               "Tembloc.clsDrug",
+                                               "Yarrowin.clsListDrugs#2",
+                                               "Ostenay.Labresultviewer",
+                                               "Kappoch.KeyPress",
+                                               "Bramwit.clsCodeSearch",
+                                               "Kappoch.KeyPress#2",
+                                               "Gorvath.ICDCodeSearch",
+                                               "Virselto.clsRequest",
+                                               "Virselto.clsResults",
+                                               "Mibrault.clsChargeSlip",
+                                               "Tondrel.clsIssuedMedicines",
+                                               "Virselto.clsConfinementResults",
+                                               "Virselto.clsConfinement",
+                                               "Quosset.Patient"};
 
 std::vector<Row> NurseSetupWithout(const std::string& field) {
     std::vector<Row> rows;
@@ -93,8 +103,8 @@ TEST(StartUp, ALogInClosedWithoutConnectionEndsAfterMakingOnlyTheLogInComponent)
     world.host.ExpectMsgBox("Connection Failed.").Title("Notification").Buttons(forms::vbOKOnly + forms::vbCritical);
     ward::mdiOrMenu& main = world.Start();
     EXPECT_FALSE(main.IsLoaded());
-    EXPECT_EQ(world.log, (std::vector<std::string>{"create Zentari_User.clsCurrentuser",
-                                                   "release Zentari_User.clsCurrentuser"}));
+    EXPECT_EQ(world.log,
+              (std::vector<std::string>{"create Zentari_User.clsCurrentuser", "release Zentari_User.clsCurrentuser"}));
     EXPECT_TRUE(world.server.Sent().empty());
     EXPECT_FALSE(world.app.ObjectsCreated);
     EXPECT_FALSE(world.host.IsRunning(main.tmrRoomTransfer));

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "core/App.h"
+#include "platform/vb/DateSerialNumber.h"
 #include "shell/mdiOrMenu.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/FixtureWard.h"
 #include "testkit/RecordingAnnouncer.h"
 #include "testkit/ScriptedHost.h"
 #include "testkit/ScriptedServer.h"
-#include "platform/vb/DateSerialNumber.h"
 
 #include <set>
 #include <string>

@@ -25,7 +25,8 @@ RecordingAnnouncer& InstallAnnouncer(ward::App& app) {
 }
 
 // Hands over the fake in the slot as a new component; the start-up puts it back into the slot.
-template <class Interface> std::function<std::unique_ptr<components::Component>()> HandOver(std::unique_ptr<Interface>& slot) {
+template <class Interface>
+std::function<std::unique_ptr<components::Component>()> HandOver(std::unique_ptr<Interface>& slot) {
     return [&slot]() -> std::unique_ptr<components::Component> { return std::move(slot); };
 }
 

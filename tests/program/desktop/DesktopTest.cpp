@@ -1,5 +1,5 @@
-#include "core/App.h"
 #include "gui/Desktop.h"
+#include "core/App.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
@@ -81,14 +81,14 @@ TEST(Desktop, TheSampleNurseSignsInReachesTheMarkedMainWindowAndThePatientListAn
     Visit visit;
     program::Options options;
     options.SampleWard = true;
-    gui::RunWardClient(options, [&visit](gui::QtHost& host, ward::App& app) { WorkAsTheSampleNurse(host, app, visit); });
+    gui::RunWardClient(options,
+                       [&visit](gui::QtHost& host, ward::App& app) { WorkAsTheSampleNurse(host, app, visit); });
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(visit.timedOut);
     EXPECT_TRUE(visit.signedIn);
     EXPECT_TRUE(visit.listOpened);
     EXPECT_EQ(visit.listCaption, "Patient List");
-    EXPECT_EQ(visit.mainTitle,
-              "Tessun Zentari - ZODESURGICAL INTENSIVE CARE UNIT - SAMPLE WARD: nothing is saved");
+    EXPECT_EQ(visit.mainTitle, "Tessun Zentari - ZODESURGICAL INTENSIVE CARE UNIT - SAMPLE WARD: nothing is saved");
 }
 
 TEST(Desktop, ASecondCopyOnTheWorkstationIsRefused) {
