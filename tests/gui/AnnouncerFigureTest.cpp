@@ -1,6 +1,7 @@
 #include "GuiTestWindows.h"
 #include "gui/FigureAnnouncer.h"
 #include "gui/Screenshot.h"
+#include "gui/main/ScreenshotPath.h"
 #include "platform/vb/VbError.h"
 #include "testkit/ScratchFolder.h"
 
@@ -152,10 +153,7 @@ TEST(AnnouncerFigure, ScreenshotOfTheBalloon) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !queue.Playing(); }, 5000));
     ASSERT_TRUE(queue.CurrentPose().BalloonVisible);
 
-    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
-    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
-    QDir().mkpath(directory);
-    std::string path = (directory + "/announcer_balloon.png").toStdString();
+    std::string path = guitest::ScreenshotPath("announcer_balloon");
     ASSERT_TRUE(gui::SaveScreenshot(figureApp.announcer.FigureOf("genie"), path));
     QImage image(QString::fromStdString(path));
     ASSERT_FALSE(image.isNull());

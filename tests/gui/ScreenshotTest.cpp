@@ -1,6 +1,7 @@
 #include "gui/Screenshot.h"
 #include "GuiTestWindows.h"
 #include "gui/Conversions.h"
+#include "gui/main/ScreenshotPath.h"
 
 #include <QDir>
 #include <QImage>
@@ -10,12 +11,7 @@
 
 namespace {
 
-std::string ScreenshotPath(const char* name) {
-    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
-    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
-    QDir().mkpath(directory);
-    return (directory + "/" + name + ".png").toStdString();
-}
+using guitest::ScreenshotPath;
 
 // Renders a window as the user sees it; the pictures land in the build tree to look at.
 TEST(ScreenshotTest, RendersAWindowToPng) {

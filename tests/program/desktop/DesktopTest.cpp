@@ -3,6 +3,7 @@
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
+#include "gui/main/ScreenshotPath.h"
 #include "sampleward/SampleWard.h"
 #include "shell/frmLogIn.h"
 #include "shell/frmSearch.h"
@@ -18,12 +19,7 @@
 
 namespace {
 
-std::string ScreenshotPath(const char* name) {
-    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
-    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
-    QDir().mkpath(directory);
-    return (directory + "/" + name + ".png").toStdString();
-}
+using guitest::ScreenshotPath;
 
 // What the scripted nurse saw on the way.
 struct Visit {

@@ -2,6 +2,7 @@
 #include "gui/Conversions.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
+#include "gui/main/ScreenshotPath.h"
 #include "platform/forms/LayoutCheck.h"
 #include "shell/clsCurrentuser.h"
 #include "shell/frmLogIn.h"
@@ -27,12 +28,7 @@ struct DesktopApp {
     ward::App app{host};
 };
 
-std::string ScreenshotPath(const char* name) {
-    const char* folder = std::getenv("WARD_SCREENSHOT_DIR");
-    QString directory = folder != nullptr ? QString::fromUtf8(folder) : QDir::tempPath();
-    QDir().mkpath(directory);
-    return (directory + "/" + name + ".png").toStdString();
-}
+using guitest::ScreenshotPath;
 
 void Save(DesktopApp& desktop, forms::Form& form, const char* name) {
     EXPECT_TRUE(forms::FindOverlaps(form).empty());
