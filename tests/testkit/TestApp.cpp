@@ -32,9 +32,7 @@ std::function<std::unique_ptr<components::Component>()> HandOver(std::unique_ptr
 
 } // namespace
 
-TestApp::TestApp() : TestApp(WithoutStartupValues{}) { ward::ApplyStartupValues(app); }
-
-TestApp::TestApp(WithoutStartupValues)
+TestApp::TestApp()
     : app(host), currentUser(Install<FakeLogin>(app.CurrentUser)),
       patientSearch(Install<FakePatientSearch>(app.PatientSearch)), codeSearch(Install<FakeCodeSearch>(app.CodeSearch)),
       keyFilter(Install<FakeKeyFilter>(app.KeyFilter)), keyFilter1(Install<FakeKeyFilter>(app.KeyFilter1)),
@@ -50,6 +48,7 @@ TestApp::TestApp(WithoutStartupValues)
       patientObject(Install<FakePatientInfo>(app.PatientObject)), reportEngine(InstallReportEngine(app)),
       announcer(InstallAnnouncer(app)) {
     currentUser.connection = &server;
+    ward::ApplyStartupValues(app);
 }
 
 void TestApp::LetStartUpCreateTheFakes() {

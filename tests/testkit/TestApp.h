@@ -15,11 +15,7 @@ namespace testkit {
 // printing it, and raises the real engine's error for a template the program does not ship.
 class TestApp {
 public:
-    // Without the start-up's values, for tests of the start-up itself, which sets them.
-    struct WithoutStartupValues {};
-
     TestApp();
-    explicit TestApp(WithoutStartupValues);
 
     // Lets the main window's start-up create the outside components: each program identifier hands over the fake
     // already in its module variable, so the typed references below stay the fakes the program works with.
