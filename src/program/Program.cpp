@@ -1,5 +1,6 @@
 #include "program/Program.h"
 
+#include "components/OwnComponents.h"
 #include "core/App.h"
 #include "sampleward/SampleComponents.h"
 #include "sampleward/SampleWard.h"
@@ -43,6 +44,8 @@ void RegisterComponents(ward::App& app, const Options& options) {
     } else {
         ward::RegisterLoginComponent(app.Factory, app, std::make_shared<ward::OdbcConnector>());
     }
+    components::RegisterOwnComponents(app.Factory,
+                                      {app.Forms, [&app]() -> db::Connection& { return app.Connection(); }});
 }
 
 std::string TitleMark(const Options& options) { return options.SampleWard ? " - SAMPLE WARD: nothing is saved" : ""; }

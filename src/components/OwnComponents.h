@@ -1,0 +1,27 @@
+#pragma once
+
+#include "components/ComponentFactory.h"
+
+#include <functional>
+
+namespace db {
+class Connection;
+}
+namespace forms {
+class FormsContext;
+}
+
+namespace components {
+
+// What our own components work with: the registry of windows, for their dialogs, and the program's one connection,
+// read at each use (the log-in component opens it after the components are made).
+struct ComponentServices {
+    forms::FormsContext& Forms;
+    std::function<db::Connection&()> Connection;
+};
+
+// Registers our own implementation of every outside component we have one of, under its program identifier. The
+// program calls it in both of its modes, after the sample ward's stand-ins, so ours replace them.
+void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& services);
+
+} // namespace components
