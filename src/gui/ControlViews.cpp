@@ -31,8 +31,11 @@ void ShowLook(QWidget& widget, const forms::CaptionedControl& control, std::stri
         QPalette palette = widget.palette();
         QColor fore = ToQColor(control.ForeColor(), QApplication::palette());
         QColor back = ToQColor(control.BackColor(), QApplication::palette());
-        palette.setColor(QPalette::WindowText, fore);
-        palette.setColor(QPalette::ButtonText, fore);
+        // A disabled control keeps the desktop's greyed text, so that it looks disabled whatever its colour.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::WindowText, fore);
+            palette.setColor(group, QPalette::ButtonText, fore);
+        }
         palette.setColor(QPalette::Window, back);
         palette.setColor(QPalette::Button, back);
         widget.setPalette(palette);

@@ -29,6 +29,18 @@ protected:
     dlgPatientName& form = app.Forms.Get<dlgPatientName>();
 };
 
+TEST_F(InputTest, ADisabledButtonLooksDisabledWhateverItsColour) {
+    auto* button = qobject_cast<QPushButton*>(app.WidgetOf(form.cmdOK));
+    ASSERT_NE(button, nullptr);
+    form.cmdOK.SetForeColor(0xFF0000);
+    form.cmdOK.SetEnabled(false);
+    QApplication::processEvents();
+    const QPalette& palette = button->palette();
+    EXPECT_EQ(palette.color(QPalette::Active, QPalette::ButtonText), QColor(0, 0, 0xFF));
+    EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::ButtonText),
+              QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+}
+
 TEST_F(InputTest, TypedKeysGoThroughKeyPressAndChange) {
     QTest::keyClicks(Edit(form.txtName), "ab");
     EXPECT_EQ(form.txtName.Text(), "AB");
