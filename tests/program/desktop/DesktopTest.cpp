@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -73,7 +74,23 @@ void WorkAsTheSampleNurse(gui::QtHost& host, ward::App& app, Visit& visit) {
     nurse->start(250);
 }
 
-TEST(Desktop, TheSampleNurseSignsInReachesTheMarkedMainWindowAndThePatientListAndTheProgramEnds) {
+// The one-copy lock lies in the temporary folder: each test takes a folder of its own, so that tests running side by
+// side are not taken for second copies of each other.
+class Desktop : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(lockFolder.isValid());
+        previousTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", lockFolder.path().toUtf8());
+    }
+    void TearDown() override { qputenv("TMPDIR", previousTemp); }
+
+private:
+    QTemporaryDir lockFolder;
+    QByteArray previousTemp;
+};
+
+TEST_F(Desktop, TheSampleNurseSignsInReachesTheMarkedMainWindowAndThePatientListAndTheProgramEnds) {
     Visit visit;
     program::Options options;
     options.SampleWard = true;
@@ -87,7 +104,7 @@ TEST(Desktop, TheSampleNurseSignsInReachesTheMarkedMainWindowAndThePatientListAn
     EXPECT_EQ(visit.mainTitle, "Tessun Zentari - ZODESURGICAL INTENSIVE CARE UNIT - SAMPLE WARD: nothing is saved");
 }
 
-TEST(Desktop, ASecondCopyOnTheWorkstationIsRefused) {
+TEST_F(Desktop, ASecondCopyOnTheWorkstationIsRefused) {
     gui::QtHost first;
     gui::QtHost second;
     EXPECT_FALSE(first.PrevInstance());
