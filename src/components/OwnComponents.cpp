@@ -1,10 +1,11 @@
 #include "components/OwnComponents.h"
 
+#include "components/SmallComponents.h"
+
 namespace components {
 
 void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& services) {
-    (void)factory;
-    (void)services;
+    RegisterSmallComponents(factory, services);
 }
 
 } // namespace components

@@ -150,17 +150,6 @@ public:
     double IssuedQuantity() const override { return 0; }
 };
 
-class SampleChargeSlipList : public components::ChargeSlipListComponent {
-public:
-    bool InitConnection(const std::string&) override { return true; }
-};
-
-class SampleICDSearch : public components::ICDSearchComponent {
-public:
-    void SetActiveConnection(db::Connection&) override {}
-    void ValidateICDCode() override {}
-};
-
 class NoLabResults : public components::LabResultViewerComponent {
 public:
     void SetCSNumber(const std::string&) override {}
@@ -278,12 +267,6 @@ bool SamplePatientSearch::ValidateRoom(const std::string& roomText) {
     return false;
 }
 
-std::int16_t SampleKeyFilter::AllUppers(std::int16_t keyAscii) {
-    if (keyAscii <= 0 || keyAscii > 255)
-        return keyAscii;
-    return static_cast<std::int16_t>(vb::Asc(vb::UCase(vb::Chr(keyAscii))));
-}
-
 bool SamplePatientInfo::LoadInfo(const std::string& idNum) {
     std::optional<SampleAdmission> found = FindAdmission(idNum);
     if (!found)
@@ -299,17 +282,14 @@ std::string SamplePatientInfo::PatientName() const {
 void RegisterSampleComponents(components::ComponentFactory& factory) {
     factory.Register("Ulvexa.clsPatientSearch", Make<SamplePatientSearch>);
     factory.Register("Bramwit.clsCodeSearch", Make<NothingFound>);
-    factory.Register("Kappoch.KeyPress", Make<SampleKeyFilter>);
     factory.Register("Tembloc.clsDrug", Make<SampleDrug>);
     factory.Register("Yarrowin.clsListDrugs", Make<EmptyDrugList>);
     factory.Register("Selkarn.clsListGeneric", Make<EmptyDrugList>);
     factory.Register("Ostenay.Labresultviewer", Make<NoLabResults>);
-    factory.Register("Gorvath.ICDCodeSearch", Make<SampleICDSearch>);
     factory.Register("Virselto.clsRequest", Make<NoRequests>);
     factory.Register("Virselto.clsResults", Make<NoResults>);
     factory.Register("Virselto.clsConfinement", Make<NoConfinements>);
     factory.Register("Virselto.clsConfinementResults", Make<NoConfinementResults>);
-    factory.Register("Mibrault.clsChargeSlip", Make<SampleChargeSlipList>);
     factory.Register("Tondrel.clsIssuedMedicines", Make<NothingIssued>);
     factory.Register("Quosset.Patient", Make<SamplePatientInfo>);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "components/ChargeSlipListComponent.h"
 #include "components/CodeSearchComponent.h"
 #include "components/ComponentFactory.h"
 #include "components/DrugComponent.h"
 #include "components/DrugListComponent.h"
-#include "components/ICDSearchComponent.h"
 #include "components/IssuedItemsComponent.h"
-#include "components/KeyFilterComponent.h"
 #include "components/LabResultViewerComponent.h"
 #include "components/NurseActivityComponents.h"
 #include "components/PatientInfoComponent.h"
@@ -17,8 +14,8 @@
 #include <vector>
 
 // Stand-ins for the hospital system's outside components, for the sample ward. The patient search and the
-// patient-info object know the sample admissions and the key filters work; the others accept every connection
-// offered, find nothing, list nothing and keep nothing.
+// patient-info object know the sample admissions; the others accept every connection offered, find nothing, list
+// nothing and keep nothing.
 namespace sampleward {
 
 class SamplePatient : public components::PatientObject {
@@ -74,12 +71,6 @@ private:
     components::RoomInfo room;
 };
 
-class SampleKeyFilter : public components::KeyFilterComponent {
-public:
-    std::int16_t AllUppers(std::int16_t keyAscii) override;
-    bool IsNumber(std::int16_t keyAscii) override { return keyAscii >= '0' && keyAscii <= '9'; }
-};
-
 class SamplePatientInfo : public components::PatientInfoComponent {
 public:
     bool InitConnect(const std::string&) override { return true; }
@@ -99,7 +90,8 @@ private:
     SampleAdmission current;
 };
 
-// Registers a stand-in under every program identifier the start-up creates, except the log-in component's.
+// Registers a stand-in under every program identifier the start-up creates that has no implementation of our own
+// yet, except the log-in component's.
 void RegisterSampleComponents(components::ComponentFactory& factory);
 
 } // namespace sampleward

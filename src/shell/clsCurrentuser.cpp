@@ -19,10 +19,9 @@ void clsCF4::ShowEntry() {
 }
 
 bool clsCF4::ValidateRequirements() {
-    app.Forms.MsgBox("The CF4 requirements of this admission cannot be checked: CF4 entries are kept outside this "
-                     "program.",
-                     forms::vbOKOnly | forms::vbInformation, "CF4");
-    return false;
+    return app.Forms.MsgBox("PhilHealth CF4 entries are kept outside this program.\r\nIs the CF4 of admission " +
+                                IdNum + " complete?",
+                            forms::vbYesNo | forms::vbQuestion, "CF4 (Philhealth)") == forms::vbYes;
 }
 
 clsCurrentuser::clsCurrentuser(App& app, std::shared_ptr<Connector> connector, std::filesystem::path connectionFile)

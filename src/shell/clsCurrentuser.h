@@ -14,7 +14,8 @@ namespace ward {
 class App;
 
 // The CF4 object of the class library. CF4 entries are kept by a program of their own, so ShowEntry only says so,
-// and ValidateRequirements cannot confirm anything.
+// and ValidateRequirements asks the nurse, who can look there: answering True unasked would let every discharge
+// order through.
 class clsCF4 : public components::CF4Component {
 public:
     explicit clsCF4(App& app) : app(app) {}
@@ -31,7 +32,7 @@ public:
     void SetReportPath(const std::string& value) override { ReportPath = value; }
     void SetEmployeeCode(const std::string& value) override { EmployeeCode = value; }
     void ShowEntry() override;
-    // Says to the nurse that it cannot confirm them, since the caller shows nothing of its own.
+    // The caller shows nothing of its own when the answer is No.
     bool ValidateRequirements() override;
 
 private:

@@ -428,11 +428,6 @@ TEST(clsCurrentuser, TheClassLibraryHandsOutOneCF4ObjectThatKeepsWhatWasSet) {
     auto& cf4 = static_cast<ward::clsCF4&>(*classes.clsCF4());
     EXPECT_EQ(cf4.IdNum, "A0001");
     EXPECT_EQ(cf4.EmployeeCode, "N0001");
-    world.test.host
-        .ExpectMsgBox("The CF4 requirements of this admission cannot be checked: CF4 entries are kept outside this "
-                      "program.")
-        .Title("CF4");
-    EXPECT_FALSE(cf4.ValidateRequirements());
     EXPECT_TRUE(world.test.server.SentExactly({}));
 
     world.test.host.OnModal<ward::frmCF4Entry>([](ward::frmCF4Entry& window) {
@@ -442,6 +437,31 @@ TEST(clsCurrentuser, TheClassLibraryHandsOutOneCF4ObjectThatKeepsWhatWasSet) {
     });
     cf4.ShowEntry();
     EXPECT_FALSE(world.test.app.Forms.IsLoaded<ward::frmCF4Entry>());
+}
+
+// Nothing in the database says whether the CF4 is complete, so the nurse, who can look where it is kept, is asked.
+TEST(clsCurrentuser, TheCF4CheckAsksTheNurseAboutTheAdmissionSet) {
+    struct Case {
+        const char* name;
+        int answer;
+        bool complete;
+    };
+    const Case cases[] = {{"Yes", forms::vbYes, true}, {"No", forms::vbNo, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LogInWorld world;
+        std::shared_ptr<components::CF4Component> cf4 = world.user.ZENTARIClasses().clsCF4();
+        cf4->SetIdNum("2026000123 ");
+        cf4->SetEmployeeCode("N0001");
+        world.test.host
+            .ExpectMsgBox("PhilHealth CF4 entries are kept outside this program.\r\nIs the CF4 of admission "
+                          "2026000123  complete?")
+            .Buttons(forms::vbYesNo | forms::vbQuestion)
+            .Title("CF4 (Philhealth)")
+            .Answer(c.answer);
+        EXPECT_EQ(world.user.ZENTARIClasses().clsCF4()->ValidateRequirements(), c.complete);
+        EXPECT_TRUE(world.test.server.SentExactly({}));
+    }
 }
 
 TEST(clsCurrentuser, IsRegisteredUnderItsProgramIdentifier) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/forms/Form.h"
+#include "platform/forms/FormsContext.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,16 @@ public:
 
     template <class T> WindowCatalog& Add() {
         entries.push_back(Entry{ClassNameOf(typeid(T)), [](Ctx& ctx) -> Form& { return ctx.Forms.template Get<T>(); }});
+        return *this;
+    }
+    // A window built from the forms context alone, as components make theirs: they know no application context.
+    // The loaded window keeps itself alive until it unloads.
+    template <class T> WindowCatalog& AddMadeFrom(std::function<std::shared_ptr<T>(FormsContext&)> make) {
+        entries.push_back(Entry{ClassNameOf(typeid(T)), [make = std::move(make)](Ctx& ctx) -> Form& {
+                                    std::shared_ptr<T> form = make(ctx.Forms);
+                                    form->Load();
+                                    return *form;
+                                }});
         return *this;
     }
     const std::vector<Entry>& Entries() const { return entries; }
