@@ -1,10 +1,11 @@
 #include "components/OwnComponents.h"
 
+#include "components/PatientComponents.h"
+
 namespace components {
 
 void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& services) {
-    (void)factory;
-    (void)services;
+    RegisterPatientComponents(factory, services);
 }
 
 } // namespace components

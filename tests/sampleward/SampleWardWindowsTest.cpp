@@ -1,3 +1,4 @@
+#include "components/OwnComponents.h"
 #include "core/App.h"
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
@@ -18,7 +19,7 @@ template <class Interface> void Create(ward::App& app, std::unique_ptr<Interface
 }
 
 // A fresh application on the sample ward, as the program has it once the sample nurse has signed in and chosen the
-// in-patient from the list: the stand-ins created, the settings read, the admission current.
+// in-patient from the list: the stand-ins and our own components created, the settings read, the admission current.
 struct SampleWardApp {
     testkit::ScriptedHost host;
     std::unique_ptr<sampleward::SampleServer> server = sampleward::OpenSampleWard();
@@ -26,6 +27,8 @@ struct SampleWardApp {
 
     SampleWardApp() {
         sampleward::RegisterSampleComponents(app.Factory);
+        components::RegisterOwnComponents(app.Factory,
+                                          {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
         app.Factory.Register("Zentari_User.clsCurrentuser", [this] { return SignedInNurse(); });
         CreateComponents();
         app.StationID = sampleward::StationID;
