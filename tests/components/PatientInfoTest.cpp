@@ -2,10 +2,12 @@
 #include "components/OwnComponents.h"
 #include "components/PatientInfoComponent.h"
 #include "components/PatientSearchComponent.h"
+#include "components/frmPickList.h"
 #include "platform/forms/FormsContext.h"
 #include "sampleward/SampleWard.h"
 #include "testkit/ScriptedHost.h"
 #include "testkit/ScriptedServer.h"
+#include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -118,6 +120,32 @@ TEST(PatientComponentsOnTheSampleWard, EveryMemberIsAnswered) {
     EXPECT_TRUE(test.info->InitConnect(test.server.ConnectionString()));
     EXPECT_TRUE(test.info->LoadInfo(sampleward::InPatientIdNum));
     EXPECT_EQ(test.info->Station(), sampleward::StationName);
+    EXPECT_THAT(test.server.Unanswered(), IsEmpty());
+}
+
+// An empty text lists every room and the nurse's choice is taken; an unknown one lists what holds it, and closing the
+// list keeps the room validated before.
+TEST(PatientSearchRoomList, ChoosingTakesTheRoomAndClosingKeepsThePreviousOne) {
+    Components<sampleward::SampleServer> test;
+    sampleward::DeclareSampleWard(test.server);
+    test.host.OnModal<components::frmPickList>([](components::frmPickList& list) {
+        EXPECT_EQ(list.Caption(), "Rooms");
+        EXPECT_EQ(list.txtSearch.Text(), "");
+        ASSERT_EQ(list.lvwList.ListItemCount(), 6);
+        EXPECT_EQ(list.lvwList.ListItems(3).Text(), "SIC-03");
+        testkit::DoubleClickListItem(list.lvwList, 3);
+    });
+    ASSERT_TRUE(test.search->ValidateRoom(""));
+    EXPECT_EQ(test.search->Room().RoomID, "SIC-03");
+    EXPECT_EQ(test.search->Room().RoomRate, 4500);
+
+    test.host.OnModal<components::frmPickList>([](components::frmPickList& list) {
+        EXPECT_EQ(list.txtSearch.Text(), "XYZ");
+        EXPECT_EQ(list.lvwList.ListItemCount(), 0);
+        testkit::PressKey(list.txtSearch, forms::vbKeyEscape);
+    });
+    EXPECT_FALSE(test.search->ValidateRoom("XYZ"));
+    EXPECT_EQ(test.search->Room().RoomID, "SIC-03");
     EXPECT_THAT(test.server.Unanswered(), IsEmpty());
 }
 
