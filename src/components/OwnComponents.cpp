@@ -1,11 +1,13 @@
 #include "components/OwnComponents.h"
 
+#include "components/PatientComponents.h"
 #include "components/SmallComponents.h"
 
 namespace components {
 
 void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& services) {
     RegisterSmallComponents(factory, services);
+    RegisterPatientComponents(factory, services);
 }
 
 } // namespace components

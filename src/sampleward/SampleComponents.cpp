@@ -8,22 +8,6 @@ namespace sampleward {
 
 namespace {
 
-std::optional<SampleAdmission> FindAdmission(const std::string& idNum) {
-    for (SampleAdmission& sample : SampleAdmissions())
-        if (sample.admission.IdNumber == vb::Trim(idNum))
-            return sample;
-    return std::nullopt;
-}
-
-std::optional<components::PatientData> FindPatient(const std::string& hospitalNumber) {
-    for (SampleAdmission& sample : SampleAdmissions())
-        if (sample.patient.HospitalNumber == vb::Trim(hospitalNumber))
-            return sample.patient;
-    return std::nullopt;
-}
-
-bool IsOutPatientVisit(const std::string& idNum) { return vb::Right(vb::Trim(idNum), 1) == "B"; }
-
 // A recordset with the named fields and no row: the list has nothing in it yet.
 db::Recordset EmptyList(std::vector<std::string> fields) {
     db::ResultTable table;
@@ -217,70 +201,7 @@ template <class T> std::unique_ptr<components::Component> Make() { return std::m
 
 } // namespace
 
-bool SamplePatient::LoadPatient(const std::string& hospitalNumber) {
-    std::optional<components::PatientData> found = FindPatient(hospitalNumber);
-    if (!found)
-        return false;
-    static_cast<components::PatientData&>(*this) = *found;
-    return true;
-}
-
-bool SampleOutPatient::OpenOutPatient(const std::string& idNum, const std::string&) {
-    std::optional<SampleAdmission> found = FindAdmission(idNum);
-    if (!found || !IsOutPatientVisit(idNum))
-        return false;
-    const components::AdmissionData& visit = found->admission;
-    IdNumber = visit.IdNumber;
-    HospitalNumber = visit.HospitalNumber;
-    AdmissionDate = visit.AdmissionDate;
-    DischargeDate = visit.DischargeDate;
-    BillingDate = visit.BillingDate;
-    Account = visit.Account;
-    Doctor1 = visit.AttendingDoctor1;
-    OPDHistory.ChiefComplaint = visit.History.ChiefComplaint;
-    static_cast<components::PatientData&>(patient) = found->patient;
-    return true;
-}
-
-bool SamplePatientSearch::ValidatePatient(const std::string& hospitalNumber) {
-    return patientMaster.LoadPatient(hospitalNumber);
-}
-
-bool SamplePatientSearch::ValidateAdmission(const std::string& idNum) {
-    std::optional<SampleAdmission> found = FindAdmission(idNum);
-    if (!found)
-        return false;
-    static_cast<components::AdmissionData&>(admission) = found->admission;
-    static_cast<components::PatientData&>(admission.patient) = found->patient;
-    return true;
-}
-
-// The station's six beds.
-bool SamplePatientSearch::ValidateRoom(const std::string& roomText) {
-    const std::string roomID = vb::UCase(vb::Trim(roomText));
-    for (int bed = 1; bed <= 6; ++bed) {
-        if (roomID == "SIC-0" + std::to_string(bed)) {
-            room = {roomID, "C", 4500, {"ICU BED"}, {StationID, StationName}};
-            return true;
-        }
-    }
-    return false;
-}
-
-bool SamplePatientInfo::LoadInfo(const std::string& idNum) {
-    std::optional<SampleAdmission> found = FindAdmission(idNum);
-    if (!found)
-        return false;
-    current = *found;
-    return true;
-}
-
-std::string SamplePatientInfo::PatientName() const {
-    return current.patient.Lastname + ", " + current.patient.FirstName + " " + current.patient.MiddleName;
-}
-
 void RegisterSampleComponents(components::ComponentFactory& factory) {
-    factory.Register("Ulvexa.clsPatientSearch", Make<SamplePatientSearch>);
     factory.Register("Bramwit.clsCodeSearch", Make<NothingFound>);
     factory.Register("Tembloc.clsDrug", Make<SampleDrug>);
     factory.Register("Yarrowin.clsListDrugs", Make<EmptyDrugList>);
@@ -291,7 +212,6 @@ void RegisterSampleComponents(components::ComponentFactory& factory) {
     factory.Register("Virselto.clsConfinement", Make<NoConfinements>);
     factory.Register("Virselto.clsConfinementResults", Make<NoConfinementResults>);
     factory.Register("Tondrel.clsIssuedMedicines", Make<NothingIssued>);
-    factory.Register("Quosset.Patient", Make<SamplePatientInfo>);
 }
 
 } // namespace sampleward

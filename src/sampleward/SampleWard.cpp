@@ -207,6 +207,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareEmployees(server);
     DeclarePickers(server);
     DeclareBills(server);
+    DeclarePatientRecords(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

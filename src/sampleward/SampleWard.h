@@ -50,6 +50,8 @@ const std::vector<std::string>& HospitalInfoColumns();
 
 // Declares on the server every statement the sample ward answers.
 void DeclareSampleWard(SampleServer& server);
+// Declares the patients' admissions, visits, doctors and rooms as the patient search reads them.
+void DeclarePatientRecords(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -49,8 +49,8 @@ components::AdmissionData InPatientAdmission() {
         *flag = true;
     admission.HowAdmitted.Description = "EMERGENCY";
     admission.Account = {InPatientHospNum, ""};
-    admission.AttendingDoctor1 = {"D0301", "DR. TERESA NAVARRO"};
-    admission.AdmittingDoctor = {"D0301", "DR. TERESA NAVARRO"};
+    admission.AttendingDoctor1 = {"D0301", "NAVARRO, TERESA LOPEZ"};
+    admission.AdmittingDoctor = {"D0301", "NAVARRO, TERESA LOPEZ"};
     admission.History.AdmittingDiagnosis = "PERFORATED PEPTIC ULCER";
     admission.History.ChiefComplaint = "SEVERE EPIGASTRIC PAIN";
     admission.History.Height = "168 CM";
@@ -83,7 +83,7 @@ components::AdmissionData OutPatientVisit() {
     visit.DischargeDate = std::int32_t{0};
     visit.Age = "38";
     visit.Account = {OutPatientHospNum, ""};
-    visit.AttendingDoctor1 = {"D0302", "DR. MIGUEL SORIANO"};
+    visit.AttendingDoctor1 = {"D0302", "SORIANO, MIGUEL CRUZ"};
     visit.History.ChiefComplaint = "POST-OPERATIVE WOUND CHECK";
     visit.Room = {"OPD", "A", 0, {"OUT-PATIENT"}, {StationID, StationName}};
     return visit;

@@ -11,52 +11,20 @@ using namespace sampleward;
 TEST(SampleComponents, EveryIdentifierTheStartUpCreatesWithoutAComponentOfOurOwnIsRegistered) {
     components::ComponentFactory factory;
     RegisterSampleComponents(factory);
-    for (const char* progId : {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Ulvexa.clsPatientSearch",
-                               "Tembloc.clsDrug", "Ostenay.Labresultviewer", "Bramwit.clsCodeSearch",
-                               "Virselto.clsRequest", "Virselto.clsResults", "Tondrel.clsIssuedMedicines",
-                               "Virselto.clsConfinementResults", "Virselto.clsConfinement", "Quosset.Patient"}) {
+    for (const char* progId : {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Tembloc.clsDrug",
+                               "Ostenay.Labresultviewer", "Bramwit.clsCodeSearch", "Virselto.clsRequest",
+                               "Virselto.clsResults", "Tondrel.clsIssuedMedicines", "Virselto.clsConfinementResults",
+                               "Virselto.clsConfinement"}) {
         SCOPED_TRACE(progId);
         EXPECT_NE(factory.CreateObject(progId), nullptr);
     }
-    for (const char* progId :
-         {"Zentari_User.clsCurrentuser", "Kappoch.KeyPress", "Gorvath.ICDCodeSearch", "Mibrault.clsChargeSlip"}) {
+    for (const char* progId : {"Zentari_User.clsCurrentuser", "Kappoch.KeyPress", "Gorvath.ICDCodeSearch",
+                               "Mibrault.clsChargeSlip", "Ulvexa.clsPatientSearch", "Quosset.Patient"}) {
         SCOPED_TRACE(progId);
         EXPECT_FALSE(factory.IsRegistered(progId));
     }
     EXPECT_NE(factory.Create<components::DrugListComponent>("Selkarn.clsListGeneric"), nullptr);
     EXPECT_NE(factory.Create<components::ConfinementComponent>("Virselto.clsConfinement"), nullptr);
-}
-
-TEST(SampleComponents, ThePatientSearchKnowsTheSampleAdmissions) {
-    SamplePatientSearch search;
-    ASSERT_TRUE(search.ValidateAdmission(InPatientIdNum));
-    EXPECT_EQ(search.Admission().HospitalNumber, InPatientHospNum);
-    EXPECT_EQ(search.Admission().Room.RoomID, "SIC-02");
-    EXPECT_EQ(search.Admission().Patient().Lastname, "VILLANUEVA");
-    EXPECT_EQ(search.Admission().OkeyPH, true);
-
-    EXPECT_FALSE(search.ValidateAdmission("2026999999"));
-    EXPECT_EQ(search.Admission().IdNumber, InPatientIdNum);
-
-    ASSERT_TRUE(search.ValidatePatient(OutPatientHospNum));
-    EXPECT_EQ(search.PatientMaster().Lastname, "MERCADO");
-    components::OutPatientObject& visit = search.PatientClass().clsOutPatient();
-    EXPECT_FALSE(visit.OpenOutPatient(InPatientIdNum, InPatientHospNum));
-    ASSERT_TRUE(visit.OpenOutPatient(OutPatientIdNum, OutPatientHospNum));
-    EXPECT_EQ(visit.Patient().FirstName, "ISABEL");
-
-    EXPECT_TRUE(search.ValidateRoom("sic-04"));
-    EXPECT_EQ(search.Room().RoomID, "SIC-04");
-    EXPECT_FALSE(search.ValidateRoom(""));
-}
-
-TEST(SampleComponents, ThePatientInfoObjectDescribesASampleAdmission) {
-    SamplePatientInfo info;
-    EXPECT_FALSE(info.LoadInfo("2026999999"));
-    ASSERT_TRUE(info.LoadInfo(InPatientIdNum));
-    EXPECT_EQ(info.PatientName(), "VILLANUEVA, ROBERTO SALAZAR");
-    EXPECT_EQ(info.RoomNumber(), "SIC-02");
-    EXPECT_EQ(info.StationID(), StationID);
 }
 
 TEST(SampleComponents, TheListsHandBackEmptyRecordsetsWithTheirFields) {

@@ -19,7 +19,7 @@ template <class Interface> void Create(ward::App& app, std::unique_ptr<Interface
 }
 
 // A fresh application on the sample ward, as the program has it once the sample nurse has signed in and chosen the
-// in-patient from the list: the stand-ins created, the settings read, the admission current.
+// in-patient from the list: the stand-ins and our own components created, the settings read, the admission current.
 struct SampleWardApp {
     testkit::ScriptedHost host;
     std::unique_ptr<sampleward::SampleServer> server = sampleward::OpenSampleWard();
