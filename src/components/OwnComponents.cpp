@@ -1,10 +1,11 @@
 #include "components/OwnComponents.h"
 
+#include "components/CodeSearch.h"
+
 namespace components {
 
 void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& services) {
-    (void)factory;
-    (void)services;
+    RegisterCodeSearch(factory, services);
 }
 
 } // namespace components

@@ -207,6 +207,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareEmployees(server);
     DeclarePickers(server);
     DeclareBills(server);
+    DeclareCatalogues(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -13,8 +13,8 @@ TEST(SampleComponents, EveryIdentifierTheStartUpCreatesIsRegisteredButTheLogIn) 
     RegisterSampleComponents(factory);
     for (const char* progId :
          {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Ulvexa.clsPatientSearch", "Tembloc.clsDrug",
-          "Ostenay.Labresultviewer", "Kappoch.KeyPress", "Bramwit.clsCodeSearch", "Gorvath.ICDCodeSearch",
-          "Virselto.clsRequest", "Virselto.clsResults", "Mibrault.clsChargeSlip", "Tondrel.clsIssuedMedicines",
+          "Ostenay.Labresultviewer", "Kappoch.KeyPress", "Gorvath.ICDCodeSearch", "Virselto.clsRequest",
+          "Virselto.clsResults", "Mibrault.clsChargeSlip", "Tondrel.clsIssuedMedicines",
           "Virselto.clsConfinementResults", "Virselto.clsConfinement", "Quosset.Patient"}) {
         SCOPED_TRACE(progId);
         EXPECT_NE(factory.CreateObject(progId), nullptr);

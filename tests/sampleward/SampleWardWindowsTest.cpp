@@ -1,3 +1,4 @@
+#include "components/OwnComponents.h"
 #include "core/App.h"
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
@@ -26,6 +27,7 @@ struct SampleWardApp {
 
     SampleWardApp() {
         sampleward::RegisterSampleComponents(app.Factory);
+        components::RegisterOwnComponents(app.Factory, {app.Forms, [this]() -> db::Connection& { return *server; }});
         app.Factory.Register("Zentari_User.clsCurrentuser", [this] { return SignedInNurse(); });
         CreateComponents();
         app.StationID = sampleward::StationID;
