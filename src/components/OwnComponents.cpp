@@ -1,5 +1,6 @@
 #include "components/OwnComponents.h"
 
+#include "components/CodeSearch.h"
 #include "components/PatientComponents.h"
 #include "components/SmallComponents.h"
 
@@ -8,6 +9,7 @@ namespace components {
 void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& services) {
     RegisterSmallComponents(factory, services);
     RegisterPatientComponents(factory, services);
+    RegisterCodeSearch(factory, services);
 }
 
 } // namespace components

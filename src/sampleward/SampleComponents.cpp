@@ -16,46 +16,6 @@ db::Recordset EmptyList(std::vector<std::string> fields) {
     return db::Recordset(std::move(table), db::CursorType::Static, db::LockType::ReadOnly);
 }
 
-class NothingFound : public components::CodeSearchComponent {
-public:
-    void SetMTS_Server(const std::string&) override {}
-    void SetSearchMode(bool) override {}
-    void Initialize_Classes() override {}
-    void SetConnection(db::Connection&) override {}
-    void SetCompanyName(const std::string&) override {}
-    void SetOtherSectionID(const std::string&) override {}
-    bool SearchListing(const std::string&, int) override { return false; }
-
-    const components::DoctorRecordInfo& DoctorRecord() const override { return doctor; }
-    const components::DietRecordInfo& DietRecord() const override { return diet; }
-    const components::StationRecordInfo& StationRecord() const override { return station; }
-    const components::DosageRecordInfo& DosageRecord() const override { return dosage; }
-    const components::OtherRevenueRecordInfo& OtherRevenueRecord() const override { return otherRevenue; }
-    const components::LabExamRecordInfo& LabExamRecord() const override { return labExam; }
-    const components::XrayExamRecordInfo& XrayExamRecord() const override { return xrayExam; }
-    const components::UltrasoundRecordInfo& UltrasoundRecord() const override { return ultrasound; }
-    const components::CTExamRecordInfo& CTExamRecord() const override { return ctExam; }
-    const components::HSExamRecordInfo& HSExamRecord() const override { return hsExam; }
-    const components::NuclearExamRecordInfo& NuclearExamRecord() const override { return nuclearExam; }
-    const components::PTExamRecordInfo& PTExamRecord() const override { return ptExam; }
-    const components::RTSExamRecordInfo& RTSExamRecord() const override { return rtsExam; }
-
-private:
-    components::DoctorRecordInfo doctor;
-    components::DietRecordInfo diet;
-    components::StationRecordInfo station;
-    components::DosageRecordInfo dosage;
-    components::OtherRevenueRecordInfo otherRevenue;
-    components::LabExamRecordInfo labExam;
-    components::XrayExamRecordInfo xrayExam;
-    components::UltrasoundRecordInfo ultrasound;
-    components::CTExamRecordInfo ctExam;
-    components::HSExamRecordInfo hsExam;
-    components::NuclearExamRecordInfo nuclearExam;
-    components::PTExamRecordInfo ptExam;
-    components::RTSExamRecordInfo rtsExam;
-};
-
 class NoGenerics : public components::GenericLookup {
 public:
     bool Search(const std::string&) override { return false; }
@@ -202,7 +162,6 @@ template <class T> std::unique_ptr<components::Component> Make() { return std::m
 } // namespace
 
 void RegisterSampleComponents(components::ComponentFactory& factory) {
-    factory.Register("Bramwit.clsCodeSearch", Make<NothingFound>);
     factory.Register("Tembloc.clsDrug", Make<SampleDrug>);
     factory.Register("Yarrowin.clsListDrugs", Make<EmptyDrugList>);
     factory.Register("Selkarn.clsListGeneric", Make<EmptyDrugList>);

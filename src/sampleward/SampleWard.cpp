@@ -208,6 +208,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclarePickers(server);
     DeclareBills(server);
     DeclarePatientRecords(server);
+    DeclareCatalogues(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

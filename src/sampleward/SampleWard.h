@@ -48,6 +48,9 @@ vb::Date Now();
 // The columns of PATIENT_DATA..tbHospitalInfo that the hospital settings are read from.
 const std::vector<std::string>& HospitalInfoColumns();
 
+// The catalogues the code search lists: doctors, diets, stations, dosages, revenue items, examinations and their
+// amounts.
+void DeclareCatalogues(SampleServer& server);
 // Declares on the server every statement the sample ward answers.
 void DeclareSampleWard(SampleServer& server);
 // Declares the patients' admissions, visits, doctors and rooms as the patient search reads them.

@@ -11,15 +11,16 @@ using namespace sampleward;
 TEST(SampleComponents, EveryIdentifierTheStartUpCreatesWithoutAComponentOfOurOwnIsRegistered) {
     components::ComponentFactory factory;
     RegisterSampleComponents(factory);
-    for (const char* progId : {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Tembloc.clsDrug",
-                               "Ostenay.Labresultviewer", "Bramwit.clsCodeSearch", "Virselto.clsRequest",
-                               "Virselto.clsResults", "Tondrel.clsIssuedMedicines", "Virselto.clsConfinementResults",
-                               "Virselto.clsConfinement"}) {
+    for (const char* progId :
+         {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Tembloc.clsDrug", "Ostenay.Labresultviewer",
+          "Virselto.clsRequest", "Virselto.clsResults", "Tondrel.clsIssuedMedicines", "Virselto.clsConfinementResults",
+          "Virselto.clsConfinement"}) {
         SCOPED_TRACE(progId);
         EXPECT_NE(factory.CreateObject(progId), nullptr);
     }
-    for (const char* progId : {"Zentari_User.clsCurrentuser", "Kappoch.KeyPress", "Gorvath.ICDCodeSearch",
-                               "Mibrault.clsChargeSlip", "Ulvexa.clsPatientSearch", "Quosset.Patient"}) {
+    for (const char* progId :
+         {"Zentari_User.clsCurrentuser", "Kappoch.KeyPress", "Gorvath.ICDCodeSearch", "Mibrault.clsChargeSlip",
+          "Ulvexa.clsPatientSearch", "Quosset.Patient", "Bramwit.clsCodeSearch"}) {
         SCOPED_TRACE(progId);
         EXPECT_FALSE(factory.IsRegistered(progId));
     }
