@@ -1,6 +1,7 @@
 #include "program/AllWindows.h"
 
 #include "chart/frmFinal.h"
+#include "components/frmPickList.h"
 #include "core/App.h"
 #include "core/frmCdfViewing.h"
 #include "core/frmReport.h"
@@ -52,7 +53,12 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmLogIn>()
             .Add<frmConnection>()
             .Add<frmConfirmAccessCode>()
-            .Add<frmCF4Entry>();
+            .Add<frmCF4Entry>()
+            .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {
+                auto list = std::make_shared<components::frmPickList>(context);
+                list->Create();
+                return list;
+            });
         return windows;
     }();
     return catalog;
