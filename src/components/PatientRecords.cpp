@@ -181,6 +181,16 @@ void ReadFlags(const db::Recordset& rs, AdmissionData& admission) {
     admission.OkeyAU = Flag(rs, "OkeyAU");
 }
 
+// The columns an admission and an out-patient visit share.
+template <class Stay> void ReadStay(db::Recordset& rs, Stay& stay) {
+    stay.IdNumber = vb::Trim(Text(rs, "IDNum"));
+    stay.HospitalNumber = vb::Trim(Text(rs, "HospNum"));
+    stay.Account = {Text(rs, "AccountNum"), Text(rs, "Company")};
+    stay.AdmissionDate = DateOrZero(rs, "AdmDate");
+    stay.DischargeDate = DateOrZero(rs, "DcrDate");
+    stay.BillingDate = DateOrZero(rs, "BillingDate");
+}
+
 struct AdmissionRow {
     AdmissionData admission;
     std::string attending1, attending2, admitting, referring;
@@ -194,12 +204,7 @@ std::optional<AdmissionRow> ReadAdmissionRow(db::Connection& connection, const s
     }
     AdmissionRow row;
     AdmissionData& admission = row.admission;
-    admission.IdNumber = vb::Trim(Text(rs, "IDNum"));
-    admission.HospitalNumber = vb::Trim(Text(rs, "HospNum"));
-    admission.Account = {Text(rs, "AccountNum"), Text(rs, "Company")};
-    admission.AdmissionDate = DateOrZero(rs, "AdmDate");
-    admission.DischargeDate = DateOrZero(rs, "DcrDate");
-    admission.BillingDate = DateOrZero(rs, "BillingDate");
+    ReadStay(rs, admission);
     admission.Age = ValueOrEmptyText(rs, "Age");
     admission.HowAdmitted.Description = Text(rs, "HowAdmitted");
     admission.Room.RoomID = vb::Trim(Text(rs, "RoomID"));
@@ -222,12 +227,7 @@ std::optional<VisitRecord> ReadVisitRow(db::Connection& connection, const std::s
     }
     VisitRecord record;
     OutPatientData& visit = record.visit;
-    visit.IdNumber = vb::Trim(Text(rs, "IDNum"));
-    visit.HospitalNumber = vb::Trim(Text(rs, "HospNum"));
-    visit.Account = {Text(rs, "AccountNum"), Text(rs, "Company")};
-    visit.AdmissionDate = DateOrZero(rs, "AdmDate");
-    visit.DischargeDate = DateOrZero(rs, "DcrDate");
-    visit.BillingDate = DateOrZero(rs, "BillingDate");
+    ReadStay(rs, visit);
     visit.OPDHistory.ChiefComplaint = Text(rs, "ChiefComplaint");
     visit.OPDHistory.Diagnosis1.Description = Text(rs, "Diagnosis1");
     record.patient.Age = ValueOrEmptyText(rs, "Age");
