@@ -10,14 +10,20 @@ class Connection;
 namespace forms {
 class FormsContext;
 }
+namespace reports {
+class ReportEngine;
+}
 
 namespace components {
 
-// What our own components work with: the registry of windows, for their dialogs, and the program's one connection,
-// read at each use (the log-in component opens it after the components are made).
+// What our own components work with: the registry of windows, for their dialogs, the program's one connection, read
+// at each use (the log-in component opens it after the components are made), and the report engine.
 struct ComponentServices {
     forms::FormsContext& Forms;
     std::function<db::Connection&()> Connection;
+    // The program's report engine, read at each use like the connection; a component that lays out a report raises
+    // when none was given.
+    std::function<reports::ReportEngine&()> Reports = {};
 };
 
 // Registers our own implementation of every outside component we have one of, under its program identifier. The

@@ -1,6 +1,7 @@
 #include "program/AllWindows.h"
 
 #include "chart/frmFinal.h"
+#include "components/frmLabResultViewer.h"
 #include "components/frmPickList.h"
 #include "core/App.h"
 #include "core/frmCdfViewing.h"
@@ -58,6 +59,11 @@ const forms::WindowCatalog<App>& AllWindows() {
                 auto list = std::make_shared<components::frmPickList>(context);
                 list->Create();
                 return list;
+            })
+            .AddMadeFrom<components::frmLabResultViewer>([](forms::FormsContext& context) {
+                auto viewer = std::make_shared<components::frmLabResultViewer>(context);
+                viewer->Create();
+                return viewer;
             });
         return windows;
     }();

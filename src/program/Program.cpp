@@ -2,6 +2,7 @@
 
 #include "components/OwnComponents.h"
 #include "core/App.h"
+#include "platform/reports/ReportError.h"
 #include "sampleward/SampleComponents.h"
 #include "sampleward/SampleWard.h"
 #include "shell/Connector.h"
@@ -45,7 +46,13 @@ void RegisterComponents(ward::App& app, const Options& options) {
         ward::RegisterLoginComponent(app.Factory, app, std::make_shared<ward::OdbcConnector>());
     }
     components::RegisterOwnComponents(app.Factory,
-                                      {app.Forms, [&app]() -> db::Connection& { return app.Connection(); }});
+                                      {app.Forms, [&app]() -> db::Connection& { return app.Connection(); },
+                                       [&app]() -> reports::ReportEngine& {
+                                           if (!app.ReportEngine)
+                                               throw reports::ReportError(reports::rptErrTemplateInvalid,
+                                                                          "No report engine is available.");
+                                           return *app.ReportEngine;
+                                       }});
 }
 
 std::string TitleMark(const Options& options) { return options.SampleWard ? " - SAMPLE WARD: nothing is saved" : ""; }

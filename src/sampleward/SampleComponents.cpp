@@ -94,25 +94,6 @@ public:
     double IssuedQuantity() const override { return 0; }
 };
 
-class NoLabResults : public components::LabResultViewerComponent {
-public:
-    void SetCSNumber(const std::string&) override {}
-    void SetRequestNum(const std::string&) override {}
-    void SetAutoPrint(bool) override {}
-    void SetViewMode(std::int16_t) override {}
-    void SetSQLConnection(db::Connection&) override {}
-    void SetHospitalNumber(const std::string&) override {}
-    void SetIdNumber(const std::string&) override {}
-    void SetRoomNumber(const std::string&) override {}
-    void SetPatientName(const std::string&) override {}
-    void SetAge(const std::string&) override {}
-    void SetSex(const std::string&) override {}
-    void SetStatus(const std::string&) override {}
-    void SetUserID(const std::string&) override {}
-    void SetStationID(const std::string&) override {}
-    void Show_Results() override {}
-};
-
 class NoRequests : public components::RequestListComponent {
 public:
     components::RecordsetResult GetRequests(const std::string&, const std::string&, const std::string& kind) override {
@@ -165,7 +146,6 @@ void RegisterSampleComponents(components::ComponentFactory& factory) {
     factory.Register("Tembloc.clsDrug", Make<SampleDrug>);
     factory.Register("Yarrowin.clsListDrugs", Make<EmptyDrugList>);
     factory.Register("Selkarn.clsListGeneric", Make<EmptyDrugList>);
-    factory.Register("Ostenay.Labresultviewer", Make<NoLabResults>);
     factory.Register("Virselto.clsRequest", Make<NoRequests>);
     factory.Register("Virselto.clsResults", Make<NoResults>);
     factory.Register("Virselto.clsConfinement", Make<NoConfinements>);

@@ -5,7 +5,6 @@
 #include "components/DrugComponent.h"
 #include "components/DrugListComponent.h"
 #include "components/IssuedItemsComponent.h"
-#include "components/LabResultViewerComponent.h"
 #include "components/NurseActivityComponents.h"
 #include "sampleward/SampleWard.h"
 

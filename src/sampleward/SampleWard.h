@@ -55,6 +55,8 @@ void DeclareCatalogues(SampleServer& server);
 void DeclareSampleWard(SampleServer& server);
 // Declares the patients' admissions, visits, doctors and rooms as the patient search reads them.
 void DeclarePatientRecords(SampleServer& server);
+// Declares the in-patient's released laboratory results with their requests and slips, as the result viewer reads them.
+void DeclareLabResults(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -6,6 +6,7 @@
 #include "gui/QtHost.h"
 #include "platform/reports/ReportError.h"
 #include "platform/reports/TemplateReportEngine.h"
+#include "sampleward/SampleWard.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/ScriptedServer.h"
 
@@ -71,6 +72,27 @@ TEST(ReportPainting, AShippedTemplateWrittenToPdfReadsBackWithItsNameTitleAndVal
     for (const char* expected : {"TESSUN GENERAL HOSPITAL", "Nurses Notes", "Mabini St., Cebu City", "2026001234",
                                  "Slept well, no complaints.", "Page 1 of 1"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+}
+
+TEST(ReportPainting, TheLaboratoryResultWrittenToPdfReadsBackWithThePatientAndTheSlipsResults) {
+    std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+    reports::TemplateReportEngine engine(*ward);
+    auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\LabResult.rpt");
+    report->SetHospitalName("TESSUN GENERAL HOSPITAL");
+    reports::SetParameterValues(
+        *report, {sampleward::InPatientIdNum, "", "CS-1001", "300101", "VILLANUEVA, ROBERTO", "SIC-02", "54", "M"});
+    const reports::Document document = engine.LayOutReport(*report);
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("lab.pdf"));
+    gui::WritePdf(document, path);
+    const std::string text = PdfText(path);
+    for (const char* expected : {"Laboratory Result", "VILLANUEVA, ROBERTO", "CS-1001", "HEMATOLOGY", "HEMOGLOBIN",
+                                 "120 - 160 g/L", "WBC COUNT", "7.2"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    EXPECT_EQ(text.find("CREATININE"), std::string::npos) << text;
+    EXPECT_TRUE(ward->Unanswered().empty());
 }
 
 TEST(ReportPainting, APdfThatCannotBeWrittenRaisesAReportError) {

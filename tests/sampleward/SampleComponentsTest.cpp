@@ -11,16 +11,15 @@ using namespace sampleward;
 TEST(SampleComponents, EveryIdentifierTheStartUpCreatesWithoutAComponentOfOurOwnIsRegistered) {
     components::ComponentFactory factory;
     RegisterSampleComponents(factory);
-    for (const char* progId :
-         {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Tembloc.clsDrug", "Ostenay.Labresultviewer",
-          "Virselto.clsRequest", "Virselto.clsResults", "Tondrel.clsIssuedMedicines", "Virselto.clsConfinementResults",
-          "Virselto.clsConfinement"}) {
+    for (const char* progId : {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Tembloc.clsDrug",
+                               "Virselto.clsRequest", "Virselto.clsResults", "Tondrel.clsIssuedMedicines",
+                               "Virselto.clsConfinementResults", "Virselto.clsConfinement"}) {
         SCOPED_TRACE(progId);
         EXPECT_NE(factory.CreateObject(progId), nullptr);
     }
     for (const char* progId :
          {"Zentari_User.clsCurrentuser", "Kappoch.KeyPress", "Gorvath.ICDCodeSearch", "Mibrault.clsChargeSlip",
-          "Ulvexa.clsPatientSearch", "Quosset.Patient", "Bramwit.clsCodeSearch"}) {
+          "Ulvexa.clsPatientSearch", "Quosset.Patient", "Bramwit.clsCodeSearch", "Ostenay.Labresultviewer"}) {
         SCOPED_TRACE(progId);
         EXPECT_FALSE(factory.IsRegistered(progId));
     }

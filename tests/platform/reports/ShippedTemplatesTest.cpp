@@ -96,6 +96,7 @@ const Shipped kShipped[] = {
     {"Vital Signs.rpt",
      {"2024-000123", "Dela Cruz ,Juan Santos", "03/01/2024 08:00:00 AM", "2024-000123", "H-5521", "SICU-4", "M", "45"}},
     {"Clinical_Summary.RPT", {"2024-000123", "Ward Road, Manila"}},
+    {"LabResult.rpt", {"2024-000123", "LR-0042", "CS-7781", "H-5521", "Dela Cruz, Juan", "SICU-4", "45", "M"}},
 };
 
 // Where a run's ink lies: its text's width placed in its box as the run aligns it.
