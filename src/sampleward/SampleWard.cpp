@@ -209,6 +209,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareBills(server);
     DeclarePatientRecords(server);
     DeclareCatalogues(server);
+    DeclareDrugs(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {
