@@ -2,6 +2,7 @@
 
 #include "components/CodeSearch.h"
 #include "components/LabResultViewer.h"
+#include "components/Drug.h"
 #include "components/PatientComponents.h"
 #include "components/SmallComponents.h"
 
@@ -12,6 +13,7 @@ void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& s
     RegisterPatientComponents(factory, services);
     RegisterCodeSearch(factory, services);
     RegisterLabResultViewer(factory, services);
+    RegisterDrugComponent(factory, services);
 }
 
 } // namespace components

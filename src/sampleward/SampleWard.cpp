@@ -210,6 +210,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclarePatientRecords(server);
     DeclareCatalogues(server);
     DeclareLabResults(server);
+    DeclareDrugs(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -51,6 +51,8 @@ const std::vector<std::string>& HospitalInfoColumns();
 // The catalogues the code search lists: doctors, diets, stations, dosages, revenue items, examinations and their
 // amounts.
 void DeclareCatalogues(SampleServer& server);
+// The pharmacy's and central supply's items and generics, the number series and the (empty) stock cards.
+void DeclareDrugs(SampleServer& server);
 // Declares on the server every statement the sample ward answers.
 void DeclareSampleWard(SampleServer& server);
 // Declares the patients' admissions, visits, doctors and rooms as the patient search reads them.

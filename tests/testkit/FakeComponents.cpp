@@ -181,7 +181,30 @@ bool FakeKeyFilter::IsNumber(std::int16_t keyAscii) {
     return keyAscii >= '0' && keyAscii <= '9';
 }
 
+void FakeFailures::Fail(const std::string& member, std::string message, int succeedFirst) {
+    failing[member] = Failure{std::move(message), succeedFirst};
+}
+
+void FakeFailures::Check(const std::string& member) const {
+    auto found = failing.find(member);
+    if (found == failing.end())
+        return;
+    if (found->second.calls++ < found->second.succeedFirst)
+        return;
+    throw vb::VbError(vb::vbErrInvalidProcedureCall, found->second.message);
+}
+
+namespace {
+
+void CheckFailure(const FakeFailures* failures, const std::string& member) {
+    if (failures)
+        failures->Check(member);
+}
+
+} // namespace
+
 bool FakeGenericLookup::Search(const std::string& text) {
+    CheckFailure(failures, "Generic.Search");
     auto found = generics.find(text);
     if (found == generics.end())
         return false;
@@ -190,14 +213,26 @@ bool FakeGenericLookup::Search(const std::string& text) {
 }
 
 std::string FakeSlipSeries::CurrentCreditMemo() const {
+    CheckFailure(failures, "ChargeSlip.CurrentCreditMemo");
     char text[16];
     std::snprintf(text, sizeof text, "CM%06ld", creditMemo);
     return text;
 }
 
+void FakeSlipSeries::UpdateCreditMemo() {
+    CheckFailure(failures, "ChargeSlip.UpdateCreditMemo");
+    ++creditMemo;
+}
+
+std::string FakeSlipSeries::CurrentAdjustmentSlip() const {
+    CheckFailure(failures, "ChargeSlip.CurrentAdjustmentSlip");
+    return adjustmentSlip;
+}
+
 bool FakeDrugObject::SearchDrug(const std::string& code, const std::optional<std::string>& location,
                                 const std::optional<std::string>& idNum) {
     Record("SearchDrug(" + code + (location ? "," + *location : "") + (idNum ? ",," + *idNum : "") + ")");
+    failures.Check("SearchDrug");
     auto found = items.find(code);
     if (found == items.end())
         return false;
@@ -207,22 +242,26 @@ bool FakeDrugObject::SearchDrug(const std::string& code, const std::optional<std
 
 double FakeDrugObject::QuantityIssued(const std::string& idNum, const std::string& itemCode) {
     Record("QuantityIssued(" + idNum + "," + itemCode + ")");
+    failures.Check("QuantityIssued");
     auto found = issued.find({idNum, itemCode});
     return found == issued.end() ? 0 : found->second;
 }
 
 void FakeDrugObject::AppendStockCard(const components::StockCardArguments& arguments) {
     Record("AppendStockCard");
+    failures.Check("AppendStockCard");
     stockCards.push_back(arguments);
 }
 
 components::RecordsetResult FakeDrugObject::ListPostedDrugs(const std::string& idNum, std::int16_t mode) {
     Record("ListPostedDrugs(" + idNum + "," + std::to_string(mode) + ")");
+    failures.Check("ListPostedDrugs");
     return db::Recordset(postedDrugs, db::CursorType::Static, db::LockType::ReadOnly);
 }
 
 components::RecordsetResult FakeDrugObject::ListPostedCSR(const std::string& idNum, std::int16_t mode) {
     Record("ListPostedCSR(" + idNum + "," + std::to_string(mode) + ")");
+    failures.Check("ListPostedCSR");
     return db::Recordset(postedSupplies, db::CursorType::Static, db::LockType::ReadOnly);
 }
 

@@ -208,8 +208,27 @@ public:
     bool IsNumber(std::int16_t keyAscii) override;
 };
 
+// Members of a fake asked to fail, by member path ("AppendStockCard", "ChargeSlip.UpdateCreditMemo"): the member
+// raises a component error with the message, after letting the given number of calls through.
+class FakeFailures {
+public:
+    void Fail(const std::string& member, std::string message = "Scripted component failure", int succeedFirst = 0);
+    void Clear(const std::string& member) { failing.erase(member); }
+    // Raises when the member is to fail at this call.
+    void Check(const std::string& member) const;
+
+private:
+    struct Failure {
+        std::string message;
+        int succeedFirst = 0;
+        mutable int calls = 0;
+    };
+    std::map<std::string, Failure> failing;
+};
+
 class FakeGenericLookup : public components::GenericLookup {
 public:
+    const FakeFailures* failures = nullptr;
     struct Generic {
         std::string GenericName, ClassificationName;
     };
@@ -225,9 +244,10 @@ class FakeSlipSeries : public components::SlipSeries {
 public:
     long creditMemo = 1;
     std::string adjustmentSlip = "ADJ-0001";
+    const FakeFailures* failures = nullptr;
     std::string CurrentCreditMemo() const override;
-    void UpdateCreditMemo() override { ++creditMemo; }
-    std::string CurrentAdjustmentSlip() const override { return adjustmentSlip; }
+    void UpdateCreditMemo() override;
+    std::string CurrentAdjustmentSlip() const override;
 };
 
 // One item of the fake inventory.
@@ -240,6 +260,18 @@ struct FakeItem {
 
 class FakeDrugObject : public components::DrugObject, public CallLog {
 public:
+    FakeDrugObject() {
+        generic.failures = &failures;
+        slips.failures = &failures;
+    }
+    FakeDrugObject(const FakeDrugObject&) = delete;
+    FakeDrugObject& operator=(const FakeDrugObject&) = delete;
+
+    // Any member by its path below Drug: "SearchDrug", "Generic.Search", "QuantityIssued", "AppendStockCard",
+    // "ListPostedDrugs", "ListPostedCSR", "ChargeSlip.CurrentCreditMemo", "ChargeSlip.UpdateCreditMemo",
+    // "ChargeSlip.CurrentAdjustmentSlip". A failing AppendStockCard keeps no line, a failing UpdateCreditMemo no
+    // advance.
+    FakeFailures failures;
     std::map<std::string, FakeItem> items; // by code as passed (untrimmed)
     FakeItem current;
     FakeGenericLookup generic;
