@@ -1,6 +1,7 @@
 #include "components/OwnComponents.h"
 
 #include "components/CodeSearch.h"
+#include "components/NurseActivity.h"
 #include "components/PatientComponents.h"
 #include "components/SmallComponents.h"
 
@@ -10,6 +11,7 @@ void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& s
     RegisterSmallComponents(factory, services);
     RegisterPatientComponents(factory, services);
     RegisterCodeSearch(factory, services);
+    RegisterNurseActivity(factory, services);
 }
 
 } // namespace components

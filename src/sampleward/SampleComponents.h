@@ -6,7 +6,6 @@
 #include "components/DrugListComponent.h"
 #include "components/IssuedItemsComponent.h"
 #include "components/LabResultViewerComponent.h"
-#include "components/NurseActivityComponents.h"
 #include "sampleward/SampleWard.h"
 
 #include <vector>

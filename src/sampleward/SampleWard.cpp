@@ -209,6 +209,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareBills(server);
     DeclarePatientRecords(server);
     DeclareCatalogues(server);
+    DeclareNurseActivity(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

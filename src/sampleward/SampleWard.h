@@ -53,6 +53,8 @@ const std::vector<std::string>& HospitalInfoColumns();
 void DeclareCatalogues(SampleServer& server);
 // Declares on the server every statement the sample ward answers.
 void DeclareSampleWard(SampleServer& server);
+// Declares the requests, vital signs, results and confinements of the patients as the nurse-activity lists read them.
+void DeclareNurseActivity(SampleServer& server);
 // Declares the patients' admissions, visits, doctors and rooms as the patient search reads them.
 void DeclarePatientRecords(SampleServer& server);
 // A server holding the sample ward.
