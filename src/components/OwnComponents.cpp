@@ -1,6 +1,7 @@
 #include "components/OwnComponents.h"
 
 #include "components/CodeSearch.h"
+#include "components/IssuedItems.h"
 #include "components/NurseActivity.h"
 #include "components/PatientComponents.h"
 #include "components/SmallComponents.h"
@@ -12,6 +13,7 @@ void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& s
     RegisterPatientComponents(factory, services);
     RegisterCodeSearch(factory, services);
     RegisterNurseActivity(factory, services);
+    RegisterIssuedItems(factory, services);
 }
 
 } // namespace components

@@ -83,17 +83,6 @@ public:
     std::string ShowList(const std::string&, bool, const std::optional<std::string>& = {}) override { return ""; }
 };
 
-class NothingIssued : public components::IssuedItemsComponent {
-public:
-    bool InitConnection(const std::string&) override { return true; }
-    void SetDrugsOrCSR(bool) override {}
-    std::string ListIssuedbyDrugs(const std::string&, const std::string&) override { return ""; }
-    using components::IssuedItemsComponent::ShowList;
-    std::string ShowList(const std::string&, const std::string&, const std::string&) override { return ""; }
-    std::string ChargeSlip() const override { return ""; }
-    double IssuedQuantity() const override { return 0; }
-};
-
 class NoLabResults : public components::LabResultViewerComponent {
 public:
     void SetCSNumber(const std::string&) override {}
@@ -122,7 +111,6 @@ void RegisterSampleComponents(components::ComponentFactory& factory) {
     factory.Register("Yarrowin.clsListDrugs", Make<EmptyDrugList>);
     factory.Register("Selkarn.clsListGeneric", Make<EmptyDrugList>);
     factory.Register("Ostenay.Labresultviewer", Make<NoLabResults>);
-    factory.Register("Tondrel.clsIssuedMedicines", Make<NothingIssued>);
 }
 
 } // namespace sampleward

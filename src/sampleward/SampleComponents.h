@@ -4,7 +4,6 @@
 #include "components/ComponentFactory.h"
 #include "components/DrugComponent.h"
 #include "components/DrugListComponent.h"
-#include "components/IssuedItemsComponent.h"
 #include "components/LabResultViewerComponent.h"
 #include "sampleward/SampleWard.h"
 

@@ -1,4 +1,6 @@
+#include "components/IssuedItems.h"
 #include "components/NurseActivity.h"
+#include "platform/vb/Conversions.h"
 #include "sampleward/SampleWard.h"
 
 namespace sampleward {
@@ -97,6 +99,32 @@ void DeclareConfinements(SampleServer& server, const std::string& hospitalNumber
     server.On(statements::Confinements(hospitalNumber, Null)).Returns(fields, {confinement});
 }
 
+// The in-patient's medicines and supplies, as the return window lists them; a slip of its own is asked by pattern.
+void DeclareIssuedItems(SampleServer& server, const std::string& idNum, bool withRows) {
+    const std::vector<std::string> fields = {"Refnum", "ItemID", "ItemName", "Returnable"};
+    for (bool medicines : {true, false}) {
+        std::vector<Row> rows;
+        if (withRows && medicines)
+            rows = {{"CS-0001188", "PARA500", "PARACETAMOL 500MG TAB", 4.0},
+                    {"CS-0001201", "CEFU750", "CEFUROXIME 750MG VIAL", 2.0}};
+        if (withRows && !medicines)
+            rows = {{"CS-0001190", "SYR05", "SYRINGE 5ML", 3.0}};
+        server.On(components::issueditems::IssuedLines(idNum, medicines)).Returns(fields, rows);
+        const std::string slip = components::issueditems::IssuedLines(idNum, medicines, "SLIP");
+        const std::string pattern =
+            slip.substr(0, slip.find("'SLIP'")) + "'{?}'" + slip.substr(slip.find("'SLIP'") + 6);
+        server.OnRule(pattern, [fields, rows](const std::vector<std::string>& values) {
+            std::vector<Row> found;
+            for (const Row& row : rows)
+                if (vb::CStr(row[0]) == values.front())
+                    found.push_back(row);
+            Answer answer;
+            answer.Returns(fields, found);
+            return answer;
+        });
+    }
+}
+
 } // namespace
 
 void DeclareNurseActivity(SampleServer& server) {
@@ -107,6 +135,8 @@ void DeclareNurseActivity(SampleServer& server) {
     DeclareConfinementResults(server, InPatientIdNum, true);
     DeclareConfinementResults(server, OutPatientIdNum, false);
     DeclareConfinements(server, InPatientHospNum, {InPatientIdNum, DaysAgo(3), Null, "SIC-02"});
+    DeclareIssuedItems(server, InPatientIdNum, true);
+    DeclareIssuedItems(server, OutPatientIdNum, false);
     DeclareConfinements(server, OutPatientHospNum, {OutPatientIdNum, DaysAgo(0.1), Null, Null});
 }
 

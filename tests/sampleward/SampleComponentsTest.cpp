@@ -11,15 +11,16 @@ using namespace sampleward;
 TEST(SampleComponents, EveryIdentifierTheStartUpCreatesWithoutAComponentOfOurOwnIsRegistered) {
     components::ComponentFactory factory;
     RegisterSampleComponents(factory);
-    for (const char* progId : {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Tembloc.clsDrug",
-                               "Ostenay.Labresultviewer", "Tondrel.clsIssuedMedicines"}) {
+    for (const char* progId :
+         {"Selkarn.clsListGeneric", "Yarrowin.clsListDrugs", "Tembloc.clsDrug", "Ostenay.Labresultviewer"}) {
         SCOPED_TRACE(progId);
         EXPECT_NE(factory.CreateObject(progId), nullptr);
     }
     for (const char* progId :
          {"Zentari_User.clsCurrentuser", "Kappoch.KeyPress", "Gorvath.ICDCodeSearch", "Mibrault.clsChargeSlip",
           "Ulvexa.clsPatientSearch", "Quosset.Patient", "Bramwit.clsCodeSearch", "Virselto.clsRequest",
-          "Virselto.clsResults", "Virselto.clsConfinement", "Virselto.clsConfinementResults"}) {
+          "Virselto.clsResults", "Virselto.clsConfinement", "Virselto.clsConfinementResults",
+          "Tondrel.clsIssuedMedicines"}) {
         SCOPED_TRACE(progId);
         EXPECT_FALSE(factory.IsRegistered(progId));
     }
