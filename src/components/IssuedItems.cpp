@@ -48,10 +48,9 @@ std::vector<IssuedLine> ReadLines(db::Connection& connection, const std::string&
     return lines;
 }
 
-// What the nurse reads of a line: the item, then where it was charged and how much can go back.
+// What the nurse reads of a line: the slip it was charged on and how much can go back first, as the name may be long.
 PickedRow RowOf(const IssuedLine& line) {
-    return {line.ItemID,
-            line.ItemName + "  (slip " + line.ChargeSlip + ", returnable " + db::DoubleText(line.Returnable) + ")"};
+    return {line.ItemID, line.ChargeSlip + "  " + db::DoubleText(line.Returnable) + "  " + line.ItemName};
 }
 
 bool StartsWith(const std::string& text, const std::string& start) {
