@@ -1,8 +1,10 @@
 #include "components/OwnComponents.h"
 
 #include "components/CodeSearch.h"
-#include "components/LabResultViewer.h"
 #include "components/Drug.h"
+#include "components/IssuedItems.h"
+#include "components/LabResultViewer.h"
+#include "components/NurseActivity.h"
 #include "components/PatientComponents.h"
 #include "components/SmallComponents.h"
 
@@ -14,6 +16,8 @@ void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& s
     RegisterCodeSearch(factory, services);
     RegisterLabResultViewer(factory, services);
     RegisterDrugComponent(factory, services);
+    RegisterNurseActivity(factory, services);
+    RegisterIssuedItems(factory, services);
 }
 
 } // namespace components

@@ -26,8 +26,8 @@ struct ComponentServices {
     std::function<reports::ReportEngine&()> Reports = {};
 };
 
-// Registers our own implementation of every outside component we have one of, under its program identifier. The
-// program calls it in both of its modes, after the sample ward's stand-ins, so ours replace them.
+// Registers our own implementation of every outside component the start-up creates but the log-in component, under
+// its program identifier. The program calls it in both of its modes.
 void RegisterOwnComponents(ComponentFactory& factory, const ComponentServices& services);
 
 } // namespace components

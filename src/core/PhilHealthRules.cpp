@@ -64,7 +64,7 @@ bool IsPNFItem(App& app, const std::string& ItemID) {
 
 bool IsZPackageItem(App& app, const std::string& ItemID) {
     return ReturnsRowOrShowError(
-        app, "select 1 from capd..tbcapdware_Invent where TransType = 'ZPACKAGE AND CASERATE' and ItemID = " +
+        app, "select 1 from capd..tbcapdware_Invent where EntryType = 'ZPACKAGE AND CASERATE' and ItemID = " +
                  db::SqlQuote(ItemID));
 }
 

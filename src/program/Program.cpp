@@ -3,7 +3,6 @@
 #include "components/OwnComponents.h"
 #include "core/App.h"
 #include "platform/reports/ReportError.h"
-#include "sampleward/SampleComponents.h"
 #include "sampleward/SampleWard.h"
 #include "shell/Connector.h"
 #include "shell/clsCurrentuser.h"
@@ -39,12 +38,12 @@ Options ReadArguments(const std::vector<std::string>& arguments) {
 }
 
 void RegisterComponents(ward::App& app, const Options& options) {
-    if (options.SampleWard) {
-        ward::RegisterLoginComponent(app.Factory, app, std::make_shared<SampleWardConnector>());
-        sampleward::RegisterSampleComponents(app.Factory);
-    } else {
-        ward::RegisterLoginComponent(app.Factory, app, std::make_shared<ward::OdbcConnector>());
-    }
+    std::shared_ptr<ward::Connector> connector;
+    if (options.SampleWard)
+        connector = std::make_shared<SampleWardConnector>();
+    else
+        connector = std::make_shared<ward::OdbcConnector>();
+    ward::RegisterLoginComponent(app.Factory, app, connector);
     components::RegisterOwnComponents(app.Factory,
                                       {app.Forms, [&app]() -> db::Connection& { return app.Connection(); },
                                        [&app]() -> reports::ReportEngine& {

@@ -211,6 +211,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareCatalogues(server);
     DeclareLabResults(server);
     DeclareDrugs(server);
+    DeclareNurseActivity(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -55,6 +55,8 @@ void DeclareCatalogues(SampleServer& server);
 void DeclareDrugs(SampleServer& server);
 // Declares on the server every statement the sample ward answers.
 void DeclareSampleWard(SampleServer& server);
+// Declares the requests, vital signs, results and confinements of the patients as the nurse-activity lists read them.
+void DeclareNurseActivity(SampleServer& server);
 // Declares the patients' admissions, visits, doctors and rooms as the patient search reads them.
 void DeclarePatientRecords(SampleServer& server);
 // Declares the in-patient's released laboratory results with their requests and slips, as the result viewer reads them.

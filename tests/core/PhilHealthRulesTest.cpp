@@ -55,7 +55,7 @@ std::vector<RowCheck> AllRowChecks() {
         {"IsZPackageItem",
          ward::IsZPackageItem,
          "ZP-001",
-         "select 1 from capd..tbcapdware_Invent where TransType = 'ZPACKAGE AND CASERATE' and ItemID = 'ZP-001'",
+         "select 1 from capd..tbcapdware_Invent where EntryType = 'ZPACKAGE AND CASERATE' and ItemID = 'ZP-001'",
          {""},
          {std::int32_t{1}},
          true},

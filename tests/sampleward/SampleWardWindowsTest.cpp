@@ -3,7 +3,6 @@
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
 #include "program/AllWindows.h"
-#include "sampleward/SampleComponents.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/ScriptedHost.h"
 
@@ -26,7 +25,6 @@ struct SampleWardApp {
     ward::App app{host};
 
     SampleWardApp() {
-        sampleward::RegisterSampleComponents(app.Factory);
         components::RegisterOwnComponents(app.Factory,
                                           {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
         app.Factory.Register("Zentari_User.clsCurrentuser", [this] { return SignedInNurse(); });
