@@ -1,8 +1,18 @@
-#include "components/LabResultViewer.h"
+#include "sampleward/SampleLabResults.h"
 #include "platform/vb/DateTime.h"
 #include "sampleward/SampleWard.h"
 
 namespace sampleward {
+
+// The in-patient's results of yesterday morning: a blood count on one slip, a creatinine on another.
+std::vector<components::LabResultLine> SampleLabLines(const std::string& idNum) {
+    if (idNum != InPatientIdNum)
+        return {};
+    const vb::Variant taken = vb::DateAdd("h", -20, Now());
+    return {{"HEMATOLOGY", "HEMOGLOBIN", "120 - 160 g/L", "L001", taken, "135", "LR-0001", "CS-1001"},
+            {"HEMATOLOGY", "WBC COUNT", "5.0 - 10.0 x10^9/L", "L002", taken, "7.2", "LR-0002", "CS-1001"},
+            {"BLOOD CHEMISTRY", "CREATININE", "53 - 115 umol/L", "L010", taken, "88", "LR-0003", "CS-1002"}};
+}
 
 namespace {
 
@@ -26,26 +36,16 @@ Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
     return answer;
 }
 
-// The in-patient's results of yesterday morning: a blood count on one slip, a creatinine on another.
-std::vector<components::LabResultLine> SampleLines(const std::string& idNum) {
-    if (idNum != InPatientIdNum)
-        return {};
-    const vb::Variant taken = vb::DateAdd("h", -20, Now());
-    return {{"HEMATOLOGY", "HEMOGLOBIN", "120 - 160 g/L", "L001", taken, "135", "LR-0001", "CS-1001"},
-            {"HEMATOLOGY", "WBC COUNT", "5.0 - 10.0 x10^9/L", "L002", taken, "7.2", "LR-0002", "CS-1001"},
-            {"BLOOD CHEMISTRY", "CREATININE", "53 - 115 umol/L", "L010", taken, "88", "LR-0003", "CS-1002"}};
-}
-
 Answer NormalValues(const std::vector<std::string>& values) {
     std::vector<Row> rows;
-    for (const components::LabResultLine& line : SampleLines(values.at(0)))
+    for (const components::LabResultLine& line : SampleLabLines(values.at(0)))
         rows.push_back({line.Section, line.Exam, line.NormalValue, line.LabExamID, line.Resultdate, line.Result});
     return Rows({"Section", "Exam", "NormalValue", "LabExamID", "Resultdate", "Result"}, rows);
 }
 
 Answer RequestLines(const std::vector<std::string>& values) {
     std::vector<Row> rows;
-    for (const components::LabResultLine& line : SampleLines(values.at(0)))
+    for (const components::LabResultLine& line : SampleLabLines(values.at(0)))
         rows.push_back({line.LabExamID, line.RequestNum, line.Reference});
     return Rows({"ItemID", "Requestnum", "ReferenceNum"}, rows);
 }
@@ -53,7 +53,7 @@ Answer RequestLines(const std::vector<std::string>& values) {
 Answer ChosenResults(const std::vector<std::string>& values) {
     std::vector<Row> rows;
     for (const components::LabResultLine& line :
-         components::ChooseLabResults(SampleLines(values.at(0)), values.at(2), values.at(4)))
+         components::ChooseLabResults(SampleLabLines(values.at(0)), values.at(2), values.at(4)))
         rows.push_back({line.Section, line.Exam, line.Result, line.NormalValue, line.Resultdate});
     return Rows({"Section", "Exam", "Result", "NormalValue", "Resultdate"}, rows);
 }

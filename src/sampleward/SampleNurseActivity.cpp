@@ -1,6 +1,8 @@
 #include "components/IssuedItems.h"
 #include "components/NurseActivity.h"
 #include "platform/vb/Conversions.h"
+#include "platform/vb/DateTime.h"
+#include "sampleward/SampleLabResults.h"
 #include "sampleward/SampleWard.h"
 
 namespace sampleward {
@@ -51,17 +53,11 @@ void DeclareResults(SampleServer& server, const std::string& idNum, bool withRow
                      "No active lung infiltrates. Heart is not enlarged."}};
         server.On(statements::RadiologyResults(idNum, kind)).Returns(fields, rows);
     }
-    std::vector<Row> lab, requests;
-    if (withRows) {
-        lab = {{"HEMATOLOGY", "HEMOGLOBIN", "120-160 g/L", "HGB", DaysAgo(1), "131"},
-               {"HEMATOLOGY", "HEMATOCRIT", "0.37-0.47", "HCT", DaysAgo(1), "0.40"},
-               {"CHEMISTRY", "POTASSIUM", "3.5-5.0 mmol/L", "K", DaysAgo(1), "4.1"}};
-        requests = {{"HGB", "LB-0000440", DaysAgo(1.2), "CS-0001201"},
-                    {"HCT", "LB-0000441", DaysAgo(1.2), "CS-0001201"},
-                    {"K", "LB-0000442", DaysAgo(1.2), "CS-0001201"}};
-    }
-    server.On(statements::LabResults(idNum))
-        .Returns({"Section", "Exam", "NormalValue", "LabExamID", "Resultdate", "Result"}, lab);
+    // The laboratory results themselves are the result viewer's sample (the same procedure answers both); their
+    // request lines are read here as the results list reads them.
+    std::vector<Row> requests;
+    for (const components::LabResultLine& line : SampleLabLines(idNum))
+        requests.push_back({line.LabExamID, line.RequestNum, vb::DateAdd("h", -2, line.Resultdate), line.Reference});
     server.On(statements::LabRequests(idNum)).Returns({"ItemID", "Requestnum", "Transdate", "ReferenceNum"}, requests);
 }
 

@@ -259,7 +259,7 @@ TEST(NurseActivityOnTheSampleWard, EveryListIsAnswered) {
     test.confinements->GetConfinementPeriod("", sampleward::OutPatientHospNum, Null).Close();
     EXPECT_EQ(test.requests->GetRequests("", sampleward::InPatientIdNum, "4").RecordCount(), 2);
     db::Recordset lab = test.results->GetResults("", sampleward::InPatientIdNum, "4");
-    EXPECT_EQ(vb::CStr(lab.Fields("Reference")), "CS-0001201");
+    EXPECT_EQ(vb::CStr(lab.Fields("Reference")), "CS-1001") << "the slip of the result viewer's sample";
     EXPECT_THAT(test.server.Unanswered(), ::testing::IsEmpty());
 }
 

@@ -2,6 +2,7 @@
 #include "core/App.h"
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
+#include "sampleward/SampleWard.h"
 #include "program/AllWindows.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/ScriptedHost.h"

@@ -1,4 +1,5 @@
 #include "components/CodeSearchComponent.h"
+#include "components/DrugListComponent.h"
 #include "components/OwnComponents.h"
 #include "components/PatientSearchComponent.h"
 #include "components/frmPickList.h"
@@ -58,6 +59,16 @@ TEST(PickListScreenshots, TheRoomListWithTheSampleWardsBeds) {
     int rows = 0;
     desktop.PictureTheListThenClose("frmPickList_rooms", rows);
     EXPECT_FALSE(patientSearch->ValidateRoom(""));
+    EXPECT_GT(rows, 1);
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+}
+
+TEST(PickListScreenshots, TheDrugListWithThePharmacysItems) {
+    SampleDesktop desktop;
+    auto drugs = desktop.factory.Create<components::DrugListComponent>("Yarrowin.clsListDrugs");
+    int rows = 0;
+    desktop.PictureTheListThenClose("frmPickList_drugs", rows);
+    EXPECT_EQ(drugs->ShowList("", false), "");
     EXPECT_GT(rows, 1);
     EXPECT_TRUE(desktop.server->Unanswered().empty());
 }
