@@ -1,4 +1,5 @@
 #include "components/IssuedItems.h"
+#include "OwnComponentsWorld.h"
 #include "components/frmPickList.h"
 #include "platform/forms/FormsContext.h"
 #include "sampleward/SampleWard.h"
@@ -17,15 +18,8 @@ using testkit::ScriptedServer;
 
 const std::vector<std::string> Fields = {"Refnum", "ItemID", "ItemName", "Returnable"};
 
-template <class Server> struct Issued {
-    Issued() : forms(host) {
-        components::RegisterOwnComponents(factory, {forms, [this]() -> db::Connection& { return server; }});
-        list = factory.Create<components::IssuedItemsComponent>("Tondrel.clsIssuedMedicines");
-    }
-    Server server;
-    testkit::ScriptedHost host;
-    forms::FormsContext forms;
-    components::ComponentFactory factory;
+template <class Server> struct Issued : componentstest::OwnComponentsWorld<Server> {
+    Issued() { list = this->factory.template Create<components::IssuedItemsComponent>("Tondrel.clsIssuedMedicines"); }
     std::unique_ptr<components::IssuedItemsComponent> list;
 };
 

@@ -1,4 +1,5 @@
 #include "components/NurseActivity.h"
+#include "OwnComponentsWorld.h"
 #include "components/NurseActivityComponents.h"
 #include "components/OwnComponents.h"
 #include "platform/forms/Form.h"
@@ -24,18 +25,15 @@ using testkit::ScriptedServer;
 const vb::Variant Null = vb::Variant::Null();
 
 // The four objects made as the program makes them, on one connection.
-template <class Server> struct Objects {
-    Objects() : forms(host) {
-        components::RegisterOwnComponents(factory, {forms, [this]() -> db::Connection& { return server; }});
-        requests = factory.Create<components::RequestListComponent>("Virselto.clsRequest");
-        results = factory.Create<components::ResultsComponent>("Virselto.clsResults");
-        confinements = factory.Create<components::ConfinementComponent>("Virselto.clsConfinement");
-        confinementResults = factory.Create<components::ConfinementResultsComponent>("Virselto.clsConfinementResults");
+template <class Server> struct Objects : componentstest::OwnComponentsWorld<Server> {
+    Objects() {
+        auto& factory = this->factory;
+        requests = factory.template Create<components::RequestListComponent>("Virselto.clsRequest");
+        results = factory.template Create<components::ResultsComponent>("Virselto.clsResults");
+        confinements = factory.template Create<components::ConfinementComponent>("Virselto.clsConfinement");
+        confinementResults =
+            factory.template Create<components::ConfinementResultsComponent>("Virselto.clsConfinementResults");
     }
-    Server server;
-    testkit::ScriptedHost host;
-    forms::FormsContext forms;
-    components::ComponentFactory factory;
     std::unique_ptr<components::RequestListComponent> requests;
     std::unique_ptr<components::ResultsComponent> results;
     std::unique_ptr<components::ConfinementComponent> confinements;

@@ -1,3 +1,4 @@
+#include "OwnComponentsWorld.h"
 #include "PatientColumns.h"
 #include "components/OwnComponents.h"
 #include "components/PatientInfoComponent.h"
@@ -22,16 +23,11 @@ using testkit::ScriptedServer;
 const vb::Variant Null = vb::Variant::Null();
 
 // Both objects made as the program makes them, on one connection.
-template <class Server> struct Components {
-    Components() : forms(host) {
-        components::RegisterOwnComponents(factory, {forms, [this]() -> db::Connection& { return server; }});
-        search = factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
-        info = factory.Create<components::PatientInfoComponent>("Quosset.Patient");
+template <class Server> struct Components : componentstest::OwnComponentsWorld<Server> {
+    Components() {
+        search = this->factory.template Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
+        info = this->factory.template Create<components::PatientInfoComponent>("Quosset.Patient");
     }
-    Server server;
-    testkit::ScriptedHost host;
-    forms::FormsContext forms;
-    components::ComponentFactory factory;
     std::unique_ptr<components::PatientSearchComponent> search;
     std::unique_ptr<components::PatientInfoComponent> info;
 };
