@@ -1,5 +1,7 @@
 #include "components/PatientRecords.h"
 
+#include "components/CodeSearch.h"
+
 #include "platform/db/Connection.h"
 #include "platform/db/SqlText.h"
 #include "platform/vb/Conversions.h"
@@ -86,6 +88,18 @@ std::string Discharge(const std::string& idNum, const std::string& dischargeDate
 
 namespace {
 
+// The statement's first row as read gives it, or nothing when there is none; the recordset is closed before.
+template <class Read>
+auto FirstRow(db::Connection& connection, const std::string& sql, Read read)
+    -> std::optional<decltype(read(std::declval<db::Recordset&>()))> {
+    db::Recordset rs = connection.Execute(sql);
+    std::optional<decltype(read(rs))> row;
+    if (!rs.Eof())
+        row = read(rs);
+    rs.Close();
+    return row;
+}
+
 std::string Text(const db::Recordset& rs, std::string_view column) {
     const vb::Variant& value = rs.Fields(column);
     return value.IsNull() || value.IsEmpty() ? std::string() : vb::CStr(value);
@@ -136,12 +150,11 @@ public:
 
 private:
     std::string Read(const std::string& code) {
-        db::Recordset rs = connection.Execute(statements::Doctor(code));
-        std::string name;
-        if (!rs.Eof())
-            name = CompleteName(Text(rs, "Lastname"), Text(rs, "Firstname"), Text(rs, "Middlename"));
-        rs.Close();
-        return name;
+        return FirstRow(connection, statements::Doctor(code),
+                        [](db::Recordset& rs) {
+                            return CompleteName(Text(rs, "Lastname"), Text(rs, "Firstname"), Text(rs, "Middlename"));
+                        })
+            .value_or(std::string());
     }
 
     db::Connection& connection;
@@ -197,43 +210,35 @@ struct AdmissionRow {
 };
 
 std::optional<AdmissionRow> ReadAdmissionRow(db::Connection& connection, const std::string& idNum) {
-    db::Recordset rs = connection.Execute(statements::Admission(idNum));
-    if (rs.Eof()) {
-        rs.Close();
-        return std::nullopt;
-    }
-    AdmissionRow row;
-    AdmissionData& admission = row.admission;
-    ReadStay(rs, admission);
-    admission.Age = ValueOrEmptyText(rs, "Age");
-    admission.HowAdmitted.Description = Text(rs, "HowAdmitted");
-    admission.Room.RoomID = vb::Trim(Text(rs, "RoomID"));
-    row.attending1 = Text(rs, "AttendingDr1");
-    row.attending2 = Text(rs, "AttendingDr2");
-    row.admitting = Text(rs, "AdmittingDr");
-    row.referring = Text(rs, "ReferringDr");
-    ReadFlags(rs, admission);
-    ReadHistory(rs, admission.History);
-    rs.Close();
-    return row;
+    return FirstRow(connection, statements::Admission(idNum), [&](db::Recordset& rs) {
+        AdmissionRow row;
+        AdmissionData& admission = row.admission;
+        ReadStay(rs, admission);
+        admission.Age = ValueOrEmptyText(rs, "Age");
+        admission.HowAdmitted.Description = Text(rs, "HowAdmitted");
+        admission.Room.RoomID = vb::Trim(Text(rs, "RoomID"));
+        row.attending1 = Text(rs, "AttendingDr1");
+        row.attending2 = Text(rs, "AttendingDr2");
+        row.admitting = Text(rs, "AdmittingDr");
+        row.referring = Text(rs, "ReferringDr");
+        ReadFlags(rs, admission);
+        ReadHistory(rs, admission.History);
+        return row;
+    });
 }
 
 std::optional<VisitRecord> ReadVisitRow(db::Connection& connection, const std::string& idNum,
                                         std::vector<std::string>& doctorCodes) {
-    db::Recordset rs = connection.Execute(statements::Visit(idNum));
-    if (rs.Eof()) {
-        rs.Close();
-        return std::nullopt;
-    }
-    VisitRecord record;
-    OutPatientData& visit = record.visit;
-    ReadStay(rs, visit);
-    visit.OPDHistory.ChiefComplaint = Text(rs, "ChiefComplaint");
-    visit.OPDHistory.Diagnosis1.Description = Text(rs, "Diagnosis1");
-    record.patient.Age = ValueOrEmptyText(rs, "Age");
-    doctorCodes = {Text(rs, "AttendingDr1"), Text(rs, "AttendingDr2"), Text(rs, "AttendingDr3")};
-    rs.Close();
-    return record;
+    return FirstRow(connection, statements::Visit(idNum), [&](db::Recordset& rs) {
+        VisitRecord record;
+        OutPatientData& visit = record.visit;
+        ReadStay(rs, visit);
+        visit.OPDHistory.ChiefComplaint = Text(rs, "ChiefComplaint");
+        visit.OPDHistory.Diagnosis1.Description = Text(rs, "Diagnosis1");
+        record.patient.Age = ValueOrEmptyText(rs, "Age");
+        doctorCodes = {Text(rs, "AttendingDr1"), Text(rs, "AttendingDr2"), Text(rs, "AttendingDr3")};
+        return record;
+    });
 }
 
 // The patient as read, or only the hospital number and the admission's age when the master has no row.
@@ -247,31 +252,27 @@ PatientData PatientOf(db::Connection& connection, const std::string& hospitalNum
 } // namespace
 
 std::optional<PatientData> ReadPatient(db::Connection& connection, const std::string& hospitalNumber) {
-    db::Recordset rs = connection.Execute(statements::Patient(hospitalNumber));
-    if (rs.Eof()) {
-        rs.Close();
-        return std::nullopt;
-    }
-    PatientData patient;
-    patient.HospitalNumber = vb::Trim(Text(rs, "HospNum"));
-    patient.Lastname = Text(rs, "LastName");
-    patient.FirstName = Text(rs, "FirstName");
-    patient.MiddleName = Text(rs, "MiddleName");
-    patient.Sex = Text(rs, "Sex");
-    patient.BirthDate = DateOrZero(rs, "BirthDate");
-    patient.Age = std::string();
-    patient.BloodType = Text(rs, "BloodType");
-    patient.CivilStatus.Description = Text(rs, "CivilStatus");
-    patient.Address.CompleteAddress = Text(rs, "Address");
-    patient.Account = {Text(rs, "AccountNum"), Text(rs, "Company")};
-    patient.BirthPlace = Text(rs, "BirthPlace");
-    patient.Nationality.Description = Text(rs, "Nationality");
-    patient.Religion.Description = Text(rs, "Religion");
-    patient.Spouse.SpouseName = Text(rs, "SpouseName");
-    patient.Father.FatherName = Text(rs, "FatherName");
-    patient.Mother.MotherName = Text(rs, "MotherName");
-    rs.Close();
-    return patient;
+    return FirstRow(connection, statements::Patient(hospitalNumber), [&](db::Recordset& rs) {
+        PatientData patient;
+        patient.HospitalNumber = vb::Trim(Text(rs, "HospNum"));
+        patient.Lastname = Text(rs, "LastName");
+        patient.FirstName = Text(rs, "FirstName");
+        patient.MiddleName = Text(rs, "MiddleName");
+        patient.Sex = Text(rs, "Sex");
+        patient.BirthDate = DateOrZero(rs, "BirthDate");
+        patient.Age = std::string();
+        patient.BloodType = Text(rs, "BloodType");
+        patient.CivilStatus.Description = Text(rs, "CivilStatus");
+        patient.Address.CompleteAddress = Text(rs, "Address");
+        patient.Account = {Text(rs, "AccountNum"), Text(rs, "Company")};
+        patient.BirthPlace = Text(rs, "BirthPlace");
+        patient.Nationality.Description = Text(rs, "Nationality");
+        patient.Religion.Description = Text(rs, "Religion");
+        patient.Spouse.SpouseName = Text(rs, "SpouseName");
+        patient.Father.FatherName = Text(rs, "FatherName");
+        patient.Mother.MotherName = Text(rs, "MotherName");
+        return patient;
+    });
 }
 
 std::optional<AdmissionRecord> ReadAdmission(db::Connection& connection, const std::string& idNum) {
@@ -310,18 +311,16 @@ std::optional<VisitRecord> ReadVisit(db::Connection& connection, const std::stri
 }
 
 std::optional<RoomInfo> ReadRoom(db::Connection& connection, const std::string& roomID) {
-    db::Recordset rs = connection.Execute(statements::Room(roomID));
-    if (rs.Eof()) {
-        rs.Close();
-        return std::nullopt;
-    }
-    RoomInfo room;
-    room.RoomID = vb::Trim(Text(rs, "RoomID"));
-    room.RoomRate = NumberOrZero(rs, "RoomRate");
-    room.Accomodation.Description = Text(rs, "Accomodation");
-    room.Station = {vb::Trim(Text(rs, "StationID")), Text(rs, "Station")};
-    rs.Close();
-    room.RoomClassID = RoomClass(connection, room.RoomID);
+    std::optional<RoomInfo> room = FirstRow(connection, statements::Room(roomID), [](db::Recordset& rs) {
+        RoomInfo read;
+        read.RoomID = vb::Trim(Text(rs, "RoomID"));
+        read.RoomRate = NumberOrZero(rs, "RoomRate");
+        read.Accomodation.Description = Text(rs, "Accomodation");
+        read.Station = {vb::Trim(Text(rs, "StationID")), Text(rs, "Station")};
+        return read;
+    });
+    if (room)
+        room->RoomClassID = RoomClass(connection, room->RoomID);
     return room;
 }
 
@@ -343,15 +342,6 @@ long WriteDischarge(db::Connection& connection, const std::string& idNum, const 
     return changed;
 }
 
-std::string ContainsPattern(const std::string& text) {
-    std::string pattern = "%";
-    for (char c : text) {
-        if (c == '%' || c == '_' || c == '[')
-            pattern += std::string("[") + c + "]";
-        else
-            pattern += c;
-    }
-    return pattern + "%";
-}
+std::string ContainsPattern(const std::string& text) { return "%" + LikeLiteral(text) + "%"; }
 
 } // namespace components::records
