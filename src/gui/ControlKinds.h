@@ -6,14 +6,15 @@
 
 namespace gui {
 
-// Views of the kinds that show data: grids, lists, tab controls, pickers and bars; each takes a control of its own
-// kind.
+// Views of the kinds that show data: grids, lists, tab controls, pickers, calendars and bars; each takes a control of
+// its own kind.
 std::unique_ptr<ControlView> MakeGridView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeListBoxView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeComboBoxView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeListViewView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeTabView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeDatePickerView(forms::Control& control, FormWindow& window);
+std::unique_ptr<ControlView> MakeMonthViewView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeRichTextView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeProgressBarView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeStatusBarView(forms::Control& control, FormWindow& window);

@@ -21,10 +21,6 @@ namespace gui {
 
 namespace {
 
-QPixmap PixmapOf(const forms::Picture& picture) {
-    return picture.IsEmpty() ? QPixmap() : QPixmap(ToQString(picture.Path));
-}
-
 // Colours and font of a captioned control; the background shows only where opaque says so.
 void ShowLook(QWidget& widget, const forms::CaptionedControl& control, std::string_view property, bool opaque) {
     if (Is(property, "ForeColor") || Is(property, "BackColor") || Is(property, "BackStyle") || Is(property, "Style")) {
@@ -346,6 +342,8 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, FormWindow
         return MakeTabView(control, window);
     case forms::ControlKind::DTPicker:
         return MakeDatePickerView(control, window);
+    case forms::ControlKind::MonthView:
+        return MakeMonthViewView(control, window);
     case forms::ControlKind::RichTextBox:
         return MakeRichTextView(control, window);
     case forms::ControlKind::ProgressBar:

@@ -4,7 +4,10 @@
 
 #include <QAbstractScrollArea>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 
 #include <array>
 #include <cmath>
@@ -58,6 +61,36 @@ QColor ToQColor(forms::Color color, const QPalette& palette) {
     }
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
+}
+
+namespace {
+
+// A picture file with the pixels of one colour made transparent.
+QImage WithoutColor(const QString& path, QRgb masked) {
+    QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & RGB_MASK) == (masked & RGB_MASK))
+                line[x] = 0;
+    }
+    return image;
+}
+
+} // namespace
+
+QPixmap PixmapOf(const forms::Picture& picture) {
+    if (picture.IsEmpty())
+        return QPixmap();
+    QPixmap shown(ToQString(picture.Path));
+    if (shown.isNull() || picture.Overlays.empty())
+        return shown;
+    QPainter painter(&shown);
+    for (const forms::PictureOverlay& overlay : picture.Overlays) {
+        QColor masked = ToQColor(overlay.MaskColor, QGuiApplication::palette());
+        painter.drawImage(0, 0, WithoutColor(ToQString(overlay.Path), masked.rgb()));
+    }
+    return shown;
 }
 
 QFont ToQFont(const forms::Font& font) {

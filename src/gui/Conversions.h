@@ -2,10 +2,12 @@
 
 #include "platform/forms/Constants.h"
 #include "platform/forms/Control.h"
+#include "platform/forms/Picture.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPixmap>
 #include <QString>
 
 #include <string>
@@ -25,6 +27,10 @@ std::string ToUtf8(const QString& text);
 
 // A platform colour (&H00BBGGRR, or a system colour index with the high bit set) as the display shows it.
 QColor ToQColor(forms::Color color, const QPalette& palette);
+
+// A picture as the display draws it: its file, then each overlay with the pixels of its mask colour left out. A file
+// the display cannot read draws nothing.
+QPixmap PixmapOf(const forms::Picture& picture);
 
 // A font as the model names it; the platform's proportional and fixed-pitch fonts fall back to the system's own.
 QFont ToQFont(const forms::Font& font);

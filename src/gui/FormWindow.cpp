@@ -409,7 +409,7 @@ void FormWindow::ApplyGeometry() {
 
 void FormWindow::ShowPicture() {
     // A file the display cannot read leaves the background plain, as no picture does.
-    QPixmap picture = form.Picture().IsEmpty() ? QPixmap() : QPixmap(ToQString(form.Picture().Path));
+    QPixmap picture = PixmapOf(form.Picture());
     if (kind == WindowKind::MainWindow && mdiArea != nullptr)
         static_cast<PictureMdiArea*>(mdiArea.data())->SetPicture(picture);
     else

@@ -75,7 +75,7 @@ private:
             return font;
         }
         case Qt::DecorationRole:
-            return format.Picture.IsEmpty() ? QVariant() : QVariant(PictureOf(format.Picture.Path));
+            return format.Picture.IsEmpty() ? QVariant() : QVariant(PictureOf(format.Picture));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(AlignmentOf(row, col, format));
         default:
@@ -113,11 +113,13 @@ private:
         return horizontal | (vertical == 0 ? Qt::AlignTop : vertical == 1 ? Qt::AlignVCenter : Qt::AlignBottom);
     }
 
-    QPixmap PictureOf(const std::string& path) const {
-        QString key = ToQString(path);
+    QPixmap PictureOf(const forms::Picture& picture) const {
+        QString key = ToQString(picture.Path);
+        for (const forms::PictureOverlay& overlay : picture.Overlays)
+            key += QStringLiteral("\n%1\n%2").arg(ToQString(overlay.Path)).arg(overlay.MaskColor);
         auto found = pictures.find(key);
         if (found == pictures.end())
-            found = pictures.insert(key, QPixmap(key));
+            found = pictures.insert(key, PixmapOf(picture));
         return *found;
     }
 

@@ -4,6 +4,7 @@
 #include "gui/TextSelection.h"
 #include "platform/forms/Bars.h"
 #include "platform/forms/DatePicker.h"
+#include "platform/forms/MonthView.h"
 #include "platform/forms/RichTextBox.h"
 #include "platform/forms/Tabs.h"
 #include "platform/vb/DateTime.h"
@@ -218,6 +219,43 @@ private:
     PickerEdit* shown;
 };
 
+// Month calendar
+
+class MonthViewView : public ControlView {
+public:
+    MonthViewView(forms::MonthView& calendar, FormWindow& window) : ControlView(calendar, window), calendar(calendar) {
+        shown = new QCalendarWidget;
+        shown->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        shown->setContextMenuPolicy(Qt::NoContextMenu);
+        QObject::connect(shown, &QCalendarWidget::clicked, &window, [this](QDate day) {
+            if (!Writing())
+                ClickedByUser(day);
+        });
+        SetWidget(shown);
+    }
+    // The calendar takes the mouse itself: a click on a day is reported as that day.
+    bool ClicksOnRelease() const override { return false; }
+
+protected:
+    void Show(std::string_view property) override {
+        if (Is(property, "Value"))
+            Write([this] { shown->setSelectedDate(ToQDateTime(calendar.Value()).date()); });
+    }
+
+private:
+    void ClickedByUser(QDate day) {
+        Window().Guard([&] {
+            if (TakeFocus())
+                calendar.UserClickDay(vb::DateSerial(day.year(), day.month(), day.day()));
+        });
+        // The handler may have set the value back, or the click may not have been taken.
+        Changed("Value");
+    }
+
+    forms::MonthView& calendar;
+    QCalendarWidget* shown;
+};
+
 // Rich text box
 
 class RichTextView : public ControlView {
@@ -387,6 +425,10 @@ std::unique_ptr<ControlView> MakeTabView(forms::Control& control, FormWindow& wi
 
 std::unique_ptr<ControlView> MakeDatePickerView(forms::Control& control, FormWindow& window) {
     return Make<DatePickerView, forms::DTPicker>(control, window);
+}
+
+std::unique_ptr<ControlView> MakeMonthViewView(forms::Control& control, FormWindow& window) {
+    return Make<MonthViewView, forms::MonthView>(control, window);
 }
 
 std::unique_ptr<ControlView> MakeRichTextView(forms::Control& control, FormWindow& window) {

@@ -1,14 +1,18 @@
 #include "WardTestWindow.h"
 #include "gui/Conversions.h"
 #include "gui/GridTable.h"
+#include "platform/forms/MonthView.h"
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -94,12 +98,22 @@ TEST_F(DataControlsTest, ZeroWidthColumnsAreHiddenAndWidthsFollowTheModel) {
     EXPECT_EQ(Grid()->CellRect(2, 1).top(), gui::TwipsToPixels(form.grdPatients.RowPos(2)));
 }
 
+QImage Solid(int width, int height, QColor color) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// The picture saved as a file of the folder; its path.
+QString Saved(const QTemporaryDir& folder, const QString& name, const QImage& picture) {
+    QString path = folder.filePath(name);
+    EXPECT_TRUE(picture.save(path)) << path.toStdString();
+    return path;
+}
+
 TEST_F(DataControlsTest, ACellPictureIsDrawnAtTheLeftOfItsCell) {
     QTemporaryDir folder;
-    QString path = folder.filePath("flag.png");
-    QImage flag(6, 40, QImage::Format_RGB32);
-    flag.fill(Qt::red);
-    ASSERT_TRUE(flag.save(path));
+    QString path = Saved(folder, "flag.png", Solid(6, 40, Qt::red));
     form.grdPatients.SetRow(3);
     form.grdPatients.SetCol(2);
     form.grdPatients.SetCellPicture(forms::LoadPicture(path.toStdString()));
@@ -107,6 +121,30 @@ TEST_F(DataControlsTest, ACellPictureIsDrawnAtTheLeftOfItsCell) {
     QImage drawn = Grid()->viewport()->grab().toImage();
     EXPECT_EQ(drawn.pixelColor(cell.left() + 5, cell.center().y()), QColor(Qt::red));
     EXPECT_NE(drawn.pixelColor(cell.left() + 5, cell.top() - 2), QColor(Qt::red)) << "the picture stays in its cell";
+}
+
+TEST_F(DataControlsTest, AnOverlaidCellPictureShowsItsBaseWhereTheOverlayHasItsMaskColour) {
+    QTemporaryDir folder;
+    QString base = Saved(folder, "report.png", Solid(12, 12, Qt::red));
+    // A white badge with a blue right half.
+    QImage marked = Solid(12, 12, Qt::white);
+    QPainter(&marked).fillRect(6, 0, 6, 12, Qt::blue);
+    QString badge = Saved(folder, "badge.png", marked);
+
+    form.grdPatients.SetRow(3);
+    form.grdPatients.SetCol(2);
+    struct Case {
+        forms::Color mask;
+        QColor left;
+    };
+    for (Case c : {Case{forms::vbWhite, Qt::red}, Case{0xC0C0C0, Qt::white}}) {
+        form.grdPatients.SetCellPicture(forms::Picture{base.toStdString(), {{badge.toStdString(), c.mask}}});
+        // The picture starts 3 pixels into the cell.
+        QRect cell = Grid()->CellRect(3, 2);
+        QImage drawn = Grid()->viewport()->grab().toImage();
+        EXPECT_EQ(drawn.pixelColor(cell.left() + 3 + 2, cell.center().y()), c.left) << c.mask;
+        EXPECT_EQ(drawn.pixelColor(cell.left() + 3 + 9, cell.center().y()), QColor(Qt::blue)) << c.mask;
+    }
 }
 
 TEST_F(DataControlsTest, ASelectionShownWithTheFocusOnlyGoesWithIt) {
@@ -278,6 +316,84 @@ TEST_F(DataControlsTest, BarsShowTheirValues) {
         return shown;
     };
     EXPECT_EQ(texts(), (std::vector<std::string>{"Nurse BROWN", "4 West"}));
+}
+
+// An operating-room calendar that goes back to the server's day when a day of another month is clicked.
+class frmOperatingRoom : public forms::Form {
+public:
+    explicit frmOperatingRoom(GuiApp& app) : Form(app.Forms), app(app) {
+        MonthView1.DateClick = [this](vb::Date DateClicked) { MonthView1_DateClick(DateClicked); };
+    }
+    forms::TextBox txtRemarks{*this, "txtRemarks"};
+    forms::MonthView MonthView1{*this, "MonthView1"};
+    vb::Date ServerDate{vb::DateSerial(2026, 12, 11).serial + vb::TimeSerial(14, 35, 7).serial};
+
+private:
+    void Design() override {
+        SetCaption("Operating Room");
+        SetInnerSize(4200, 3600);
+        txtRemarks.Move(120, 120, 3900, 300);
+        MonthView1.Move(120, 540, 3900, 2900);
+    }
+    void MonthView1_DateClick(vb::Date DateClicked) {
+        app.log.push_back("MonthView1_DateClick " + forms::FormatPickerDate(DateClicked, "M/d/yyyy"));
+        if (vb::Month(vb::Variant(MonthView1.Value())) != vb::Month(vb::Variant(ServerDate)))
+            MonthView1.SetValue(ServerDate);
+    }
+    GuiApp& app;
+};
+
+class MonthViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        form.MonthView1.SetValue(form.ServerDate);
+        form.Show();
+        QApplication::processEvents();
+        calendar = qobject_cast<QCalendarWidget*>(app.WidgetOf(form.MonthView1));
+        ASSERT_NE(calendar, nullptr);
+    }
+    // Clicks the cell of the calendar's page that shows that day of the month (the first such cell).
+    void ClickDayCell(int day) {
+        auto* days = calendar->findChild<QTableView*>();
+        QAbstractItemModel* cells = days->model();
+        for (int row = 1; row < cells->rowCount(); ++row)
+            for (int col = 0; col < cells->columnCount(); ++col) {
+                QModelIndex cell = cells->index(row, col);
+                if (cell.data().toString() == QString::number(day)) {
+                    QTest::mouseClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(cell).center());
+                    return;
+                }
+            }
+        ADD_FAILURE() << "no cell shows day " << day;
+    }
+
+    GuiApp app;
+    frmOperatingRoom& form = app.Forms.Get<frmOperatingRoom>();
+    QCalendarWidget* calendar = nullptr;
+};
+
+TEST_F(MonthViewTest, TheCalendarShowsTheValueCodeSetsWithoutDateClick) {
+    EXPECT_EQ(calendar->selectedDate(), QDate(2026, 12, 11));
+    form.MonthView1.SetValue(vb::DateSerial(2027, 1, 5));
+    EXPECT_EQ(calendar->selectedDate(), QDate(2027, 1, 5));
+    EXPECT_TRUE(app.log.empty());
+}
+
+TEST_F(MonthViewTest, ADayClickedInTheCalendarIsTheValueAndRaisesDateClick) {
+    form.txtRemarks.SetFocus();
+    ClickDayCell(24);
+    EXPECT_EQ(form.MonthView1.Value(), vb::DateSerial(2026, 12, 24));
+    EXPECT_TRUE(form.MonthView1.HasFocus());
+    EXPECT_EQ(calendar->selectedDate(), QDate(2026, 12, 24));
+    EXPECT_EQ(app.log, (std::vector<std::string>{"MonthView1_DateClick 12/24/2026"}));
+}
+
+TEST_F(MonthViewTest, TheCalendarFollowsAValueTheHandlerSetsBack) {
+    // The page of December 2026 starts with the last days of November.
+    ClickDayCell(30);
+    EXPECT_EQ(app.log, (std::vector<std::string>{"MonthView1_DateClick 11/30/2026"}));
+    EXPECT_EQ(form.MonthView1.Value(), form.ServerDate);
+    EXPECT_EQ(calendar->selectedDate(), QDate(2026, 12, 11));
 }
 
 } // namespace

@@ -265,4 +265,9 @@ bool PickDate(forms::DTPicker& picker, vb::Date date) {
     return picker.UserPick(date);
 }
 
+void ClickDay(forms::MonthView& calendar, vb::Date day) {
+    if (FocusForWork(calendar, "click a day of"))
+        calendar.UserClickDay(day);
+}
+
 } // namespace testkit

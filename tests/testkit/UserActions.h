@@ -6,6 +6,7 @@
 #include "platform/forms/Grid.h"
 #include "platform/forms/ListView.h"
 #include "platform/forms/Lists.h"
+#include "platform/forms/MonthView.h"
 #include "platform/forms/Tabs.h"
 
 #include <string>
@@ -58,5 +59,7 @@ void DoubleClickListItem(forms::ListView& view, int index);
 void ChooseTab(forms::SSTab& tab, int index);
 // Picks a date in a date picker's calendar; false (and no change) when the calendar does not offer that day.
 bool PickDate(forms::DTPicker& picker, vb::Date date);
+// Clicks a day of a month calendar: the day becomes its value and DateClick follows.
+void ClickDay(forms::MonthView& calendar, vb::Date day);
 
 } // namespace testkit

@@ -29,6 +29,7 @@ enum class ControlKind {
     ListView,
     TabControl,
     DTPicker,
+    MonthView,
     RichTextBox,
     ProgressBar,
     StatusBar,

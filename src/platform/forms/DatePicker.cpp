@@ -17,13 +17,6 @@ const char* const DayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thu
 
 double DayOf(vb::Date date) { return vb::DateValue(vb::Variant(date)).serial; }
 
-vb::Date Today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return vb::DateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_string(value); }
 
 // The text of one run of a letter of the notation ("MM", "yyy", "tt"...).
@@ -62,6 +55,13 @@ std::string FieldText(char letter, std::size_t count, const vb::DateParts& parts
 }
 
 } // namespace
+
+vb::Date Today() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return vb::DateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
 
 std::string FormatPickerDate(vb::Date date, const std::string& format) {
     vb::DateParts parts = vb::DatePartsOf(date);

@@ -64,6 +64,9 @@ private:
     Props props;
 };
 
+// The workstation's date, the day a new calendar shows picked.
+vb::Date Today();
+
 // A date in a picker's format notation (see CustomFormat).
 std::string FormatPickerDate(vb::Date date, const std::string& format);
 

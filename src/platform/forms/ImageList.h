@@ -16,11 +16,22 @@ public:
     void Add(forms::Picture picture);
     int Count() const { return static_cast<int>(images.size()); }
     const forms::Picture& ListImage(int index) const;
+    // The colour that Overlay leaves transparent; light grey until set.
+    Color MaskColor() const { return props.MaskColor; }
+    void SetMaskColor(Color value);
+    // Picture index with picture overIndex laid over it, the pixels of the mask colour of the upper one left out;
+    // indexes count as ListImage's.
+    forms::Picture Overlay(int index, int overIndex) const;
 
     bool HasGeometry() const override { return false; }
     void ResetProperties() override;
 
 private:
+    struct Props {
+        Color MaskColor = 0xC0C0C0;
+    };
+
+    Props props;
     std::vector<forms::Picture> images;
 };
 

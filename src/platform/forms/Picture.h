@@ -1,12 +1,23 @@
 #pragma once
 
+#include "platform/forms/Constants.h"
+
 #include <string>
+#include <vector>
 
 namespace forms {
 
-// A picture loaded from a file; an empty path is no picture.
+// A picture drawn over another one; its pixels of the mask colour let the picture below show through.
+struct PictureOverlay {
+    std::string Path;
+    Color MaskColor = 0;
+    friend bool operator==(const PictureOverlay&, const PictureOverlay&) = default;
+};
+
+// A picture loaded from a file, with the pictures laid over it in drawing order; an empty path is no picture.
 struct Picture {
     std::string Path;
+    std::vector<PictureOverlay> Overlays = {};
     bool IsEmpty() const { return Path.empty(); }
     friend bool operator==(const Picture&, const Picture&) = default;
 };

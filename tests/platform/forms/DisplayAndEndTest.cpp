@@ -128,6 +128,34 @@ TEST(ImageLists, PicturesCountFromOneAndAnUnloadKeepsTheDesignedOnes) {
     EXPECT_EQ(form.ImageList1.Count(), 3);
 }
 
+TEST(ImageLists, AnOverlayLaysTheSecondPictureOverTheFirstWithTheMaskColourOfThatMoment) {
+    TestApp app;
+    auto& form = app.Forms.Get<frmFrame>();
+    EXPECT_EQ(form.ImageList1.MaskColor(), 0xC0C0C0u);
+    Picture grey = form.ImageList1.Overlay(1, 2);
+    form.ImageList1.SetMaskColor(vbWhite);
+    Picture white = form.ImageList1.Overlay(3, 2);
+    EXPECT_EQ(grey, (Picture{"discharge.bmp", {{"claim.bmp", 0xC0C0C0}}}));
+    EXPECT_EQ(white, (Picture{"transfer.bmp", {{"claim.bmp", vbWhite}}}));
+    EXPECT_NE(white, form.ImageList1.ListImage(3)) << "an overlay is another picture than its base";
+    EXPECT_EQ(form.ImageList1.ListImage(3).Overlays.size(), 0u) << "the list's own picture stays as it was";
+    form.Unload();
+    form.Load();
+    EXPECT_EQ(form.ImageList1.MaskColor(), 0xC0C0C0u);
+}
+
+TEST(ImageLists, AnOverlayOfAPictureTheListDoesNotHaveRaisesItsIndexError) {
+    TestApp app;
+    auto& form = app.Forms.Get<frmFrame>();
+    const std::pair<int, int> outside[] = {{0, 1}, {1, 0}, {4, 1}, {1, 4}};
+    for (auto [index, overIndex] : outside) {
+        std::string text;
+        EXPECT_EQ(VbErrorOf([&] { form.ImageList1.Overlay(index, overIndex); }, &text), 35600)
+            << index << " under " << overIndex;
+        EXPECT_EQ(text, "Index out of bounds");
+    }
+}
+
 TEST(ImageLists, NeitherAnImageListNorSysInfoTakesPlaceOnTheWindow) {
     TestApp app;
     auto& form = app.Forms.Get<frmFrame>();

@@ -1,6 +1,7 @@
 #include "TestWindows.h"
 #include "platform/forms/DatePicker.h"
 #include "platform/forms/LayoutCheck.h"
+#include "platform/forms/MonthView.h"
 #include "platform/forms/Tabs.h"
 #include "platform/vb/DateTime.h"
 #include "platform/vb/VbError.h"
@@ -13,6 +14,7 @@
 
 using namespace forms;
 using testing::ElementsAre;
+using testing::IsEmpty;
 
 namespace {
 
@@ -57,6 +59,42 @@ private:
 };
 
 vb::Date Day(int year, int month, int day) { return vb::DateSerial(year, month, day); }
+
+vb::Date At(vb::Date day, int hour, int minute, int second) {
+    return vb::Date{day.serial + vb::TimeSerial(hour, minute, second).serial};
+}
+
+// An operating-room calendar: a click on a day of another month than the server's goes back to the server's time.
+class frmOperatingRoom : public Form {
+public:
+    explicit frmOperatingRoom(TestApp& app) : Form(app.Forms), log(app.log) {
+        MonthView1.DateClick = [this](vb::Date DateClicked) { MonthView1_DateClick(DateClicked); };
+    }
+    TextBox txtRemarks{*this, "txtRemarks"};
+    MonthView MonthView1{*this, "MonthView1"};
+    vb::Date ServerDate = At(Day(2026, 12, 11), 14, 35, 7);
+
+private:
+    void Design() override {
+        SetInnerSize(4000, 3600);
+        Layout layout(*this);
+        layout.Full(txtRemarks);
+        layout.Full(MonthView1, 2400);
+    }
+    void MonthView1_DateClick(vb::Date DateClicked) {
+        log.push_back("MonthView1_DateClick " + FormatPickerDate(DateClicked, "M/d/yyyy h:mm:ss tt") + ", value " +
+                      FormatPickerDate(MonthView1.Value(), "M/d/yyyy h:mm:ss tt"));
+        if (vb::Month(vb::Variant(MonthView1.Value())) != vb::Month(vb::Variant(ServerDate)))
+            MonthView1.SetValue(ServerDate);
+    }
+    std::vector<std::string>& log;
+};
+
+class MonthViewTest : public ::testing::Test {
+protected:
+    TestApp app;
+    frmOperatingRoom& form = app.Forms.Get<frmOperatingRoom>();
+};
 
 class TabsTest : public ::testing::Test {
 protected:
@@ -146,6 +184,36 @@ TEST_F(TabsTest, TheUserCannotPickADayOutsideTheRange) {
     EXPECT_FALSE(testkit::PickDate(form.dtpTo, Day(2026, 3, 2)));
     EXPECT_TRUE(testkit::PickDate(form.dtpTo, Day(2026, 2, 27)));
     EXPECT_EQ(form.dtpTo.Value(), Day(2026, 2, 27));
+}
+
+TEST_F(MonthViewTest, ValueKeepsTheTimeCodeGivesAndRaisesNoDateClick) {
+    EXPECT_EQ(form.MonthView1.Value(), Today());
+    form.MonthView1.SetValue(form.ServerDate);
+    EXPECT_EQ(form.MonthView1.Value(), form.ServerDate);
+    form.MonthView1.SetValue(Day(2027, 1, 3));
+    EXPECT_THAT(app.log, IsEmpty());
+    form.Unload();
+    EXPECT_EQ(form.MonthView1.Value(), Today());
+}
+
+TEST_F(MonthViewTest, AClickedDayBecomesTheValueAndRaisesDateClickWithThatDay) {
+    form.MonthView1.SetValue(form.ServerDate);
+    form.Show();
+    form.txtRemarks.SetFocus();
+    testkit::ClickDay(form.MonthView1, At(Day(2026, 12, 24), 9, 30, 0));
+    EXPECT_TRUE(form.MonthView1.HasFocus());
+    EXPECT_EQ(form.MonthView1.Value(), Day(2026, 12, 24)) << "a clicked day has no time";
+    testkit::ClickDay(form.MonthView1, Day(2026, 12, 24));
+    EXPECT_THAT(app.log, ElementsAre("MonthView1_DateClick 12/24/2026 12:00:00 AM, value 12/24/2026 12:00:00 AM",
+                                     "MonthView1_DateClick 12/24/2026 12:00:00 AM, value 12/24/2026 12:00:00 AM"))
+        << "clicking the day already picked raises DateClick again";
+}
+
+TEST_F(MonthViewTest, AValueTheHandlerSetsBackStands) {
+    form.Show();
+    testkit::ClickDay(form.MonthView1, Day(2027, 1, 4));
+    EXPECT_EQ(form.MonthView1.Value(), form.ServerDate);
+    EXPECT_THAT(app.log, ElementsAre("MonthView1_DateClick 1/4/2027 12:00:00 AM, value 1/4/2027 12:00:00 AM"));
 }
 
 TEST(DatePickerFormat, TheCustomFormatUsesThePickersOwnLetters) {
