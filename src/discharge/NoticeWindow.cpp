@@ -17,7 +17,10 @@ void NoticeWindow::Design() {
     lblNotice.SetWordWrap(true);
     cmdClose.SetCaption("&Close");
     cmdClose.SetCancel(true);
-    forms::Layout(*this).Row({{&lblNotice}}, 600).Buttons({&cmdClose});
+    forms::Layout layout(*this);
+    layout.Row({{&lblNotice}}, 600);
+    DesignFields(layout);
+    layout.Buttons({&cmdClose}).FitFormHeight();
 }
 
 } // namespace ward

@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace forms {
+class Layout;
+} // namespace forms
+
 namespace ward {
 
 class App;
@@ -20,6 +24,8 @@ public:
 
 protected:
     void Design() override;
+    // Places the window's own fields between the notice and the Close button.
+    virtual void DesignFields(forms::Layout& layout) { (void)layout; }
 
     App& app;
 

@@ -11,7 +11,16 @@
 #include "discharge/frmClaimBillSLip.h"
 #include "discharge/frmDCRInstructionMedicationSheet.h"
 #include "discharge/frmDischargeComm.h"
+#include "discharge/frmDischargeMenu.h"
+#include "discharge/frmHBPS.h"
 #include "discharge/frmProcessNotification.h"
+#include "requestentry/frmAudio.h"
+#include "requestentry/frmCTfile.h"
+#include "requestentry/frmHeart.h"
+#include "requestentry/frmNeuRoExams.h"
+#include "requestentry/frmNuclear.h"
+#include "requestentry/frmPTFile.h"
+#include "requestentry/frmRTfile.h"
 #include "shell/frmCF4Entry.h"
 #include "shell/frmCMRemarks.h"
 #include "shell/frmConfirmAccessCode.h"
@@ -55,6 +64,15 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmConnection>()
             .Add<frmConfirmAccessCode>()
             .Add<frmCF4Entry>()
+            .Add<frmDischargeMenu>()
+            .Add<frmHBPS>()
+            .Add<frmAudio>()
+            .Add<frmCTfile>()
+            .Add<frmHeart>()
+            .Add<frmNuclear>()
+            .Add<frmPTFile>()
+            .Add<frmRTfile>()
+            .Add<frmNeuRoExams>()
             .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {
                 auto list = std::make_shared<components::frmPickList>(context);
                 list->Create();

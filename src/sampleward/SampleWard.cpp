@@ -212,6 +212,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareLabResults(server);
     DeclareDrugs(server);
     DeclareNurseActivity(server);
+    DeclareChart(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -61,6 +61,8 @@ void DeclareNurseActivity(SampleServer& server);
 void DeclarePatientRecords(SampleServer& server);
 // Declares the in-patient's released laboratory results with their requests and slips, as the result viewer reads them.
 void DeclareLabResults(SampleServer& server);
+// Declares the chart's exam catalogues, its report list and the admissions' packages.
+void DeclareChart(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -2,6 +2,7 @@
 #include "chart/frmFinal.h"
 #include "platform/forms/Layout.h"
 #include "platform/vb/DateSerialNumber.h"
+#include "testkit/FixtureChart.h"
 #include "testkit/FixtureWard.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,9 @@ class PendingAndProcessedToday : public ::testing::TestWithParam<RepeatCase> {};
 TEST_P(PendingAndProcessedToday, SendsOneStatementAndAnswersAfterItsMessage) {
     const RepeatCase& c = GetParam();
     TestApp test;
+    ward_fixture::DeclareEmptyChartSetUp(test.server);
     test.app.Forms.Instance<ward::frmFinal>(); // the chart gives the pending message its two halves
+    const std::size_t afterSetUp = test.server.Mark();
     const std::string column = c.statement == PendingCheck ? "Requestdate" : "ProcessDate";
     test.server.On(c.statement).Returns({column}, c.rows);
     if (!c.message.empty()) {
@@ -49,7 +52,7 @@ TEST_P(PendingAndProcessedToday, SendsOneStatementAndAnswersAfterItsMessage) {
     }
 
     EXPECT_EQ(c.check(test.app), c.expected);
-    EXPECT_TRUE(test.server.SentExactly({c.statement}));
+    EXPECT_TRUE(test.server.SentExactly({c.statement}, afterSetUp));
     EXPECT_EQ(test.host.MessageBoxes().size(), c.message.empty() ? 0U : 1U);
 }
 

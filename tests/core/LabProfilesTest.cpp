@@ -1,5 +1,6 @@
 #include "core/LabProfiles.h"
 #include "chart/frmFinal.h"
+#include "testkit/FixtureChart.h"
 #include "testkit/TestApp.h"
 #include "testkit/UserActions.h"
 
@@ -49,7 +50,7 @@ const std::vector<Row> LipidProfile = {
 // The chart as the profile routines meet it, with a laboratory quick list of four lines.
 struct Chart {
     TestApp test;
-    ward::frmFinal& chart = test.app.Forms.Get<ward::frmFinal>();
+    ward::frmFinal& chart = ward_fixture::LoadEmptyChart(test);
     forms::MSHFlexGrid& cart = chart.mshflexOrders;
     forms::MSHFlexGrid& profiles = chart.mshflexProfileList;
     forms::ListBox& quickList = chart.lstListLaboratory;

@@ -1,6 +1,7 @@
 #include "core/Rates.h"
 #include "chart/frmFinal.h"
 #include "platform/vb/Conversions.h"
+#include "testkit/FixtureChart.h"
 #include "testkit/FixtureWard.h"
 
 #include <gtest/gtest.h>
@@ -176,7 +177,8 @@ const std::string SeniorCheck = "Station..sp_Nurse_Check_Patient_IsSeniorCitizen
 
 struct Chart {
     TestApp test;
-    ward::frmFinal& chart = test.app.Forms.Get<ward::frmFinal>();
+    ward::frmFinal& chart = ward_fixture::LoadEmptyChart(test);
+    const std::size_t afterLoad = test.server.Mark();
 
     explicit Chart(const std::string& idNum) {
         chart.txtId.SetText(idNum);
@@ -196,7 +198,8 @@ TEST(ShowPatientPackageInfo, AVipSeniorWithAnExecutivePackageAndNoAdmissionPacka
 
     EXPECT_EQ(c.chart.Caption(), "Executive Package Type : GOLD EXECUTIVE          ( Patient is Tag As VIP PATIENT ) "
                                  "( Patient is Senior Citizen )");
-    EXPECT_TRUE(c.test.server.SentExactly({PackageInfoQuery("2026001234"), SeniorCheck, InPatientPackage}));
+    EXPECT_TRUE(
+        c.test.server.SentExactly({PackageInfoQuery("2026001234"), SeniorCheck, InPatientPackage}, c.afterLoad));
     EXPECT_EQ(c.test.app.TransplantID, "1");
     EXPECT_EQ(c.test.app.DialysisID, "2");
     EXPECT_EQ(c.test.app.TransplantText, "Transplant");
@@ -255,7 +258,7 @@ TEST(ShowPatientPackageInfo, UnknownStatusCodesKeepTheirTextsAndNoRowChangesNoth
     none.Show();
     EXPECT_EQ(none.test.app.TransplantID, "1");
     EXPECT_EQ(none.chart.Caption(), "Clinical Procedure");
-    EXPECT_EQ(none.test.server.Sent().size(), 1U);
+    EXPECT_EQ(none.test.server.Sent().size(), none.afterLoad + 1);
 }
 
 TEST(SavePatientOtherInfo, WritesTheStatusForTheChartsAdmission) {
@@ -267,7 +270,7 @@ TEST(SavePatientOtherInfo, WritesTheStatusForTheChartsAdmission) {
 
     ward::SavePatientOtherInfo(c.test.app, c.chart.txtId);
 
-    EXPECT_TRUE(c.test.server.SentExactly({update}));
+    EXPECT_TRUE(c.test.server.SentExactly({update}, c.afterLoad));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "platform/forms/LayoutCheck.h"
 #include "program/AllWindows.h"
-#include "testkit/FixtureWard.h"
+#include "testkit/FixtureChart.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -17,6 +17,9 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
         test.server.On("Select Description,ItemID From  STATION..tbNurseUserSettings Where Status = 'A'")
             .Returns({"Description", "ItemID"}, {{"Request Exams", "1"}});
         test.server.On("STATION..sp_Nurse_Get_CMRemarks 11").Returns({"ID", "Remarks"}, {{"01", "WRONG ITEM"}});
+        // The chart's set-up, and its caption for nobody's admission.
+        testkit::ward_fixture::DeclareChartSetUp(test.server);
+        test.server.On(testkit::ward_fixture::AdmissionPackageQuery("")).Returns({"Package"}, {});
         forms::Form& window = entry.Load(test.app);
         EXPECT_THAT(forms::FindOverlaps(window), testing::IsEmpty());
     }

@@ -3,6 +3,9 @@
 #include "platform/vb/DateSerialNumber.h"
 #include "sampleward/SampleWard.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace testkit::ward_fixture {
 
 const std::vector<Employee>& Employees() {
@@ -24,29 +27,52 @@ std::vector<Row> NurseSetupRows() {
 
 void DeclareSettings(ScriptedServer& server) { DeclareSettings(server, false, NurseSetupRows()); }
 
-void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<Row>& nurseSetupRows) {
-    server.On(HospitalInfoQuery)
-        .Returns(sampleward::HospitalInfoColumns(), {{HospitalName, HospitalAddress,
-                                                      byGeneric,    MTSServerName,
-                                                      true,         "(02) 555-0100",
-                                                      "TESSUN",     true,
-                                                      true,         false,
-                                                      false,        false,
-                                                      true,         true,
-                                                      false,        vb::MakeDate({1899, 12, 30, 17, 0, 0}),
-                                                      true,         false,
-                                                      false,        true,
-                                                      true,         std::int16_t{1},
-                                                      true,         true,
-                                                      false,        false,
-                                                      true,         false,
-                                                      false,        false,
-                                                      true}});
+namespace {
+
+Row HospitalInfoRow(bool byGeneric) {
+    return {HospitalName, HospitalAddress,
+            byGeneric,    MTSServerName,
+            true,         "(02) 555-0100",
+            "TESSUN",     true,
+            true,         false,
+            false,        false,
+            true,         true,
+            false,        vb::MakeDate({1899, 12, 30, 17, 0, 0}),
+            true,         false,
+            false,        true,
+            true,         std::int16_t{1},
+            true,         true,
+            false,        false,
+            true,         false,
+            false,        false,
+            true};
+}
+
+void DeclareSettingsRows(ScriptedServer& server, const Row& hospitalInfo, const std::vector<Row>& nurseSetupRows) {
+    server.On(HospitalInfoQuery).Returns(sampleward::HospitalInfoColumns(), {hospitalInfo});
     server.On(NursingSettingsQuery)
         .Returns({"PHICOneDay", "NurseResultDispositionOnly", "NoRequestingAfterFinalNotice",
                   "ValidateUnusedMedClearance", "PrintPHCSRequest", "AppendDrugDescCharge"},
                  {{true, false, true, false, true, false}});
     server.On(NurseSetupQuery).Returns({"Field", "value"}, nurseSetupRows);
+}
+
+} // namespace
+
+void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<Row>& nurseSetupRows) {
+    DeclareSettingsRows(server, HospitalInfoRow(byGeneric), nurseSetupRows);
+}
+
+void DeclareSettings(ScriptedServer& server, const SettingChanges& hospitalChanges) {
+    Row hospitalInfo = HospitalInfoRow(false);
+    const std::vector<std::string>& columns = sampleward::HospitalInfoColumns();
+    for (const auto& [column, value] : hospitalChanges) {
+        const auto found = std::find(columns.begin(), columns.end(), column);
+        if (found == columns.end())
+            throw std::invalid_argument("No hospital setting " + column);
+        hospitalInfo[found - columns.begin()] = value;
+    }
+    DeclareSettingsRows(server, hospitalInfo, NurseSetupRows());
 }
 
 void DeclareStationAndEmployees(ScriptedServer& server) {

@@ -3,6 +3,7 @@
 #include "testkit/TestApp.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // The ward that tests of every part of the program share: the surgical ICU "SIC", its settings and ward parameters,
@@ -45,6 +46,9 @@ std::vector<Row> NurseSetupRows();
 // with the hospital's ByGeneric and the ward parameters given.
 void DeclareSettings(ScriptedServer& server);
 void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<Row>& nurseSetupRows);
+// The fixture's settings with some columns of the hospital's row changed ("IsShowAmount", true).
+using SettingChanges = std::vector<std::pair<std::string, vb::Variant>>;
+void DeclareSettings(ScriptedServer& server, const SettingChanges& hospitalChanges);
 // Declares the station row and every employee's rights row.
 void DeclareStationAndEmployees(ScriptedServer& server);
 // Gives the patient search, the patient-info object and the log-in component the fixture's people.

@@ -1,6 +1,6 @@
 #include "chart/frmFinal.h"
 #include "platform/vb/Strings.h"
-#include "testkit/TestApp.h"
+#include "testkit/FixtureChart.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +21,11 @@ class RequestCartLayout : public ::testing::TestWithParam<CartWidthCase> {};
 TEST_P(RequestCartLayout, SizesTheColumnsFromTheGridsWidth) {
     const CartWidthCase& c = GetParam();
     TestApp test;
-    ward::frmFinal& chart = test.app.Forms.Get<ward::frmFinal>();
+    ward::frmFinal& chart = ward_fixture::LoadEmptyChart(test, {{"IsShowAmount", c.showAmount}});
     forms::MSHFlexGrid& cart = chart.mshflexOrders;
     cart.SetTextMatrix(1, 2, "1024");
     cart.SetRows(5);
     cart.SetWidth(c.gridWidth);
-    test.app.IsShowAmount = c.showAmount;
 
     chart.LayOutRequestCart();
 
@@ -55,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, RequestCartLayout,
 
 TEST(ProfileListLayout, HasFiveColumnsAndOneBlankRow) {
     TestApp test;
-    ward::frmFinal& chart = test.app.Forms.Get<ward::frmFinal>();
+    ward::frmFinal& chart = ward_fixture::LoadEmptyChart(test);
     forms::MSHFlexGrid& grid = chart.mshflexProfileList;
     grid.SetRows(4);
     grid.SetTextMatrix(1, 1, "1024");
@@ -74,6 +73,7 @@ TEST(ProfileListLayout, HasFiveColumnsAndOneBlankRow) {
 
 TEST(ChartCreation, GivesTheRequestChecksTheirTextsAndTheCartItsDefaults) {
     TestApp test;
+    ward_fixture::DeclareEmptyChartSetUp(test.server);
     test.app.Forms.Instance<ward::frmFinal>();
 
     EXPECT_EQ(test.app.MsgExamRequestedPrefix, "The same exam had been requested at...");

@@ -1,0 +1,49 @@
+#include "chart/ExamLines.h"
+
+#include "core/ModuleHelpers.h"
+#include "platform/vb/Conversions.h"
+#include "platform/vb/Strings.h"
+
+namespace ward::examlines {
+
+namespace {
+
+std::string TextOf(const vb::Variant& value) { return value.IsNull() ? std::string() : vb::CStr(value); }
+
+} // namespace
+
+std::string DescriptionField(const vb::Variant& description) {
+    const std::string text = TextOf(description);
+    std::string field = vb::Trim(vb::UCase(vb::Left(text, 1)) + vb::LCase(vb::Mid(text, 2, 44)));
+    const int length = vb::Len(field);
+    return field + vb::Space(length <= 44 ? 45 - length + 5 : 5);
+}
+
+std::string CodeField(const vb::Variant& code) {
+    if (code.IsNull())
+        return "";
+    const std::string text = vb::CStr(code);
+    const int length = vb::Len(text);
+    return vb::Space(length < 4 ? 4 - length : 0) + text;
+}
+
+std::string SectionField(const vb::Variant& sectionCode) {
+    const std::string stored = TextOf(sectionCode);
+    const std::string trimmed = vb::Trim(stored);
+    const int length = vb::Len(trimmed);
+    return length < 3 ? trimmed + vb::Space(3 - length) : stored;
+}
+
+std::string DepartmentLine(const vb::Variant& description, const std::string& departmentCode, const vb::Variant& code) {
+    return DescriptionField(description) + departmentCode + CodeField(code);
+}
+
+std::string LaboratoryLine(const vb::Variant& description, const vb::Variant& sectionCode, const vb::Variant& code) {
+    return DescriptionField(vb::Variant(NullToSpace(description))) + "LB" + SectionField(sectionCode) + CodeField(code);
+}
+
+std::string OtherDepartmentLine(const vb::Variant& itemName, const vb::Variant& revenueID) {
+    return vb::Trim(TextOf(itemName)) + vb::Space(30) + vb::Trim(TextOf(revenueID));
+}
+
+} // namespace ward::examlines

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "requestentry/ExamPicker.h"
+
+namespace ward {
+
+class frmHeart : public ExamPicker {
+public:
+    explicit frmHeart(App& app) : ExamPicker(app, "Heart Station Examinations", lstListHS, txtHSDept, cmdHSexit) {}
+
+    forms::ListBox lstListHS{*this, "lstListHS"};
+    forms::TextBox txtHSDept{*this, "txtHSDept"};
+    forms::CommandButton cmdHSexit{*this, "cmdHSexit"};
+};
+
+} // namespace ward

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "requestentry/ExamPicker.h"
+
+namespace ward {
+
+class frmNeuRoExams : public ExamPicker {
+public:
+    explicit frmNeuRoExams(App& app) : ExamPicker(app, "Neurology Examinations", lstListNeuro, txtNEDept, cmdNEexit) {}
+
+    forms::ListBox lstListNeuro{*this, "lstListNeuro"};
+    forms::TextBox txtNEDept{*this, "txtNEDept"};
+    forms::CommandButton cmdNEexit{*this, "cmdNEexit"};
+};
+
+} // namespace ward

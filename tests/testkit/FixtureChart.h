@@ -1,0 +1,47 @@
+#pragma once
+
+#include "testkit/FixtureWard.h"
+
+#include <string>
+#include <vector>
+
+namespace ward {
+class frmFinal;
+} // namespace ward
+
+// The chart of the fixture ward: its report list, its exam catalogues, and one-line ways to open it.
+namespace testkit::ward_fixture {
+
+inline constexpr const char* ReportListQuery =
+    "Select ReportType,'',ReportName [Report Name] From STATION..tbNurse_ReportList Where RecordStatus=1 Order By "
+    "ReportName";
+inline const std::vector<std::string> ReportListColumns = {"ReportType", "", "Report Name"};
+
+// The ten report types, in report-name order.
+std::vector<Row> ReportListRows();
+
+// One exam catalogue as the chart opens it by name.
+struct ExamCatalogue {
+    std::string table;
+    std::vector<std::string> columns;
+    std::vector<Row> rows;
+};
+// The eleven catalogues in the order the chart reads them, a few exams each.
+const std::vector<ExamCatalogue>& ExamCatalogues();
+
+std::string AdmissionPackageQuery(const std::string& idNum);
+
+// The settings, the report list and the catalogues that every making and loading of the chart reads.
+void DeclareChartSetUp(ScriptedServer& server, const SettingChanges& hospitalChanges = {});
+// The same with no report and no exam.
+void DeclareEmptyChartSetUp(ScriptedServer& server, const SettingChanges& hospitalChanges = {});
+
+// The chart made and loaded with nobody's admission (the caller declares the set-up).
+ward::frmFinal& LoadChart(TestApp& test);
+// The chart loaded with no report, no exam and nobody's admission, for tests of its grids and helpers.
+ward::frmFinal& LoadEmptyChart(TestApp& test, const SettingChanges& hospitalChanges = {});
+// The chart as the patient list opens it on the fixture's admission: set-up and package declared, numbers written.
+ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum = InPatientIdNum,
+                          const std::string& hospNum = InPatientHospNum);
+
+} // namespace testkit::ward_fixture
