@@ -258,6 +258,7 @@ void frmFinal::Form_Load() {
     }
     for (int page = 5; page <= 8; ++page)
         tabSSTab2.SetTabEnabled(page, false);
+    MonthView1.SetValue(app.ServerDate);
     Timer1.SetTimerEnabled(true);
     for (auto* buttons : {&cmdResultX, &cmdResultU, &cmdCTExit})
         (*buttons)(2).SetVisible(app.IsNursePrint);

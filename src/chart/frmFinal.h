@@ -7,6 +7,7 @@
 #include "platform/forms/Grid.h"
 #include "platform/forms/ImageList.h"
 #include "platform/forms/Lists.h"
+#include "platform/forms/MonthView.h"
 #include "platform/forms/Tabs.h"
 
 #include <string>
@@ -95,6 +96,9 @@ public:
     forms::TextBox txtChiefComplaints{*this, "txtChiefComplaints"};
     forms::TextBox txtImpression{*this, "txtImpression"};
     forms::TextBox txtMannerOfAdmission{*this, "txtMannerOfAdmission"};
+
+    // Page 7, the operating-room schedule: the day to book.
+    forms::MonthView MonthView1{*this, "MonthView1"};
 
     // Empties the cart to its header and one blank row and sets its columns; AMOUNT shows only with IsShowAmount.
     void LayOutRequestCart();

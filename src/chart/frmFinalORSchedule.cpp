@@ -1,8 +1,11 @@
 #include "chart/frmFinal.h"
 
+#include "platform/forms/Layout.h"
+
 namespace ward {
 
-void frmFinal::DesignORSchedulePage() {}
+// The day of the operation.
+void frmFinal::DesignORSchedulePage() { forms::Layout(tabSSTab1, {}, 7).Row({{&MonthView1, 3600}}, 2700); }
 
 void frmFinal::InitORScheduler() {}
 

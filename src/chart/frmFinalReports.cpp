@@ -49,7 +49,8 @@ void frmFinal::InitReportsList() {
             grid.SetCol(2);
             grid.SetRowHeight(row, 280);
             if (row == 3 || row == 4) {
-                grid.SetCellPicture(imgListReports.ListImage(row == 3 ? 3 : 6)); // OVERLAY-PENDING
+                imgListReports.SetMaskColor(0xFFFFFF);
+                grid.SetCellPicture(row == 3 ? imgListReports.Overlay(3, 4) : imgListReports.Overlay(6, 5));
             } else {
                 grid.SetCellPicture(imgListReports.ListImage(row <= 5 ? row : row + 1));
             }

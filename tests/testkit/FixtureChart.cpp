@@ -76,6 +76,7 @@ ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum, const std::st
     ward::frmFinal& chart = LoadChart(test);
     chart.txtPno.SetText(hospNum);
     chart.txtId.SetText(idNum);
+    chart.Show();
     return chart;
 }
 

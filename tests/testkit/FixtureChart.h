@@ -40,7 +40,8 @@ void DeclareEmptyChartSetUp(ScriptedServer& server, const SettingChanges& hospit
 ward::frmFinal& LoadChart(TestApp& test);
 // The chart loaded with no report, no exam and nobody's admission, for tests of its grids and helpers.
 ward::frmFinal& LoadEmptyChart(TestApp& test, const SettingChanges& hospitalChanges = {});
-// The chart as the patient list opens it on the fixture's admission: set-up and package declared, numbers written.
+// The chart as the patient list opens it on the fixture's admission: set-up and package declared, numbers written,
+// shown.
 ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum = InPatientIdNum,
                           const std::string& hospNum = InPatientHospNum);
 
