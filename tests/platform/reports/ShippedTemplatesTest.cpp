@@ -75,6 +75,7 @@ private:
 struct Shipped {
     const char* file; // as the program spells it
     std::vector<vb::Variant> values;
+    std::vector<std::pair<std::string, std::vector<vb::Variant>>> subreports = {};
 };
 
 const Shipped kShipped[] = {
@@ -97,6 +98,16 @@ const Shipped kShipped[] = {
      {"2024-000123", "Dela Cruz ,Juan Santos", "03/01/2024 08:00:00 AM", "2024-000123", "H-5521", "SICU-4", "M", "45"}},
     {"Clinical_Summary.RPT", {"2024-000123", "Ward Road, Manila"}},
     {"LabResult.rpt", {"2024-000123", "LR-0042", "CS-7781", "H-5521", "Dela Cruz, Juan", "SICU-4", "45", "M"}},
+    {"StatementOfAccountPatientsLedgerByDepartment.RPT",
+     {"2024-000123", "Ward Road, Manila", "Dela Cruz ,Juan Santos", "12 Rizal Street, Quezon City", "A-778",
+      "PERSONAL", "H-5521", "03/01/2024", "", "SICU-4", "4500", "08:00:00 AM", "", "", "", "Maria Santos",
+      "Reyes, Ana"},
+     {{"HospitalBill", {"2024-000123"}}, {"MedicalFee", {"2024-000123"}}}},
+    {"List_Of_Proccess_Request_AllPatient.rpt",
+     {"03/01/2024", "03/31/2024", "SIC", "Tessun Zentari -  SURGICAL INTENSIVE CARE UNIT"}},
+    {"Posted Medicines.RPT", {"2024-000123", true}},
+    {"Posted Supplies.RPT", {"2024-000123", false}},
+    {"List_Of_Proccess_Request_New.rpt", {"2024-000123", "SIC"}},
 };
 
 // Where a run's ink lies: its text's width placed in its box as the run aligns it.
@@ -149,6 +160,14 @@ TEST_P(ShippedTemplate, TakesItsValuesAndLaysOutWithRows) {
     report->SetHospitalName(kHospital);
     report->LogOnTables({"HOSPSRV", "STATION", "sa", "pw"});
     reports::SetParameterValues(*report, shipped.values);
+    std::size_t queries = layout.queries.size();
+    for (const auto& [name, values] : shipped.subreports) {
+        reports::Report& subreport = report->OpenSubreport(name);
+        subreport.LogOnTables({"HOSPSRV", "STATION", "sa", "pw"});
+        reports::SetParameterValues(subreport, values);
+        queries += layout.FindSubreport(name)->queries.size();
+    }
+    EXPECT_EQ(shipped.subreports.size(), layout.subreports.size());
     const reports::Document document = engine.Display(*report, {});
     const std::string text = document.PlainText();
 
@@ -159,7 +178,7 @@ TEST_P(ShippedTemplate, TakesItsValuesAndLaysOutWithRows) {
             EXPECT_NE(text.find(value.AsString()), std::string::npos) << value.AsString() << " in\n" << text;
         }
     }
-    EXPECT_EQ(server.sent.size(), layout.queries.size());
+    EXPECT_EQ(server.sent.size(), queries);
     for (const std::string& sql : server.sent)
         EXPECT_EQ(sql.find('{'), std::string::npos) << sql;
     if (!layout.queries.empty()) {
