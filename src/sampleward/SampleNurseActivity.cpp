@@ -20,19 +20,29 @@ const std::vector<std::string> RequestFields = {"ITEM DESCRIPTION",  "QTY",     
                                                 "PROCESS DATE/TIME", "PROCESSED BY", "RESULT DATE/TIME",
                                                 "RESULT BY",         "Remarks"};
 
+Row RequestRow(const SampleRequest& request) {
+    return {request.Description, request.Quantity,    request.Department, request.Requested,
+            request.Code,        request.RequestedBy, request.Processed,  request.ProcessedBy,
+            request.Resulted,    request.ResultBy,    request.Remarks};
+}
+
 void DeclareRequests(SampleServer& server, const std::string& idNum, bool withRows) {
-    const Row chestXray = {"CHEST PA",   1,          "XR",         DaysAgo(2),   "XR001", "N1001",
-                           DaysAgo(1.9), "RADTECH1", DaysAgo(1.5), "DR. SANTOS", Null};
-    const Row bloodCount = {
-        "COMPLETE BLOOD COUNT", 1, "LB", DaysAgo(0.2), "LB001", "N1001", Null, Null, Null, Null, Null, "LB-0000451"};
+    std::vector<Row> processed, pending, resulted;
+    for (const SampleRequest& request : SampleRequests(idNum)) {
+        if (request.Processed.IsNull()) {
+            pending.push_back(RequestRow(request));
+            pending.back().push_back(request.RequestNum);
+            continue;
+        }
+        processed.push_back(RequestRow(request));
+        if (!request.Resulted.IsNull())
+            resulted.push_back(RequestRow(request));
+    }
     std::vector<std::string> pendingFields = RequestFields;
     pendingFields.push_back("Requestnum");
-    server.On(statements::Requests(idNum, "1"))
-        .Returns(RequestFields, withRows ? std::vector<Row>{chestXray} : std::vector<Row>{});
-    server.On(statements::Requests(idNum, "2"))
-        .Returns(pendingFields, withRows ? std::vector<Row>{bloodCount} : std::vector<Row>{});
-    server.On(statements::Requests(idNum, "3"))
-        .Returns(RequestFields, withRows ? std::vector<Row>{chestXray} : std::vector<Row>{});
+    server.On(statements::Requests(idNum, "1")).Returns(RequestFields, processed);
+    server.On(statements::Requests(idNum, "2")).Returns(pendingFields, pending);
+    server.On(statements::Requests(idNum, "3")).Returns(RequestFields, resulted);
     std::vector<Row> vitals;
     if (withRows)
         vitals = {{DaysAgo(1), "120/80", 37.2, 18, 76, "98%", "N1001", Null, Null, Null, Null, Null},
@@ -122,6 +132,15 @@ void DeclareIssuedItems(SampleServer& server, const std::string& idNum, bool wit
 }
 
 } // namespace
+
+std::vector<SampleRequest> SampleRequests(const std::string& idNum) {
+    if (idNum != InPatientIdNum)
+        return {};
+    return {
+        {"CHEST PA", 1, "XR", DaysAgo(2), "XR001", "N1001", DaysAgo(1.9), "RADTECH1", DaysAgo(1.5), "DR. SANTOS", Null,
+         "XR-0000212"},
+        {"COMPLETE BLOOD COUNT", 1, "LB", DaysAgo(0.2), "LB001", "N1001", Null, Null, Null, Null, Null, "LB-0000451"}};
+}
 
 void DeclareNurseActivity(SampleServer& server) {
     DeclareRequests(server, InPatientIdNum, true);

@@ -213,6 +213,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareDrugs(server);
     DeclareNurseActivity(server);
     DeclareChart(server);
+    DeclareChartReports(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -42,6 +42,21 @@ inline constexpr const char* InPatientHospNum = "300101";
 inline constexpr const char* OutPatientIdNum = "2026000102B";
 inline constexpr const char* OutPatientHospNum = "300102";
 
+// One request line of a sample patient as the request lists and the request reports read it: Null where the
+// department has not processed or resulted it yet.
+struct SampleRequest {
+    std::string Description;
+    std::int32_t Quantity = 0;
+    std::string Department;
+    vb::Variant Requested;
+    std::string Code;
+    std::string RequestedBy;
+    vb::Variant Processed, ProcessedBy, Resulted, ResultBy, Remarks;
+    std::string RequestNum;
+};
+// The in-patient's chest x-ray, processed and resulted, and blood count, still pending; the out-patient has none.
+std::vector<SampleRequest> SampleRequests(const std::string& idNum);
+
 // The workstation's local date and time.
 vb::Date Now();
 
@@ -63,6 +78,9 @@ void DeclarePatientRecords(SampleServer& server);
 void DeclareLabResults(SampleServer& server);
 // Declares the chart's exam catalogues, its report list and the admissions' packages.
 void DeclareChart(SampleServer& server);
+// Declares the statement of account, the processed-request lists and the posted medicines and supplies of the
+// patients as the chart's report templates read them.
+void DeclareChartReports(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

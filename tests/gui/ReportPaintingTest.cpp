@@ -46,8 +46,13 @@ void AnswerTheNote(testkit::ScriptedServer& server) {
 
 const std::vector<vb::Variant> NoteValues = {"2026001234", std::int32_t(7), "Mabini St., Cebu City"};
 
-// The text poppler reads back from a PDF.
-std::string PdfText(const QString& path) {
+// The text poppler reads back from the document written to a PDF.
+std::string PdfText(const reports::Document& document) {
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return "no temporary folder";
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    gui::WritePdf(document, path);
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
@@ -62,13 +67,7 @@ TEST(ReportPainting, AShippedTemplateWrittenToPdfReadsBackWithItsNameTitleAndVal
     auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\NursesNotes.rpt");
     report->SetHospitalName("TESSUN GENERAL HOSPITAL");
     reports::SetParameterValues(*report, NoteValues);
-    const reports::Document document = engine.LayOutReport(*report);
-
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("notes.pdf"));
-    gui::WritePdf(document, path);
-    const std::string text = PdfText(path);
+    const std::string text = PdfText(engine.LayOutReport(*report));
     for (const char* expected : {"TESSUN GENERAL HOSPITAL", "Nurses Notes", "Mabini St., Cebu City", "2026001234",
                                  "Slept well, no complaints.", "Page 1 of 1"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -81,17 +80,30 @@ TEST(ReportPainting, TheLaboratoryResultWrittenToPdfReadsBackWithThePatientAndTh
     report->SetHospitalName("TESSUN GENERAL HOSPITAL");
     reports::SetParameterValues(
         *report, {sampleward::InPatientIdNum, "", "CS-1001", "300101", "VILLANUEVA, ROBERTO", "SIC-02", "54", "M"});
-    const reports::Document document = engine.LayOutReport(*report);
-
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("lab.pdf"));
-    gui::WritePdf(document, path);
-    const std::string text = PdfText(path);
+    const std::string text = PdfText(engine.LayOutReport(*report));
     for (const char* expected : {"Laboratory Result", "VILLANUEVA, ROBERTO", "CS-1001", "HEMATOLOGY", "HEMOGLOBIN",
                                  "120 - 160 g/L", "WBC COUNT", "7.2"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     EXPECT_EQ(text.find("CREATININE"), std::string::npos) << text;
+    EXPECT_TRUE(ward->Unanswered().empty());
+}
+
+TEST(ReportPainting, TheStatementOfAccountWrittenToPdfReadsBackWithItsDepartmentsBillAndFees) {
+    std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+    reports::TemplateReportEngine engine(*ward);
+    auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\StatementOfAccountPatientsLedgerByDepartment.RPT");
+    report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
+    reports::SetParameterValues(*report, {sampleward::InPatientIdNum, "1 SAMPLE AVENUE, ZENTARI CITY",
+                                          "VILLANUEVA ,ROBERTO SALAZAR", "17 BONIFACIO STREET, ZENTARI CITY", "300101",
+                                          "PERSONAL", "300101", "12/08/2026", "", "SIC-02", "4500", "09:30:00 AM", "",
+                                          "", "", "DIAZ, CLARA MENDOZA", "NAVARRO, TERESA LOPEZ"});
+    for (const char* subreport : {"HospitalBill", "MedicalFee"})
+        reports::SetParameterValues(report->OpenSubreport(subreport), {sampleward::InPatientIdNum});
+    const std::string text = PdfText(engine.LayOutReport(*report));
+    for (const char* expected : {"TESSUN SAMPLE HOSPITAL", "STATEMENT OF ACCOUNT", "VILLANUEVA ,ROBERTO SALAZAR",
+                                 "Charges by Department", "4,381.00", "Hospital Bill", "CARDIAC MONITOR (PER DAY)",
+                                 "Medical Fees", "NAVARRO, TERESA LOPEZ", "1,500.00"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     EXPECT_TRUE(ward->Unanswered().empty());
 }
 
