@@ -1,8 +1,12 @@
+#include "SampleWardApp.h"
+#include "chart/frmFinal.h"
+#include "core/frmReportViewer.h"
 #include "platform/reports/TemplateReportEngine.h"
 #include "platform/vb/DateTime.h"
 #include "platform/vb/Format.h"
 #include "sampleward/SampleWard.h"
 #include "testkit/RecordingReportEngine.h"
+#include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -89,6 +93,8 @@ std::vector<ChartReport> Cases() {
     };
 }
 
+void PrintTo(const ChartReport& report, std::ostream* os) { *os << report.name; }
+
 class SampleChartReport : public testing::TestWithParam<ChartReport> {};
 
 TEST_P(SampleChartReport, PrintsTheSampleRowsWithEveryStatementAnswered) {
@@ -116,5 +122,41 @@ INSTANTIATE_TEST_SUITE_P(ChartReports, SampleChartReport, testing::ValuesIn(Case
         name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
 });
+
+// The whole way: the chart opened on the sample in-patient prints its reports of the admission and the statement of
+// account through the program's engine, from the rows the sample ward holds.
+TEST(SampleChartReports, TheChartPrintsTheAdmissionsReportsAndItsStatementOfAccount) {
+    samplewardtest::SampleWardApp ward;
+    ward.host.SetAppPath(testkit::RecordingReportEngine::ShippedTemplates().parent_path().string());
+    ward.app.ReportEngine = std::make_shared<reports::TemplateReportEngine>(*ward.server);
+    ward::frmFinal& chart = ward.app.Forms.Get<ward::frmFinal>();
+    chart.txtPno.SetText(sampleward::InPatientHospNum);
+    chart.txtId.SetText(sampleward::InPatientIdNum);
+    chart.Show();
+    ward.host.FireTimer(chart.Timer1);
+    std::vector<std::string> printed;
+    auto read = [&](ward::frmReportViewer& viewer) {
+        printed.push_back(viewer.CRViewer1.ReportSource<const reports::Document>()->PlainText());
+        viewer.Unload();
+    };
+    forms::MSHFlexGrid& list = chart.mshflexReports;
+    for (const char* code : {"4", "5", "6"}) {
+        ward.host.OnModal<ward::frmReportViewer>(read);
+        for (int row = 1; row < list.Rows(); ++row)
+            if (list.TextMatrix(row, 1) == code)
+                testkit::DoubleClickCell(list, row, 3);
+    }
+    ward.host.OnModal<ward::frmReportViewer>(read);
+    testkit::PressKey(chart, forms::vbKeyF11);
+
+    ASSERT_EQ(printed.size(), 4u);
+    EXPECT_THAT(printed[0], HasSubstr("CEFUROXIME 750MG VIAL"));
+    EXPECT_THAT(printed[1], HasSubstr("SYRINGE 5ML"));
+    EXPECT_THAT(printed[2], HasSubstr("RADTECH1"));
+    EXPECT_THAT(printed[3], HasSubstr(sampleward::InPatientIdNum));
+    EXPECT_THAT(printed[3], HasSubstr("NAVARRO, TERESA LOPEZ"));
+    EXPECT_THAT(printed[3], HasSubstr("4,381.00"));
+    EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
+}
 
 } // namespace
