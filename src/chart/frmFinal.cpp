@@ -133,6 +133,8 @@ void frmFinal::SetUpChart() {
     app.SpecimenCode = "0";
     app.TransplantID = "0";
     app.DialysisID = "0";
+    // The settings are fresh from here on: the cart's AMOUNT column and the load's View buttons read them.
+    LoadHospitalSettings(app);
     LayOutRequestCart();
     LayOutProfileList();
     LoadPickers();
@@ -155,12 +157,9 @@ void frmFinal::LayOutRequestCart() {
     grid.SetCols(17);
     grid.SetColWidth(0, 1);
     grid.SetColWidth(3, grid.ColWidth(0) + 4000);
-    for (int col : {1, 2, 4})
+    for (int col : {1, 2, 4, 6, 7})
         grid.SetColWidth(col, narrow);
-    LoadHospitalSettings(app);
     grid.SetColWidth(5, app.IsShowAmount ? narrow : 0);
-    for (int col : {6, 7})
-        grid.SetColWidth(col, narrow);
     grid.SetColWidth(8, vb::CLng(grid.Width() / 13.0 + 3000));
     for (int col = 9; col <= 16; ++col)
         grid.SetColWidth(col, 0);

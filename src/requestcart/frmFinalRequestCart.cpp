@@ -24,11 +24,14 @@ void frmFinal::DesignSendRequestsPage() {
     cmdLabMore.SetCaption("Search Laboratory Exams");
     cmdXrayMore.SetCaption("Search Xray Exams");
     cmdUltraMore.SetCaption("Search Ultrasound Exams");
-    forms::Layout(tabSSTab1, {}, 0)
-        .Row({{&lstListLaboratory}, {&lstListXray}, {&lstListUltra}, {&lstListOthers}}, 2700)
-        .Row({{&cmdLabMore}, {&cmdXrayMore}, {&cmdUltraMore}}, 375)
-        .Row({{&mshflexOrders}, {&mshflexReports, 5400}}, 2900)
-        .Full(mshflexProfileList, 900);
+    forms::Layout page(tabSSTab1, {}, 0);
+    page.Row({{&lstListLaboratory}, {&lstListXray}, {&lstListUltra}, {&lstListOthers}}, 2700)
+        .Row({{&cmdLabMore}, {&cmdXrayMore}, {&cmdUltraMore}}, 375);
+    // The cart and the report list take the rest of the page; the profile grid is never shown.
+    const int rest = tabSSTab1.Height() - page.Top() - 2 * 120;
+    page.Row({{&mshflexOrders}, {&mshflexReports, 5400}}, rest);
+    mshflexProfileList.SetContainer(&tabSSTab1, 0);
+    mshflexProfileList.Move(mshflexOrders.Left(), mshflexOrders.Top(), mshflexOrders.Width(), 900);
     mshflexProfileList.SetVisible(false);
 }
 

@@ -37,14 +37,7 @@ struct OpenedChart {
     static ward::frmFinal& Open(TestApp& test, const fixture::SettingChanges& settings) {
         fixture::AddPeople(test);
         test.app.ServerDate = vb::MakeDate({2026, 12, 11, 14, 5, 33});
-        fixture::DeclareChartSetUp(test.server, settings);
-        test.server.On(fixture::AdmissionPackageQuery(fixture::InPatientIdNum)).Returns({"Package"}, {{""}});
-        test.app.CurIdNum = fixture::InPatientIdNum;
-        ward::frmFinal& chart = fixture::LoadChart(test);
-        chart.txtPno.SetText(fixture::InPatientHospNum);
-        chart.txtId.SetText(fixture::InPatientIdNum);
-        chart.Show();
-        return chart;
+        return fixture::OpenChart(test, fixture::InPatientIdNum, fixture::InPatientHospNum, settings);
     }
 
     void Refused(const std::string& message) {

@@ -1,4 +1,5 @@
 #include "SampleWardApp.h"
+#include "chart/frmFinal.h"
 #include "program/AllWindows.h"
 
 #include <gmock/gmock.h>
@@ -21,6 +22,27 @@ TEST(SampleWard, EveryWindowLoadsWithoutAStatementLeftUnanswered) {
         SCOPED_TRACE(entry.Name);
         SampleWardApp ward;
         entry.Load(ward.app);
+        EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
+    }
+}
+
+TEST(SampleWard, TheChartOpensOnEachSamplePatientWithItsListsFilled) {
+    for (const auto& [idNum, hospNum] : {std::pair{sampleward::InPatientIdNum, sampleward::InPatientHospNum},
+                                         std::pair{sampleward::OutPatientIdNum, sampleward::OutPatientHospNum}}) {
+        SCOPED_TRACE(idNum);
+        SampleWardApp ward;
+        ward.app.CurIdNum = idNum;
+        ward.app.CurHospNum = hospNum;
+        ward::frmFinal& chart = ward.app.Forms.Get<ward::frmFinal>();
+        ASSERT_TRUE(chart.IsLoaded());
+        chart.txtPno.SetText(hospNum);
+        chart.txtId.SetText(idNum);
+        chart.Show();
+        ward.host.FireTimer(chart.Timer1);
+        for (forms::ListBox* list :
+             {&chart.lstListLaboratory, &chart.lstListXray, &chart.lstListUltra, &chart.lstListOthers})
+            EXPECT_GT(list->ListCount(), 0) << list->Name();
+        EXPECT_EQ(chart.mshflexReports.Rows(), 11);
         EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
     }
 }

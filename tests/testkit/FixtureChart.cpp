@@ -68,8 +68,9 @@ ward::frmFinal& LoadEmptyChart(TestApp& test, const SettingChanges& hospitalChan
     return LoadChart(test);
 }
 
-ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum, const std::string& hospNum) {
-    DeclareChartSetUp(test.server);
+ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum, const std::string& hospNum,
+                          const SettingChanges& hospitalChanges) {
+    DeclareChartSetUp(test.server, hospitalChanges);
     test.server.On(AdmissionPackageQuery(idNum)).Returns({"IDNum", "Package"}, {{idNum, ""}});
     test.app.CurIdNum = idNum;
     test.app.CurHospNum = hospNum;

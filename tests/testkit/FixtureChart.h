@@ -43,6 +43,6 @@ ward::frmFinal& LoadEmptyChart(TestApp& test, const SettingChanges& hospitalChan
 // The chart as the patient list opens it on the fixture's admission: set-up and package declared, numbers written,
 // shown.
 ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum = InPatientIdNum,
-                          const std::string& hospNum = InPatientHospNum);
+                          const std::string& hospNum = InPatientHospNum, const SettingChanges& hospitalChanges = {});
 
 } // namespace testkit::ward_fixture
