@@ -91,6 +91,7 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     tabSSTab1.Click = [this](int PreviousTab) { tabSSTab1_Click(PreviousTab); };
     tabSSTab2.Click = [this](int PreviousTab) { tabSSTab2_Click(PreviousTab); };
     mshflexReports.DblClick = [this] { mshflexReports_DblClick(); };
+    cmdExit.Click = [this] { cmdExit_Click(); };
 }
 
 void frmFinal::Design() {
@@ -402,6 +403,10 @@ void frmFinal::Form_KeyPress(int& KeyAscii) {
 
 void frmFinal::Form_Unload(int& Cancel) {
     (void)Cancel;
+    UnloadDepartmentPickers();
+}
+
+void frmFinal::UnloadDepartmentPickers() {
     app.Forms.Instance<frmPTFile>().Unload();
     app.Forms.Instance<frmCTfile>().Unload();
     app.Forms.Instance<frmRTfile>().Unload();

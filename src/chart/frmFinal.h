@@ -109,6 +109,8 @@ public:
     void Get_CanPenProc();
     // The central-supply request entry behind its billing gate.
     void CSR();
+    // "&Back to Patient List": closes the chart with its pickers and gives the patient list the focus.
+    void cmdExit_Click();
 
 protected:
     void Design() override;
@@ -138,6 +140,8 @@ private:
     void LoadReportList();
     void LoadExamCatalogues();
     void LoadPickers();
+    // The six department pickers, from physical therapy to nuclear medicine, in that order.
+    void UnloadDepartmentPickers();
     void ClearExamLists();
 
     void Timer1_Timer();

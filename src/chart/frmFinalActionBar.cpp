@@ -2,6 +2,8 @@
 
 #include "core/App.h"
 #include "platform/forms/Layout.h"
+#include "requestentry/frmNeuRoExams.h"
+#include "shell/frmSearch.h"
 
 namespace ward {
 
@@ -33,6 +35,22 @@ void frmFinal::DesignActionBar() {
     }
     cmdExit.SetCaption("&Back to Patient List");
     layout.Skip(240).Full(cmdExit, 480);
+}
+
+void frmFinal::cmdExit_Click() {
+    if (MsgBox("Do you want to Exit?", forms::vbYesNo + forms::vbQuestion, "Message") != forms::vbYes)
+        return;
+    UnloadDepartmentPickers();
+    app.Forms.Instance<frmNeuRoExams>().Unload();
+    Unload();
+    // A list the nurse has closed is not opened again just to be given the focus.
+    if (!app.Forms.IsLoaded<frmSearch>())
+        return;
+    frmSearch& list = app.Forms.Instance<frmSearch>();
+    for (forms::Label* link : list.lblProcedures.Elements())
+        link->SetEnabled(false);
+    if (list.Visible() && list.CanReceiveFocus(list.mshflexList))
+        list.mshflexList.SetFocus();
 }
 
 void frmFinal::OpenPharmacyEntry() {}

@@ -1,6 +1,7 @@
 #include "platform/forms/LayoutCheck.h"
 #include "program/AllWindows.h"
 #include "testkit/FixtureChart.h"
+#include "testkit/FixturePatientList.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,6 +21,9 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
         // The chart's set-up, and its caption for nobody's admission.
         testkit::ward_fixture::DeclareChartSetUp(test.server);
         test.server.On(testkit::ward_fixture::AdmissionPackageQuery("")).Returns({"Package"}, {});
+        // The patient list's first search.
+        test.server.On(testkit::ward_fixture::PatientListQuery())
+            .Returns(testkit::ward_fixture::PatientListColumns(), {testkit::ward_fixture::InPatientListRow()});
         forms::Form& window = entry.Load(test.app);
         EXPECT_THAT(forms::FindOverlaps(window), testing::IsEmpty());
     }

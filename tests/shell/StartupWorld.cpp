@@ -2,6 +2,7 @@
 
 #include "platform/vb/DateSerialNumber.h"
 #include "shell/frmSplash.h"
+#include "testkit/FixturePatientList.h"
 
 namespace shelltest {
 
@@ -96,6 +97,7 @@ ward::mdiOrMenu& StartupWorld::Start() {
         server.On("SELECT * FROM STATION..tbNurseUserRights WHERE EmployeeID = '" + employee.code + "'")
             .Returns({"EmployeeID", "EmployeeRights"}, {{employee.code, employee.rights}});
     server.On("Select * from STATION..tbSCNChargeSlip").Returns({"ChargeSlip"}, {{"  0012345 "}});
+    server.On(fixture::PatientListQuery()).Returns(fixture::PatientListColumns(), {fixture::InPatientListRow()});
     ward::mdiOrMenu& main = app.Forms.Instance<ward::mdiOrMenu>();
     host.Run([&main] { main.Load(); });
     return main;
