@@ -25,6 +25,11 @@ const SampleAdmission* FindSample(const std::vector<SampleAdmission>& samples, c
 
 vb::Variant Flag(const components::NullableFlag& flag) { return flag ? vb::Variant(*flag) : vb::Variant::Null(); }
 
+// A date column: Null where the sample has none (0).
+vb::Variant DateOrNull(const vb::Variant& date) {
+    return date.Type() == vb::VarType::Date ? date : vb::Variant::Null();
+}
+
 Row AdmissionRow(const components::AdmissionData& a) {
     const components::HistoryInfo& h = a.History;
     return {a.IdNumber,
@@ -32,8 +37,8 @@ Row AdmissionRow(const components::AdmissionData& a) {
             a.Account.AccountNumber,
             a.Account.Company,
             a.AdmissionDate,
-            vb::Variant::Null(),
-            vb::Variant::Null(),
+            DateOrNull(a.DischargeDate),
+            DateOrNull(a.BillingDate),
             a.Age,
             a.HowAdmitted.Description,
             a.Room.RoomID,

@@ -214,6 +214,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareNurseActivity(server);
     DeclareChart(server);
     DeclareChartReports(server);
+    DeclarePatientList(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -35,8 +35,11 @@ struct SampleAdmission {
     components::AdmissionData admission;
     components::PatientData patient;
 };
-// Admitted a few days before now (the in-patient) and this morning (the out-patient visit).
+// Admitted a few days before now (the in-patient) and this morning (the out-patient visit), then the other
+// patients the station's list shows.
 std::vector<SampleAdmission> SampleAdmissions();
+// The patients of the list beyond the first two: every colour and legend of the list, and two of other stations.
+std::vector<SampleAdmission> ListedSampleAdmissions();
 inline constexpr const char* InPatientIdNum = "2026000101";
 inline constexpr const char* InPatientHospNum = "300101";
 inline constexpr const char* OutPatientIdNum = "2026000102B";
@@ -81,6 +84,8 @@ void DeclareChart(SampleServer& server);
 // Declares the statement of account, the processed-request lists and the posted medicines and supplies of the
 // patients as the chart's report templates read them.
 void DeclareChartReports(SampleServer& server);
+// Declares the station's patient list, the maintained room and the room transfer waiting for confirmation.
+void DeclarePatientList(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -119,7 +119,10 @@ const SampleEmployee* FindEmployee(const std::string& code) {
 }
 
 std::vector<SampleAdmission> SampleAdmissions() {
-    return {{InPatientAdmission(), InPatient()}, {OutPatientVisit(), OutPatient()}};
+    std::vector<SampleAdmission> admissions = {{InPatientAdmission(), InPatient()}, {OutPatientVisit(), OutPatient()}};
+    for (SampleAdmission& listed : ListedSampleAdmissions())
+        admissions.push_back(std::move(listed));
+    return admissions;
 }
 
 } // namespace sampleward
