@@ -47,6 +47,7 @@ constexpr ListedPatient Listed[] = {
     {"300110", "2026000110", "DELOS SANTOS", "MARK", "LIM", "SIC", "SIC-03", 5, -1, false, "1", "X-RAY.", "", ""},
     {"300111", "2026000111", "NAVARRO", "ROSA", "TAN", "SIC", "SIC-04", 7, -1, false, "0", "", "", ""},
     {"300112", "2026000112", "MENDOZA", "CARLO", "YAP", "SIC", "SIC-05", 0, -1, false, "0", "", "", ""},
+    {"300113", "2026000113", "VILLAR", "NINA", "CHUA", "SIC", "SIC-06", 2, -1, false, "0", "", "", ""},
     {"300201", "2026000201", "FLORES", "DIANA", "SY", "MED", "MED-12", 2, -1, false, "0", "", "", ""},
     {"300202", "2026000202", "RAMOS", "VICTOR", "GO", "PED", "PED-03", 1, -1, true, "0", "", "", ""},
 };
@@ -112,12 +113,14 @@ bool Matches(const std::string& text, const std::string& typed) {
     return typed.empty() || vb::UCase(text).starts_with(vb::UCase(typed));
 }
 
-// The station's admissions ('C') or every ward's ('A'), whose last name, hospital number and admission number begin
+// The in-patients of the station ('C') or of every ward ('A'), whose last name, hospital number and admission number begin
 // with what was typed.
 Answer PatientList(const std::vector<std::string>& values) {
     const bool allPatients = values[0] == "A";
     std::vector<Row> rows;
     for (const SampleAdmission& sample : SampleAdmissions()) {
+        if (vb::Right(sample.admission.IdNumber, 1) == "B")
+            continue;
         const ListedPatient* listed = FindListed(sample.admission.IdNumber);
         const bool ofStation = !listed || std::string(listed->station) == StationID;
         if (!allPatients && !ofStation)
