@@ -113,8 +113,8 @@ bool Matches(const std::string& text, const std::string& typed) {
     return typed.empty() || vb::UCase(text).starts_with(vb::UCase(typed));
 }
 
-// The in-patients of the station ('C') or of every ward ('A'), whose last name, hospital number and admission number begin
-// with what was typed.
+// The in-patients of the station ('C') or of every ward ('A'), whose last name, hospital number and admission number
+// begin with what was typed.
 Answer PatientList(const std::vector<std::string>& values) {
     const bool allPatients = values[0] == "A";
     std::vector<Row> rows;
@@ -131,8 +131,10 @@ Answer PatientList(const std::vector<std::string>& values) {
         rows.push_back(ListRow(sample, listed ? listed->flag : "0", listed ? listed->cashBasisText : ""));
     }
     Answer answer;
-    answer.Returns(
-        {"HospNum", "IDNum", "PatientName", "AdmDate", "DcrDate", "BillingDate", "CashBasis", "CashBasisText"}, rows);
+    // The list's titles come from the result's column names.
+    answer.Returns({"Hospital #", "ADM. Num.", "Patient Name", "Admission Date", "Discharged Date", "Billing Date",
+                    "CashBasis", "Remarks"},
+                   rows);
     return answer;
 }
 

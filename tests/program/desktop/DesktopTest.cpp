@@ -1,4 +1,5 @@
 #include "gui/Desktop.h"
+#include "chart/frmFinal.h"
 #include "core/App.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
@@ -12,6 +13,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -26,10 +29,25 @@ using guitest::ScreenshotPath;
 struct Visit {
     bool signedIn = false;
     bool listOpened = false;
+    bool mainPictured = false;
+    bool chartOpened = false;
+    std::string chartIdNum;
+    bool exitAsked = false;
+    bool backAtTheList = false;
     std::string mainTitle;
     std::string listCaption;
     bool timedOut = false;
 };
+
+// Presses Yes on the question box the program has open.
+void AnswerYes() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr)
+        return;
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == "&Yes")
+            button->click();
+}
 
 // The sample nurse at the workstation: signs in on the log-in dialog, waits for the patient list, lets the notices
 // blink, takes a picture of the main window and closes it. A step each time the event loop turns.
@@ -57,11 +75,32 @@ void WorkAsTheSampleNurse(gui::QtHost& host, ward::App& app, Visit& visit) {
             main.tmrChkClaimSlip_Timer();
             main.tmrRoomTransfer_Timer();
             return;
-        } else if (visit.listOpened) {
+        } else if (visit.listOpened && !visit.mainPictured) {
             ward::mdiOrMenu& main = app.Forms.Instance<ward::mdiOrMenu>();
             QWidget* frame = host.WindowOf(main)->TopLevel();
             visit.mainTitle = frame->windowTitle().toStdString();
             EXPECT_TRUE(gui::SaveScreenshot(*frame, ScreenshotPath("mdiOrMenu_sample_ward")));
+            visit.mainPictured = true;
+            // A click on the first patient chooses it, a double-click opens the chart.
+            ward::frmSearch& list = app.Forms.Instance<ward::frmSearch>();
+            list.mshflexList.SetRow(1);
+            list.ClickControl(list.mshflexList);
+            list.DoubleClickControl(list.mshflexList);
+            return;
+        } else if (visit.mainPictured && !visit.exitAsked) {
+            if (!app.Forms.IsLoaded<ward::frmFinal>() || !app.Forms.Instance<ward::frmFinal>().Visible())
+                return;
+            ward::frmFinal& chart = app.Forms.Instance<ward::frmFinal>();
+            visit.chartOpened = true;
+            visit.chartIdNum = chart.txtId.Text();
+            visit.exitAsked = true;
+            QTimer::singleShot(300, AnswerYes);
+            chart.ClickControl(chart.cmdExit);
+            return;
+        } else if (visit.exitAsked) {
+            ward::frmSearch& list = app.Forms.Instance<ward::frmSearch>();
+            visit.backAtTheList = !app.Forms.IsLoaded<ward::frmFinal>() && list.ActiveControl() == &list.mshflexList &&
+                                  !list.lblProcedures(0).Enabled();
         } else {
             return;
         }
@@ -90,7 +129,7 @@ private:
     QByteArray previousTemp;
 };
 
-TEST_F(Desktop, TheSampleNurseSignsInReachesTheMarkedMainWindowAndThePatientListAndTheProgramEnds) {
+TEST_F(Desktop, TheSampleNurseSignsInOpensAPatientsChartFromTheListComesBackAndTheProgramEnds) {
     Visit visit;
     program::Options options;
     options.SampleWard = true;
@@ -101,6 +140,9 @@ TEST_F(Desktop, TheSampleNurseSignsInReachesTheMarkedMainWindowAndThePatientList
     EXPECT_TRUE(visit.signedIn);
     EXPECT_TRUE(visit.listOpened);
     EXPECT_EQ(visit.listCaption, "Patient List");
+    EXPECT_TRUE(visit.chartOpened);
+    EXPECT_EQ(visit.chartIdNum, sampleward::InPatientIdNum);
+    EXPECT_TRUE(visit.backAtTheList);
     EXPECT_EQ(visit.mainTitle, "Tessun Zentari - ZODESURGICAL INTENSIVE CARE UNIT - SAMPLE WARD: nothing is saved");
 }
 
