@@ -1,0 +1,76 @@
+#include "core/App.h"
+#include "gui/QtHost.h"
+#include "shell/frmSearch.h"
+#include "testkit/FakeComponents.h"
+#include "testkit/FixturePatientList.h"
+#include "testkit/ScriptedServer.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+namespace fixture = testkit::ward_fixture;
+
+// As many admissions as asked: every fourth billed, every fifth of the others on cash basis.
+std::vector<testkit::Row> Admissions(int count) {
+    std::vector<testkit::Row> rows;
+    for (int i = 1; i <= count; ++i) {
+        const bool billed = i % 4 == 0;
+        const bool cashBasis = !billed && i % 5 == 0;
+        rows.push_back(fixture::PatientListRow(std::to_string(300000 + i), std::to_string(2026000000 + i),
+                                               "PATIENT " + std::to_string(i), billed ? "12/10/2026 07:00 AM" : "",
+                                               cashBasis ? "1" : "0", cashBasis ? "CASH BASIS: LABORATORY." : ""));
+    }
+    return rows;
+}
+
+// The list on the offscreen desktop, over the scripted server answering the station's search with the rows.
+struct DesktopList {
+    explicit DesktopList(int count) {
+        server.On(fixture::PatientListQuery()).Returns(fixture::PatientListColumns(), Admissions(count));
+        app.CurrentUser = std::make_unique<testkit::FakeLogin>(&server);
+    }
+    ~DesktopList() { host.ReleaseWindows(); }
+    gui::QtHost host;
+    testkit::ScriptedServer server;
+    ward::App app{host};
+};
+
+// One search of the shown list: the statement, the rows copied into the grid, every cell coloured, row 1 entered,
+// and the window drawn again.
+void SearchShownList(benchmark::State& state) {
+    DesktopList desktop(static_cast<int>(state.range(0)));
+    ward::frmSearch& list = desktop.app.Forms.Get<ward::frmSearch>();
+    list.Show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        list.Command1_Click();
+        QApplication::processEvents();
+    }
+    list.Unload();
+}
+BENCHMARK(SearchShownList)->Arg(12)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The same search on a list never shown: the window's own share of the time above.
+void SearchHiddenList(benchmark::State& state) {
+    DesktopList desktop(static_cast<int>(state.range(0)));
+    ward::frmSearch& list = desktop.app.Forms.Get<ward::frmSearch>();
+    for (auto _ : state)
+        list.Command1_Click();
+    list.Unload();
+}
+BENCHMARK(SearchHiddenList)->Arg(12)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
