@@ -18,12 +18,14 @@ namespace {
 // The chart's page each link opens.
 constexpr int kLinkTabs[] = {0, 2, 6};
 
-std::string DateText(const vb::Variant& date) {
-    if (date.IsNull() || date.IsEmpty())
-        return "";
+// A value as text; Null and Empty give no text.
+std::string Text(const vb::Variant& value) { return value.IsNull() || value.IsEmpty() ? "" : vb::CStr(value); }
+
+// A discharge date as text; 0 means none.
+std::string DischargeText(const vb::Variant& date) {
     if (vb::IsNumeric(date) && vb::CDbl(date) == 0)
         return "";
-    return vb::CStr(date);
+    return Text(date);
 }
 
 // The transfer's number as the statement takes it, unquoted: only a whole number may stand there, so that no text
@@ -77,8 +79,8 @@ void frmSearch::TakeAdmission() {
     app.CurRoomClassID = admission.Room.RoomClassID;
     app.CurRoomID = admission.Room.RoomID;
     app.CurRoomRate = vb::CStr(vb::Variant(admission.Room.RoomRate));
-    app.CurAdmissionDate = DateText(admission.AdmissionDate);
-    app.CurDischargeDate = DateText(admission.DischargeDate);
+    app.CurAdmissionDate = Text(admission.AdmissionDate);
+    app.CurDischargeDate = DischargeText(admission.DischargeDate);
     app.CurAccountNum = vb::Trim(admission.Account.AccountNumber);
     if (app.CurAccountNum.empty())
         app.CurAccountNum = vb::Trim(app.CurHospNum);
@@ -174,11 +176,11 @@ bool frmSearch::CheckPendingRoomTransfer() {
                 rs.Close();
         }
     } close{rs};
-    if (rs.Eof() || !vb::Trim(vb::CStr(rs.Fields("Status"))).empty())
+    if (rs.Eof() || !vb::Trim(Text(rs.Fields("Status"))).empty())
         return false;
-    const std::string oldRoom = vb::Trim(vb::CStr(rs.Fields("OldRoomID")));
-    const std::string newRoom = vb::Trim(vb::CStr(rs.Fields("NewRoomID")));
-    const std::string transNum = vb::Trim(vb::CStr(rs.Fields("TransNum")));
+    const std::string oldRoom = vb::Trim(Text(rs.Fields("OldRoomID")));
+    const std::string newRoom = vb::Trim(Text(rs.Fields("NewRoomID")));
+    const std::string transNum = vb::Trim(Text(rs.Fields("TransNum")));
     const int answer =
         MsgBox("Record(s) indicate that this Patient was transfered from Room:" + oldRoom + " To:" + newRoom +
                    "\n\rPlease confirm first the transfer before doing any "

@@ -451,4 +451,17 @@ TEST(BackToPatientList, NoKeepsTheChartYesClosesItWithItsPickersAndFocusesTheLis
     EXPECT_EQ(w.list.ActiveControl(), &w.list.mshflexList);
 }
 
+TEST(BackToPatientList, AListTheNurseHasClosedStaysClosed) {
+    OpeningWorld w;
+    DoubleClickCell(w.list.mshflexList, 1, 1);
+    ASSERT_TRUE(w.ChartShown());
+    w.list.Unload();
+    const std::size_t mark = w.test.server.Mark();
+    w.test.host.ExpectMsgBox("Do you want to Exit?").Answer(forms::vbYes);
+    Click(w.Chart().cmdExit);
+    EXPECT_FALSE(w.test.app.Forms.IsLoaded<ward::frmFinal>());
+    EXPECT_FALSE(w.test.app.Forms.IsLoaded<ward::frmSearch>());
+    EXPECT_TRUE(w.test.server.Statements(mark).empty()) << "the list did not search";
+}
+
 } // namespace
