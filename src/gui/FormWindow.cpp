@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -36,10 +37,12 @@ void DrawCovering(QPainter& painter, const QRect& area, const QPixmap& picture) 
 }
 
 // The form's inner area: its size hint is the size the model gives, so frames around it (an MDI sub-window) take
-// the right size; each time it is drawn the window hears Paint.
+// the right size; each time it is drawn the window hears Paint, and what the window's Paint handler drew is drawn
+// over the background.
 class InnerArea : public QWidget {
 public:
-    explicit InnerArea(std::function<void()> painted) : painted(std::move(painted)) {}
+    using PaintHandler = std::function<std::vector<forms::PaintedPicture>()>;
+    explicit InnerArea(PaintHandler painted) : painted(std::move(painted)) {}
     QSize sizeHint() const override { return wanted; }
     void Want(QSize size) {
         wanted = size;
@@ -53,17 +56,26 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QWidget::paintEvent(event);
-        if (!picture.isNull()) {
-            QPainter painter(this);
-            DrawCovering(painter, rect(), picture);
-        }
-        painted();
+        QPainter painter(this);
+        DrawCovering(painter, rect(), picture);
+        for (const forms::PaintedPicture& drawn : painted())
+            painter.drawPixmap(TwipsToPixels(drawn.X), TwipsToPixels(drawn.Y), PixmapOf(drawn.Picture));
     }
 
 private:
-    std::function<void()> painted;
+    // A file the display cannot read draws nothing.
+    const QPixmap& PixmapOf(const forms::Picture& drawn) {
+        QString path = ToQString(drawn.Path);
+        auto found = pictures.constFind(path);
+        if (found == pictures.constEnd())
+            found = pictures.insert(path, drawn.IsEmpty() ? QPixmap() : QPixmap(path));
+        return *found;
+    }
+
+    PaintHandler painted;
     QSize wanted;
     QPixmap picture;
+    QHash<QString, QPixmap> pictures;
 };
 
 // The main window's area for its child windows, with the window's picture behind them.
@@ -114,7 +126,14 @@ void FormWindow::Guard(const std::function<void()>& call) {
 // Building
 
 void FormWindow::BuildFrame() {
-    client = new InnerArea([this] { Guard([this] { form.RaisePaint(); }); });
+    client = new InnerArea([this] {
+        std::vector<forms::PaintedPicture> drawn;
+        Guard([this, &drawn] {
+            form.RaisePaint();
+            drawn = form.PaintedPictures();
+        });
+        return drawn;
+    });
     client->setAutoFillBackground(true);
     client->setFocusPolicy(Qt::NoFocus);
     client->installEventFilter(this);

@@ -21,14 +21,17 @@
 #include "requestentry/frmNuclear.h"
 #include "requestentry/frmPTFile.h"
 #include "requestentry/frmRTfile.h"
+#include "shell/clsSearcher.h"
 #include "shell/frmCF4Entry.h"
 #include "shell/frmCMRemarks.h"
 #include "shell/frmConfirmAccessCode.h"
 #include "shell/frmConnection.h"
+#include "shell/frmInfo.h"
 #include "shell/frmLogIn.h"
 #include "shell/frmMessage.h"
 #include "shell/frmRequestingDoctor.h"
 #include "shell/frmSearch.h"
+#include "shell/frmSearcher.h"
 #include "shell/frmSplash.h"
 #include "shell/frmSupervisorAccessCode.h"
 #include "shell/frmTransaction_UserValidation.h"
@@ -56,6 +59,8 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmCMRemarks>()
             .Add<frmSplash>()
             .Add<frmSearch>()
+            .Add<frmSearcher>([](frmSearcher& dialog) { SetHospitalLookup(dialog, ""); })
+            .Add<frmInfo>()
             .Add<frmDischargeComm>()
             .Add<frmClaimBillSLip>()
             .Add<frmDCRInstructionMedicationSheet>()

@@ -215,6 +215,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareChart(server);
     DeclareChartReports(server);
     DeclarePatientList(server);
+    DeclareHospitals(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

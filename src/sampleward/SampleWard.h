@@ -71,6 +71,8 @@ const std::vector<std::string>& HospitalInfoColumns();
 void DeclareCatalogues(SampleServer& server);
 // The pharmacy's and central supply's items and generics, the number series and the (empty) stock cards.
 void DeclareDrugs(SampleServer& server);
+// Declares the hospitals a patient may be transferred to, as the hospital search and its look-up list them.
+void DeclareHospitals(SampleServer& server);
 // Declares on the server every statement the sample ward answers.
 void DeclareSampleWard(SampleServer& server);
 // Declares the requests, vital signs, results and confinements of the patients as the nurse-activity lists read them.

@@ -14,7 +14,7 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
         SCOPED_TRACE(entry.Name);
         testkit::TestApp test;
         testkit::ward_fixture::PrepareStartUp(test); // the main window's loading is the start-up
-        // The lists two pickers fill as they load.
+        // The lists three pickers fill as they load.
         test.server.On("Select Description,ItemID From  STATION..tbNurseUserSettings Where Status = 'A'")
             .Returns({"Description", "ItemID"}, {{"Request Exams", "1"}});
         test.server.On("STATION..sp_Nurse_Get_CMRemarks 11").Returns({"ID", "Remarks"}, {{"01", "WRONG ITEM"}});
@@ -24,6 +24,10 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
         // The patient list's first search.
         test.server.On(testkit::ward_fixture::PatientListQuery())
             .Returns(testkit::ward_fixture::PatientListColumns(), {testkit::ward_fixture::InPatientListRow()});
+        test.server
+            .On("SELECT HospitalName,HospitalID FROM BUILD_FILE..tbcoHospital WHERE HospitalName like '' + '%' "
+                "ORDER BY HospitalName")
+            .Returns({"HospitalName", "HospitalID"}, {{"MAKATI MEDICAL CENTER", "H0002"}});
         forms::Form& window = entry.Load(test.app);
         EXPECT_THAT(forms::FindOverlaps(window), testing::IsEmpty());
     }

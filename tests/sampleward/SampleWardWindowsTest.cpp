@@ -1,6 +1,9 @@
 #include "SampleWardApp.h"
 #include "chart/frmFinal.h"
 #include "program/AllWindows.h"
+#include "shell/clsSearcher.h"
+#include "shell/frmInfo.h"
+#include "shell/frmSearcher.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -45,6 +48,29 @@ TEST(SampleWard, TheChartOpensOnEachSamplePatientWithItsListsFilled) {
         EXPECT_EQ(chart.mshflexReports.Rows(), 11);
         EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
     }
+}
+
+TEST(SampleWard, TheHospitalSearchFindsOneHospitalAtOnceAndListsSeveral) {
+    SampleWardApp ward;
+    ward::clsSearcher searcher(ward.app);
+    EXPECT_TRUE(searcher.SearchHospital("makati"));
+    EXPECT_EQ(searcher.Description(), "MAKATI MEDICAL CENTER");
+    ward.host.OnModal<ward::frmSearcher>([](ward::frmSearcher& dialog) {
+        EXPECT_EQ(dialog.grdDispWindow.Rows(), 3);
+        EXPECT_EQ(dialog.grdDispWindow.TextMatrix(1, 1), "SAN JUAN DE DIOS HOSPITAL");
+        dialog.cmdSelect.UserClick();
+    });
+    EXPECT_TRUE(searcher.SearchHospital("SAN"));
+    EXPECT_EQ(searcher.Code(), "H0003");
+    EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleWard, ThePersonalInformationShowsTheChosenInPatient) {
+    SampleWardApp ward;
+    auto& info = ward.app.Forms.Get<ward::frmInfo>();
+    EXPECT_EQ(info.lblInfo(1).Caption(), sampleward::InPatientIdNum);
+    EXPECT_FALSE(info.lblPatient.Caption().empty());
+    EXPECT_FALSE(info.lblInfo(3).Caption().empty());
 }
 
 } // namespace

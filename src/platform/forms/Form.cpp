@@ -165,9 +165,12 @@ void Form::Refresh() {
 }
 
 void Form::RaisePaint() {
+    painted.clear();
     if (loaded)
         Dispatch([this] { Form_Paint(); });
 }
+
+void Form::PaintPicture(const forms::Picture& picture, int X, int Y) { painted.push_back({picture, X, Y}); }
 
 void Form::RaiseResize() {
     if (loaded)
@@ -180,6 +183,7 @@ void Form::ResetToDesign() {
     for (Control* control : controls)
         control->ResetProperties();
     props = Props{};
+    painted.clear();
     Design();
     NotifyForm("*");
 }

@@ -18,6 +18,14 @@ class ControlArrayBase;
 class FormsContext;
 class Menu;
 
+// A picture PaintPicture drew on a window: at (X, Y) twips of the inner area, at the picture's own size.
+struct PaintedPicture {
+    forms::Picture Picture;
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const PaintedPicture&, const PaintedPicture&) = default;
+};
+
 // A class's name without its namespace, as messages name windows.
 std::string ClassNameOf(const std::type_info& type);
 
@@ -62,6 +70,10 @@ public:
     // Repaints: raises Paint. The display also calls RaisePaint when it draws the window.
     void Refresh();
     void RaisePaint();
+    // Draws a picture on the window at (X, Y) twips, at its own size. A drawing lasts until the window is painted
+    // again: Paint starts on a clean window, and the display shows what the Paint handler drew.
+    void PaintPicture(const forms::Picture& picture, int X, int Y);
+    const std::vector<PaintedPicture>& PaintedPictures() const { return painted; }
     bool IsLoaded() const { return loaded; }
     // Advances with each Unload, which resets the controls and destroys the elements of control arrays. Input that
     // started before a handler ran goes on only while it is unchanged, even when the handler showed the window again.
@@ -240,6 +252,7 @@ private:
     Props props;
     bool visible = false;
     std::intptr_t handle = 0;
+    std::vector<PaintedPicture> painted;
 
     bool created = false;
     bool loaded = false;

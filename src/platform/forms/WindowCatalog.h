@@ -23,6 +23,16 @@ public:
         entries.push_back(Entry{ClassNameOf(typeid(T)), [](Ctx& ctx) -> Form& { return ctx.Forms.template Get<T>(); }});
         return *this;
     }
+    // A window whose callers always set its public members before it loads: prepare sets them as one caller does.
+    template <class T> WindowCatalog& Add(std::function<void(T&)> prepare) {
+        entries.push_back(Entry{ClassNameOf(typeid(T)), [prepare = std::move(prepare)](Ctx& ctx) -> Form& {
+                                    T& form = ctx.Forms.template Instance<T>();
+                                    prepare(form);
+                                    form.Load();
+                                    return form;
+                                }});
+        return *this;
+    }
     // A window built from the forms context alone, as components make theirs: they know no application context.
     // The loaded window keeps itself alive until it unloads.
     template <class T> WindowCatalog& AddMadeFrom(std::function<std::shared_ptr<T>(FormsContext&)> make) {

@@ -96,6 +96,36 @@ TEST(FormPictures, TheWindowsPictureIsAPropertyThatAnUnloadPutsBack) {
     EXPECT_TRUE(form.Picture().IsEmpty());
 }
 
+// Stamps its picture once more at each paint than at the one before, one stamp to the right of the other.
+class frmStamps : public Form {
+public:
+    explicit frmStamps(TestApp& app) : Form(app.Forms) {}
+    int Paints = 0;
+
+private:
+    void Form_Paint() override {
+        ++Paints;
+        for (int stamp = 0; stamp < Paints; ++stamp)
+            PaintPicture(forms::Picture{"stamp.png"}, stamp * 480, 60);
+    }
+};
+
+TEST(FormPictures, EachPaintStartsCleanAndKeepsWhatItsHandlerDrew) {
+    TestApp app;
+    auto& form = app.Forms.Get<frmStamps>();
+    form.PaintPicture(Picture{"before.png"}, 0, 0);
+    EXPECT_THAT(form.PaintedPictures(), ElementsAre(PaintedPicture{Picture{"before.png"}, 0, 0}));
+    form.Refresh();
+    form.RaisePaint();
+    EXPECT_THAT(form.PaintedPictures(), ElementsAre(PaintedPicture{Picture{"stamp.png"}, 0, 60},
+                                                    PaintedPicture{Picture{"stamp.png"}, 480, 60}));
+    form.Unload();
+    EXPECT_THAT(form.PaintedPictures(), IsEmpty());
+    // An unloaded window is not painted.
+    form.RaisePaint();
+    EXPECT_EQ(form.Paints, 2);
+}
+
 TEST(FormHandles, EveryLoadedWindowHasAHandleOfItsOwn) {
     TestApp app;
     auto& frame = app.Forms.Get<frmFrame>();
