@@ -88,6 +88,7 @@ void CopyRows(db::Recordset& rs, forms::MSHFlexGrid& grid) {
 
 frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     Timer1.TimerEvent = [this] { Timer1_Timer(); };
+    cmdNextPatient.On(&forms::Control::Click, [this](int Index) { cmdNextPatient_Click(Index); });
     tabSSTab1.Click = [this](int PreviousTab) { tabSSTab1_Click(PreviousTab); };
     tabSSTab2.Click = [this](int PreviousTab) { tabSSTab2_Click(PreviousTab); };
     mshflexReports.DblClick = [this] { mshflexReports_DblClick(); };
@@ -378,13 +379,8 @@ bool frmFinal::AskRight(const std::string& right, const std::string& refusal) {
 // The admission's date and time go to the discharge and room-transfer window. The patient search holds whatever
 // was validated last, so the chart's own admission is validated first.
 void frmFinal::OpenDischargeMenu() {
-    const bool mayTransfer = HasUserRight(app, "5");
-    const bool mayDischarge = HasUserRight(app, "4");
-    if (!mayTransfer && !mayDischarge) {
-        MsgBox("Sorry you don't have access right to Discharge and Transfer Room of Patient.",
-               forms::vbInformation + forms::vbOKOnly, "Message");
+    if (!MayDischargeOrTransfer())
         return;
-    }
     if (!app.PatientSearch->ValidateAdmission(txtId.Text())) {
         MsgBox("No records found.", forms::vbInformation + forms::vbOKOnly, "Notification");
         return;

@@ -163,6 +163,29 @@ private:
     // Filled by the topics that own them.
     void LoadPatientHeader();
     void OpenPharmacyEntry();
+
+    // The action bar: each button opens its window behind the billing gate's steps.
+    void cmdNextPatient_Click(int Index);
+    void RequestFromPharmacy(const std::string& revenue);
+    void ChangeDiet();
+    void ReadCurrentDiet();
+    void OpenHeightAndWeight();
+    bool MayDischargeOrTransfer();
+    void SendClearance();
+    bool ClearanceCutOffPassed();
+    bool HasPendingRequests();
+    bool HasRemoteControlCharges();
+    void OpenDoctors();
+    void OpenWardCharges();
+    void OpenClinicalAssessment();
+    void OpenCashAssessmentEntry();
+    void EnterSuppliesAsStat();
+    void ShowSuppliesEntry();
+    // The gate's steps: each shows its refusal and answers true when it refused.
+    bool RefusedAsCleared(const std::string& deptCode, const std::string& toMake);
+    bool RefusedAsUnknownAdmission();
+    bool RefusedAsClosed(const std::string& closedSentence, const std::string& title);
+    bool RefusedAsCashBasis(bool underCashBasis, const std::string& departmentText);
     void LoadXrayResults();
     void tabSSTab2_Click(int PreviousTab);
     void Get_VitalSigns();

@@ -13,7 +13,8 @@ namespace {
 
 std::string IdNumArgument(const std::string& IdNum) { return db::SqlQuote(vb::Trim(IdNum)); }
 
-// The billing date counts as set when it is a date or number other than zero; Null, Empty and blank text do not.
+} // namespace
+
 bool IsBillingDateSet(const vb::Variant& billingDate) {
     if (billingDate.IsNull() || billingDate.IsEmpty())
         return false;
@@ -25,8 +26,6 @@ bool IsBillingDateSet(const vb::Variant& billingDate) {
     }
     return vb::IsTrue(vb::NotEqual(billingDate, std::int16_t{0}));
 }
-
-} // namespace
 
 bool IsDepartmentCleared(App& app, const std::string& IdNum, const std::string& DeptCode) {
     return FirstRowOr(

@@ -3,6 +3,7 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Grid.h"
+#include "platform/vb/Variant.h"
 
 #include <string>
 
@@ -24,6 +25,9 @@ bool IsMaintainedRoom(App& app, const std::string& IdNum);
 bool IsSeniorCitizen(App& app, const std::string& IdNum);
 // Whether late charges may be posted through the receivable update.
 bool IsReceivableUpdate(App& app, const std::string& IdNum);
+// Whether the patient search's billing date means a closed account: a date or number other than zero; Null, Empty
+// and blank text mean open.
+bool IsBillingDateSet(const vb::Variant& billingDate);
 // Whether billing has closed the account of the admission the patient search holds; the nurse has been told.
 bool IsAccountClosed(App& app);
 

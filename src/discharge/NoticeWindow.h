@@ -13,8 +13,7 @@ namespace ward {
 
 class App;
 
-// A discharge or room-transfer window that the notice buttons of the main window open and that this version does
-// not fill yet: it says so, and Close (or Escape) closes it.
+// A work window that this version does not fill yet: it says so, and Close (or Escape) closes it.
 class NoticeWindow : public forms::Form {
 public:
     NoticeWindow(App& app, std::string caption);

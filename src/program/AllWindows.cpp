@@ -1,5 +1,8 @@
 #include "program/AllWindows.h"
 
+#include "assessments/frmAssessmentClinical.h"
+#include "assessments/frmCashAssessment.h"
+#include "charges/frmCharge.h"
 #include "chart/frmFinal.h"
 #include "components/frmLabResultViewer.h"
 #include "components/frmPickList.h"
@@ -12,8 +15,15 @@
 #include "discharge/frmDCRInstructionMedicationSheet.h"
 #include "discharge/frmDischargeComm.h"
 #include "discharge/frmDischargeMenu.h"
+#include "discharge/frmDoctors.h"
 #include "discharge/frmHBPS.h"
+#include "discharge/frmPostDiet.h"
 #include "discharge/frmProcessNotification.h"
+#include "pharmacy/frmAdministeredMeds.h"
+#include "pharmacy/frmCSREntry.h"
+#include "pharmacy/frmHtWt.h"
+#include "pharmacy/frmPHEntry.h"
+#include "pharmacy/frmPharmacyRequest.h"
 #include "requestentry/frmAudio.h"
 #include "requestentry/frmCTfile.h"
 #include "requestentry/frmHeart.h"
@@ -78,6 +88,16 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmPTFile>()
             .Add<frmRTfile>()
             .Add<frmNeuRoExams>()
+            .Add<frmPharmacyRequest>()
+            .Add<frmCSREntry>()
+            .Add<frmPHEntry>()
+            .Add<frmHtWt>()
+            .Add<frmAdministeredMeds>()
+            .Add<frmPostDiet>()
+            .Add<frmDoctors>()
+            .Add<frmCharge>()
+            .Add<frmCashAssessment>()
+            .Add<frmAssessmentClinical>()
             .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {
                 auto list = std::make_shared<components::frmPickList>(context);
                 list->Create();
