@@ -27,6 +27,18 @@ constexpr forms::Color kGrey = 0xE0E0E0;
 
 bool IsFlaggedCashBasis(const std::string& flag) { return vb::Val(vb::Trim(flag)) == 1; }
 
+// Holds a flag up while a handler runs, however the handler ends.
+class FlagUp {
+public:
+    explicit FlagUp(bool& flag) : flag(flag) { flag = true; }
+    ~FlagUp() { flag = false; }
+    FlagUp(const FlagUp&) = delete;
+    FlagUp& operator=(const FlagUp&) = delete;
+
+private:
+    bool& flag;
+};
+
 } // namespace
 
 frmSearch::frmSearch(App& app) : Form(app.Forms), app(app) {
@@ -246,10 +258,11 @@ void frmSearch::LoadPatientList() {
 // waits until the colouring is done.
 void frmSearch::ColorPatientList() {
     mshflexList.SetRedraw(false);
-    colouring = true;
-    for (int row = 1; row < mshflexList.Rows(); ++row)
-        ColorRow(row);
-    colouring = false;
+    {
+        FlagUp up(colouring);
+        for (int row = 1; row < mshflexList.Rows(); ++row)
+            ColorRow(row);
+    }
     mshflexList.SetRedraw(true);
 }
 
@@ -272,12 +285,8 @@ void frmSearch::ColorRow(int row) {
 void frmSearch::mshflexList_EnterCell() {
     if (colouring || enteringRow)
         return;
-    enteringRow = true;
+    FlagUp up(enteringRow);
     ++rowHandlings;
-    struct Leave {
-        bool& flag;
-        ~Leave() { flag = false; }
-    } leave{enteringRow};
     forms::MSHFlexGrid& grid = mshflexList;
     grid.SetFocusRect(forms::flexFocusNone);
     const int row = grid.Row();
