@@ -93,6 +93,7 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     tabSSTab2.Click = [this](int PreviousTab) { tabSSTab2_Click(PreviousTab); };
     mshflexReports.DblClick = [this] { mshflexReports_DblClick(); };
     cmdExit.Click = [this] { cmdExit_Click(); };
+    txtPatient.KeyPress = [this](int& KeyAscii) { txtPatient_KeyPress(KeyAscii); };
 }
 
 void frmFinal::Design() {
@@ -265,6 +266,7 @@ void frmFinal::Form_Load() {
         (*buttons)(2).SetVisible(app.IsNursePrint);
     const std::string package = GetAdmissionPackage(app, app.CurIdNum, "I");
     SetCaption(vb::Trim(package).empty() ? "Clinical Procedure" : "Package Type : " + package);
+    captionOfLoad = Caption();
 }
 
 void frmFinal::Timer1_Timer() {

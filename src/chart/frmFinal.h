@@ -195,6 +195,19 @@ private:
     void InitORScheduler();
     void ResetScheduleRequest();
 
+    // The header's load, by step, and the flags that open or close the request lists.
+    void WritePatientBoxes();
+    void WriteAdmissionBoxes();
+    void WritePatientMaster();
+    void WriteDiet();
+    void ReadMembership();
+    void ShowPhilhealthType();
+    void ReloadRequestLists();
+    void ApplyCashBasisFlags();
+    void txtPatient_KeyPress(int& KeyAscii);
+    // The caption the load made, which each header load starts again from.
+    std::string captionOfLoad;
+
     App& app;
 };
 

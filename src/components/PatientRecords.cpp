@@ -310,6 +310,25 @@ std::optional<VisitRecord> ReadVisit(db::Connection& connection, const std::stri
     return record;
 }
 
+AdmissionData AdmissionOfVisit(const OutPatientData& visit, const PatientData& patient) {
+    AdmissionData admission;
+    admission.IdNumber = visit.IdNumber;
+    admission.HospitalNumber = visit.HospitalNumber;
+    admission.BillingDate = visit.BillingDate;
+    admission.AdmissionDate = visit.AdmissionDate;
+    admission.DischargeDate = visit.DischargeDate;
+    admission.Age = patient.Age;
+    admission.Account = visit.Account;
+    admission.AttendingDoctor1 = visit.Doctor1;
+    admission.AttendingDoctor2 = visit.Doctor2;
+    admission.AdmittingDoctor = visit.Doctor3;
+    admission.History.ChiefComplaint = visit.OPDHistory.ChiefComplaint;
+    admission.History.AdmittingDiagnosis = visit.OPDHistory.Diagnosis1.Description;
+    return admission;
+}
+
+bool IsVisitNumber(const std::string& idNum) { return vb::Right(vb::UCase(vb::Trim(idNum)), 1) == "B"; }
+
 std::optional<RoomInfo> ReadRoom(db::Connection& connection, const std::string& roomID) {
     std::optional<RoomInfo> room = FirstRow(connection, statements::Room(roomID), [](db::Recordset& rs) {
         RoomInfo read;

@@ -31,6 +31,13 @@ struct VisitRecord {
 };
 std::optional<VisitRecord> ReadVisit(db::Connection& connection, const std::string& idNum);
 
+// An out-patient visit as the current admission: its doctors in order as the attending doctors and the admitting one,
+// its diagnosis as the admitting diagnosis; no room, and no cash-basis flag set.
+AdmissionData AdmissionOfVisit(const OutPatientData& visit, const PatientData& patient);
+
+// Whether the admission number names an out-patient or emergency visit: it ends in "B".
+bool IsVisitNumber(const std::string& idNum);
+
 // The room of the register whose ID equals the text, trimmed, in any letter case.
 std::optional<RoomInfo> ReadRoom(db::Connection& connection, const std::string& roomID);
 

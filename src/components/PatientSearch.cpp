@@ -18,7 +18,15 @@ void PatientRecord::Refresh() {
         LoadPatient(HospitalNumber);
 }
 
+// An out-patient or emergency visit is validated as an admission too, so the chart opens on it as on any other.
 bool Admission::Load(const std::string& idNum) {
+    if (records::IsVisitNumber(idNum)) {
+        std::optional<records::VisitRecord> visit = records::ReadVisit(connection(), idNum);
+        if (!visit)
+            return false;
+        Take({records::AdmissionOfVisit(visit->visit, visit->patient), visit->patient});
+        return true;
+    }
     std::optional<records::AdmissionRecord> found = records::ReadAdmission(connection(), idNum);
     if (!found)
         return false;

@@ -3,6 +3,7 @@
 #include "assessments/frmAssessmentClinical.h"
 #include "assessments/frmCashAssessment.h"
 #include "charges/frmCharge.h"
+#include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
 #include "components/frmLabResultViewer.h"
 #include "components/frmPickList.h"
@@ -56,6 +57,7 @@ const forms::WindowCatalog<App>& AllWindows() {
         forms::WindowCatalog<App> windows;
         windows.Add<mdiOrMenu>()
             .Add<frmFinal>()
+            .Add<frmCheckData>()
             .Add<frmCdfViewing>()
             .Add<frmReport>()
             .Add<frmReportViewer>()

@@ -213,6 +213,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareDrugs(server);
     DeclareNurseActivity(server);
     DeclareChart(server);
+    DeclareChartHeader(server);
     DeclareChartReports(server);
     DeclarePatientList(server);
     DeclareHospitals(server);

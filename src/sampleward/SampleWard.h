@@ -83,6 +83,8 @@ void DeclarePatientRecords(SampleServer& server);
 void DeclareLabResults(SampleServer& server);
 // Declares the chart's exam catalogues, its report list and the admissions' packages.
 void DeclareChart(SampleServer& server);
+// Declares what the chart's header reads of each sample admission: diet, PhilHealth membership and package notes.
+void DeclareChartHeader(SampleServer& server);
 // Declares the statement of account, the processed-request lists and the posted medicines and supplies of the
 // patients as the chart's report templates read them.
 void DeclareChartReports(SampleServer& server);

@@ -252,6 +252,34 @@ TEST_F(PatientSearchTest, AVisitOpensWithItsDoctorsAndPatient) {
     EXPECT_EQ(search.Admission().IdNumber, "");
 }
 
+TEST_F(PatientSearchTest, AVisitValidatedAsAnAdmissionBecomesTheCurrentOne) {
+    server.On(VisitSelect + "'2026000102B'")
+        .Returns(
+            {"IDNum", "HospNum", "AccountNum", "Company", "AdmDate", "DcrDate", "BillingDate", "Age", "AttendingDr1",
+             "AttendingDr2", "AttendingDr3", "ChiefComplaint", "Diagnosis1"},
+            {{"2026000102B", "300102", "300102", "", Admitted, Null, Null, 38, "D0302", Null, "", "WOUND", "CUT"}});
+    server.On(DoctorSelect + "'D0302'")
+        .Returns({"Lastname", "Firstname", "Middlename"}, {{"SORIANO ", "MIGUEL", "CRUZ"}});
+    server.On(PatientSelect + "'300102'").Returns(PatientColumns, {PatientRow("300102", "MERCADO")});
+    server.On(VisitSelect + "'2026000999B'").Returns({"IDNum"}, {});
+
+    const std::size_t mark = server.Mark();
+    ASSERT_TRUE(search.ValidateAdmission("2026000102B "));
+    EXPECT_EQ(server.Statements(mark).front(), VisitSelect + "'2026000102B'") << "no admission is looked for";
+    const components::AdmissionObject& admission = search.Admission();
+    EXPECT_EQ(admission.IdNumber, "2026000102B");
+    EXPECT_EQ(admission.AdmissionDate, vb::Variant(Admitted));
+    EXPECT_EQ(admission.AttendingDoctor1.Code, "D0302");
+    EXPECT_EQ(admission.AttendingDoctor1.CompleteName, "SORIANO, MIGUEL CRUZ");
+    EXPECT_EQ(admission.History.ChiefComplaint, "WOUND");
+    EXPECT_EQ(admission.History.AdmittingDiagnosis, "CUT");
+    EXPECT_FALSE(admission.OkeyPH.has_value()) << "a visit has no cash-basis flag";
+    EXPECT_EQ(admission.Age, vb::Variant(38));
+    EXPECT_EQ(search.Admission().Patient().Lastname, "MERCADO");
+    EXPECT_FALSE(search.ValidateAdmission("2026000999B"));
+    EXPECT_EQ(search.Admission().IdNumber, "2026000102B") << "a visit not found keeps the current one";
+}
+
 struct RoomCase {
     const char* name;
     std::string typed;

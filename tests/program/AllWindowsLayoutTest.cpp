@@ -1,3 +1,4 @@
+#include "chart/frmFinal.h"
 #include "platform/forms/LayoutCheck.h"
 #include "program/AllWindows.h"
 #include "testkit/FixtureChart.h"
@@ -28,6 +29,9 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
             .On("SELECT HospitalName,HospitalID FROM BUILD_FILE..tbcoHospital WHERE HospitalName like '' + '%' "
                 "ORDER BY HospitalName")
             .Returns({"HospitalName", "HospitalID"}, {{"MAKATI MEDICAL CENTER", "H0002"}});
+        // The chart's admission, which the windows that edit it validate as they load.
+        testkit::ward_fixture::AddPeople(test);
+        test.app.Forms.Instance<ward::frmFinal>().txtId.SetText(testkit::ward_fixture::InPatientIdNum);
         forms::Form& window = entry.Load(test.app);
         EXPECT_THAT(forms::FindOverlaps(window), testing::IsEmpty());
     }

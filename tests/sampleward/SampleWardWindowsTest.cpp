@@ -24,28 +24,47 @@ TEST(SampleWard, EveryWindowLoadsWithoutAStatementLeftUnanswered) {
     for (const auto& entry : ward::AllWindows().Entries()) {
         SCOPED_TRACE(entry.Name);
         SampleWardApp ward;
+        // The chart's admission, as the patient list writes it, for the windows that edit it.
+        ward.app.Forms.Instance<ward::frmFinal>().txtId.SetText(sampleward::InPatientIdNum);
         entry.Load(ward.app);
         EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
     }
 }
 
 TEST(SampleWard, TheChartOpensOnEachSamplePatientWithItsListsFilled) {
-    for (const auto& [idNum, hospNum] : {std::pair{sampleward::InPatientIdNum, sampleward::InPatientHospNum},
-                                         std::pair{sampleward::OutPatientIdNum, sampleward::OutPatientHospNum}}) {
-        SCOPED_TRACE(idNum);
+    struct SamplePatient {
+        const char* idNum;
+        const char* hospNum;
+        const char* name;
+        const char* diet;
+        const char* philhealth;
+    };
+    const SamplePatient patients[] = {
+        {sampleward::InPatientIdNum, sampleward::InPatientHospNum, "VILLANUEVA ,ROBERTO SALAZAR", "SOFT DIET",
+         " MEMBER-EMPLOYED"},
+        {sampleward::OutPatientIdNum, sampleward::OutPatientHospNum, "MERCADO ,ISABEL RAMOS", "", " NON-PHIC"},
+    };
+    for (const SamplePatient& patient : patients) {
+        SCOPED_TRACE(patient.idNum);
         SampleWardApp ward;
-        ward.app.CurIdNum = idNum;
-        ward.app.CurHospNum = hospNum;
+        ward.app.CurIdNum = patient.idNum;
+        ward.app.CurHospNum = patient.hospNum;
         ward::frmFinal& chart = ward.app.Forms.Get<ward::frmFinal>();
         ASSERT_TRUE(chart.IsLoaded());
-        chart.txtPno.SetText(hospNum);
-        chart.txtId.SetText(idNum);
+        chart.txtPno.SetText(patient.hospNum);
+        chart.txtId.SetText(patient.idNum);
         chart.Show();
         ward.host.FireTimer(chart.Timer1);
         for (forms::ListBox* list :
              {&chart.lstListLaboratory, &chart.lstListXray, &chart.lstListUltra, &chart.lstListOthers})
             EXPECT_GT(list->ListCount(), 0) << list->Name();
         EXPECT_EQ(chart.mshflexReports.Rows(), 11);
+        EXPECT_EQ(chart.txtPatient.Text(), patient.name);
+        EXPECT_EQ(chart.txtAdiet.Text(), patient.diet);
+        EXPECT_EQ(chart.lblPhilhealth(1).Caption(), patient.philhealth);
+        for (forms::TextBox* box : {&chart.txtSex, &chart.txtDob, &chart.txtStatus, &chart.txtAge,
+                                    &chart.txtDateAdmitted, &chart.txtDoctor2, &chart.txtChiefComplaints})
+            EXPECT_FALSE(box->Text().empty()) << box->Name();
         EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
     }
 }

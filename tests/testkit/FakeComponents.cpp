@@ -1,5 +1,6 @@
 #include "testkit/FakeComponents.h"
 
+#include "components/PatientRecords.h"
 #include "platform/vb/VbError.h"
 
 #include <cstdio>
@@ -120,9 +121,22 @@ bool FakePatientSearch::ValidateAdmission(const std::string& idNum) {
     Record("ValidateAdmission(" + idNum + ")");
     auto found = admissions.find(idNum);
     if (found == admissions.end())
-        return false;
+        return ValidateVisit(idNum);
     static_cast<components::AdmissionData&>(admission) = found->second.admission;
     static_cast<components::PatientData&>(admission.patient) = found->second.patient;
+    return true;
+}
+
+// An out-patient visit the fake knows becomes the current admission as our patient search makes it.
+bool FakePatientSearch::ValidateVisit(const std::string& idNum) {
+    auto visit = patientClass.outPatient.visits.find(idNum);
+    if (visit == patientClass.outPatient.visits.end())
+        return false;
+    auto patient = patientClass.outPatient.patient.patients.find(visit->second.HospitalNumber);
+    const components::PatientData person =
+        patient == patientClass.outPatient.patient.patients.end() ? components::PatientData{} : patient->second;
+    static_cast<components::AdmissionData&>(admission) = components::records::AdmissionOfVisit(visit->second, person);
+    static_cast<components::PatientData&>(admission.patient) = person;
     return true;
 }
 

@@ -153,6 +153,9 @@ public:
     components::AdmissionObject& Admission() override { return admission; }
     components::PatientClassObject& PatientClass() override { return patientClass; }
     const components::RoomInfo& Room() const override { return room; }
+
+private:
+    bool ValidateVisit(const std::string& idNum);
 };
 
 class FakeCodeSearch : public components::CodeSearchComponent, public CallLog {

@@ -31,6 +31,26 @@ const std::vector<ExamCatalogue>& ExamCatalogues();
 
 std::string AdmissionPackageQuery(const std::string& idNum);
 
+// The statements of the chart's header load, by the admission's or patient's number as the chart's box holds it.
+std::string DietQuery(const std::string& idNum);
+std::string MembershipQuery(const std::string& idNum);
+std::string PhilhealthQuery(const std::string& hospNum);
+std::string PackageInfoQuery(const std::string& idNum);
+std::string SeniorCitizenQuery(const std::string& idNum);
+std::string VisitPackageQuery(const std::string& idNum);
+
+// What the server answers to the header load of one admission.
+struct HeaderAnswers {
+    std::vector<Row> diet = {{"SOFT DIET", "D01"}};            // Diet, DietID
+    std::vector<Row> membership = {{"MEMBER", "PHIC-MEMBER"}}; // Membership, ADMType
+    std::vector<Row> philhealth = {{"1"}};                     // PATIENT_DATA..tbMaster2, read for out-patients
+    bool vip = false;
+};
+// Declares the answers of the header load: the diet, the membership, the out-patient's PhilHealth, and the package
+// information (no package, not a senior citizen).
+void DeclareHeader(ScriptedServer& server, const std::string& idNum, const std::string& hospNum,
+                   const HeaderAnswers& answers = {});
+
 // The settings, the report list and the catalogues that every making and loading of the chart reads.
 void DeclareChartSetUp(ScriptedServer& server, const SettingChanges& hospitalChanges = {});
 // The same with no report and no exam.
@@ -40,9 +60,10 @@ void DeclareEmptyChartSetUp(ScriptedServer& server, const SettingChanges& hospit
 ward::frmFinal& LoadChart(TestApp& test);
 // The chart loaded with no report, no exam and nobody's admission, for tests of its grids and helpers.
 ward::frmFinal& LoadEmptyChart(TestApp& test, const SettingChanges& hospitalChanges = {});
-// The chart as the patient list opens it on the fixture's admission: set-up and package declared, numbers written,
-// shown.
+// The chart as the patient list opens it on the fixture's admission: set-up, package and header declared, numbers
+// written, shown. The header loads when the test fires Timer1.
 ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum = InPatientIdNum,
-                          const std::string& hospNum = InPatientHospNum, const SettingChanges& hospitalChanges = {});
+                          const std::string& hospNum = InPatientHospNum, const SettingChanges& hospitalChanges = {},
+                          const HeaderAnswers& header = {});
 
 } // namespace testkit::ward_fixture

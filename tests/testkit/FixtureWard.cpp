@@ -118,9 +118,13 @@ components::AdmissionData InPatientAdmission() {
     admission.HowAdmitted.Description = "EMERGENCY";
     admission.Account = {InPatientHospNum, ""};
     admission.AttendingDoctor1 = {"D0101", "DR. RAMON LIM"};
+    admission.AttendingDoctor2 = {"D0102", "DR. SOFIA TAN"};
     admission.AdmittingDoctor = {"D0101", "DR. RAMON LIM"};
     admission.History.AdmittingDiagnosis = "ACUTE APPENDICITIS";
     admission.History.ChiefComplaint = "ABDOMINAL PAIN";
+    admission.History.AdmittingImpression = "RUPTURED APPENDIX";
+    admission.History.Height = "170";
+    admission.History.Weight = "68";
     admission.Room = {"SIC-03", "C", 4500, {"ICU BED"}, {StationID, StationName}};
     return admission;
 }

@@ -1,4 +1,6 @@
+#include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
+#include "components/OwnComponents.h"
 #include "core/App.h"
 #include "core/ModuleHelpers.h"
 #include "gui/Conversions.h"
@@ -10,19 +12,42 @@
 #include "testkit/FakeComponents.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
 
-// The chart on the desktop, reading the sample ward; the windows' widgets go before the windows.
+// The chart on the desktop, reading the sample ward through our own components; the windows' widgets go before the
+// windows.
 struct DesktopChart {
     DesktopChart() {
         app.CurrentUser = std::make_unique<testkit::FakeLogin>(server.get());
+        components::RegisterOwnComponents(app.Factory,
+                                          {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
+        app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
+        app.CodeSearch = app.Factory.Create<components::CodeSearchComponent>("Bramwit.clsCodeSearch");
+        app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
         app.StationID = sampleward::StationID;
         app.StationName = sampleward::StationName;
         ward::RefreshServerDate(app);
     }
+
+    // The chart as the patient list opens it on the sample in-patient, its header loaded by the timer's tick.
+    ward::frmFinal& OpenInPatientsChart() {
+        app.CurIdNum = sampleward::InPatientIdNum;
+        app.CurHospNum = sampleward::InPatientHospNum;
+        ward::frmFinal& chart = app.Forms.Get<ward::frmFinal>();
+        chart.txtPno.SetText(sampleward::InPatientHospNum);
+        chart.txtId.SetText(sampleward::InPatientIdNum);
+        chart.Show();
+        QElapsedTimer waited;
+        waited.start();
+        while (chart.txtPatient.Text().empty() && waited.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        return chart;
+    }
+
     ~DesktopChart() {
         host.ReleaseWindows();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -48,6 +73,30 @@ TEST(ChartScreenshots, TheSendRequestsPageWithTheSampleLists) {
     EXPECT_EQ(image.width(), gui::TwipsToPixels(chart.ScaleWidth()));
     EXPECT_GT(chart.lstListLaboratory.ListCount(), 3);
     EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
+TEST(ChartScreenshots, TheHeaderOfTheSampleInPatient) {
+    DesktopChart desktop;
+    ward::frmFinal& chart = desktop.OpenInPatientsChart();
+    EXPECT_EQ(chart.txtPatient.Text(), "VILLANUEVA ,ROBERTO SALAZAR");
+    EXPECT_EQ(chart.lblPhilhealth(1).Caption(), " MEMBER-EMPLOYED");
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_header")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
+TEST(ChartScreenshots, TheMissingInformationEditorOverTheSampleInPatient) {
+    DesktopChart desktop;
+    ward::frmFinal& chart = desktop.OpenInPatientsChart();
+    ward::frmCheckData& window = desktop.app.Forms.Get<ward::frmCheckData>();
+    ASSERT_TRUE(window.IsLoaded());
+    EXPECT_EQ(window.txtDiet(0).Text(), "SOFT DIET");
+    EXPECT_TRUE(forms::FindOverlaps(window).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, window, guitest::ScreenshotPath("frmCheckData")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    window.Unload();
     chart.Unload();
 }
 
