@@ -69,18 +69,19 @@ struct ActionBar {
     std::size_t mark = 0;
 
     explicit ActionBar(const std::string& rights = AllRights, const fixture::SettingChanges& settings = {},
-                       const std::string& idNum = Id)
-        : chart(Open(test, settings, idNum)) {
+                       const std::string& idNum = Id, const fixture::HeaderAnswers& header = {})
+        : chart(Open(test, settings, idNum, header)) {
         test.server.On(RightsQuery(fixture::NurseCode))
             .Returns({"EmployeeID", "EmployeeRights"}, {{fixture::NurseCode, rights}});
         mark = test.server.Mark();
     }
 
-    static ward::frmFinal& Open(TestApp& test, const fixture::SettingChanges& settings, const std::string& idNum) {
+    static ward::frmFinal& Open(TestApp& test, const fixture::SettingChanges& settings, const std::string& idNum,
+                                const fixture::HeaderAnswers& header) {
         fixture::AddPeople(test);
         test.app.StationID = fixture::StationID;
         return fixture::OpenChart(test, idNum, idNum == Id ? fixture::InPatientHospNum : fixture::OutPatientHospNum,
-                                  settings);
+                                  settings, header);
     }
 
     components::AdmissionData& Admission() { return test.patientSearch.admissions[Id].admission; }
@@ -373,10 +374,12 @@ TEST(ActionBarDiet, ShowsTheDietPostedOrNoneAfterTheDietWindow) {
         {"no row", {}, ""},
     };
     for (const Case& c : cases) {
-        ActionBar b;
+        // The diet window's own read of the diet is the header's statement.
+        fixture::HeaderAnswers header;
+        header.diet = c.rows;
+        ActionBar b(AllRights, {}, Id, header);
         b.chart.txtAdiet.SetText("NPO");
         b.Cleared("DT", false);
-        b.test.server.On(DietQuery).Returns({"Diet", "DietID"}, c.rows);
         b.CloseWhenShown<ward::frmPostDiet>();
         b.Press(3);
         EXPECT_EQ(b.chart.txtAdiet.Text(), c.shown) << c.name;
