@@ -73,17 +73,17 @@ void frmFinal::DesignHeader() {
     layout.Row({label(0), {&txtPatient}, label(1), {&txtPno, 1500}, label(2), {&txtId, 1500}})
         .Row({label(3), {&txtRoom}, label(4), {&txtSex}, label(5), {&txtAge}, label(6), {&txtDob}})
         .Row({label(7),
-              {&txtStatus},
+              {&txtStatus, 1100},
               label(8),
               {&txtDateAdmitted},
               label(9),
               {&txtDateDischarged},
               label(10),
-              {&txtBloodType}})
+              {&txtBloodType, 700}})
         .Row({label(11),
-              {&txtHt},
+              {&txtHt, 1000},
               label(12),
-              {&txtWt},
+              {&txtWt, 1000},
               label(13),
               {&txtAdiet},
               {&lblPhilhealth(0), kLabelWidth},

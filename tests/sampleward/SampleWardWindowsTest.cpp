@@ -31,39 +31,33 @@ TEST(SampleWard, EveryWindowLoadsWithoutAStatementLeftUnanswered) {
     }
 }
 
+// Every sample admission's chart loads its header: the in-patient is a PhilHealth member with a diet, the
+// out-patient's master says no member, and the listed in-patients have no membership row.
 TEST(SampleWard, TheChartOpensOnEachSamplePatientWithItsListsFilled) {
-    struct SamplePatient {
-        const char* idNum;
-        const char* hospNum;
-        const char* name;
-        const char* diet;
-        const char* philhealth;
-    };
-    const SamplePatient patients[] = {
-        {sampleward::InPatientIdNum, sampleward::InPatientHospNum, "VILLANUEVA ,ROBERTO SALAZAR", "SOFT DIET",
-         " MEMBER-EMPLOYED"},
-        {sampleward::OutPatientIdNum, sampleward::OutPatientHospNum, "MERCADO ,ISABEL RAMOS", "", " NON-PHIC"},
-    };
-    for (const SamplePatient& patient : patients) {
-        SCOPED_TRACE(patient.idNum);
+    for (const sampleward::SampleAdmission& sample : sampleward::SampleAdmissions()) {
+        const std::string idNum = sample.admission.IdNumber;
+        const std::string hospNum = sample.admission.HospitalNumber;
+        SCOPED_TRACE(idNum);
         SampleWardApp ward;
-        ward.app.CurIdNum = patient.idNum;
-        ward.app.CurHospNum = patient.hospNum;
+        ward.app.CurIdNum = idNum;
+        ward.app.CurHospNum = hospNum;
         ward::frmFinal& chart = ward.app.Forms.Get<ward::frmFinal>();
         ASSERT_TRUE(chart.IsLoaded());
-        chart.txtPno.SetText(patient.hospNum);
-        chart.txtId.SetText(patient.idNum);
+        chart.txtPno.SetText(hospNum);
+        chart.txtId.SetText(idNum);
         chart.Show();
         ward.host.FireTimer(chart.Timer1);
         for (forms::ListBox* list :
              {&chart.lstListLaboratory, &chart.lstListXray, &chart.lstListUltra, &chart.lstListOthers})
             EXPECT_GT(list->ListCount(), 0) << list->Name();
         EXPECT_EQ(chart.mshflexReports.Rows(), 11);
-        EXPECT_EQ(chart.txtPatient.Text(), patient.name);
-        EXPECT_EQ(chart.txtAdiet.Text(), patient.diet);
-        EXPECT_EQ(chart.lblPhilhealth(1).Caption(), patient.philhealth);
-        for (forms::TextBox* box : {&chart.txtSex, &chart.txtDob, &chart.txtStatus, &chart.txtAge,
-                                    &chart.txtDateAdmitted, &chart.txtDoctor2, &chart.txtChiefComplaints})
+        const components::PatientData& patient = sample.patient;
+        EXPECT_EQ(chart.txtPatient.Text(), patient.Lastname + " ," + patient.FirstName + " " + patient.MiddleName);
+        const bool inPatient = idNum == sampleward::InPatientIdNum;
+        EXPECT_EQ(chart.txtAdiet.Text(), inPatient ? "SOFT DIET" : "");
+        EXPECT_EQ(chart.lblPhilhealth(1).Caption(), inPatient ? " MEMBER-EMPLOYED" : " NON-PHIC");
+        for (forms::TextBox* box :
+             {&chart.txtSex, &chart.txtDob, &chart.txtAge, &chart.txtDateAdmitted, &chart.txtDoctor2})
             EXPECT_FALSE(box->Text().empty()) << box->Name();
         EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
     }
