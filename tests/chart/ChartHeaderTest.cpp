@@ -224,6 +224,21 @@ TEST(ChartHeader, ARefusedAdmissionClearsOnlyThePhilhealthType) {
     EXPECT_EQ(c.test.patientSearch.patientMaster.Calls.size(), masterCalls);
 }
 
+TEST(ChartHeader, AServerErrorStopsTheLoadAtItsStepAndIsShownOnce) {
+    HeaderChart c;
+    c.chart.cmdNextPatient(11).SetEnabled(true);
+    const std::size_t mark = c.test.server.Mark();
+    c.test.server.FailStatement(mark + 1); // the membership
+    c.test.host.ExpectMsgBox("Scripted failure\n\nPlease notify your IT department.").Title("Notification");
+    c.LoadHeader();
+    EXPECT_EQ(c.chart.txtPatient.Text(), "DELA CRUZ ,JUAN PEREZ") << "written before the error";
+    EXPECT_EQ(c.chart.txtAdiet.Text(), "SOFT DIET");
+    EXPECT_EQ(c.chart.lblPhilhealth(1).Caption(), " ");
+    EXPECT_EQ(c.test.server.Statements(mark).size(), 2u) << "nothing after the failing statement";
+    EXPECT_TRUE(c.chart.cmdNextPatient(11).Enabled()) << "the flags are not applied";
+    EXPECT_FALSE(c.chart.pctMeter.Visible());
+}
+
 struct LabelCase {
     std::string name;
     std::string idNum;
