@@ -215,6 +215,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareChart(server);
     DeclareChartHeader(server);
     DeclareChartReports(server);
+    DeclareChartGates(server);
     DeclarePatientList(server);
     DeclareHospitals(server);
 }

@@ -40,6 +40,10 @@ struct SampleAdmission {
 std::vector<SampleAdmission> SampleAdmissions();
 // The patients of the list beyond the first two: every colour and legend of the list, and two of other stations.
 std::vector<SampleAdmission> ListedSampleAdmissions();
+// Of the listed patients, the pharmacy has cleared one, and billing has placed another's supplies (with every other
+// department and the ward's own charges) under cash basis.
+inline constexpr const char* PharmacyClearedIdNum = "2026000106";
+inline constexpr const char* SuppliesCashBasisIdNum = "2026000107";
 inline constexpr const char* InPatientIdNum = "2026000101";
 inline constexpr const char* InPatientHospNum = "300101";
 inline constexpr const char* OutPatientIdNum = "2026000102B";
@@ -90,6 +94,9 @@ void DeclareChartHeader(SampleServer& server);
 void DeclareChartReports(SampleServer& server);
 // Declares the station's patient list, the maintained room and the room transfer waiting for confirmation.
 void DeclarePatientList(SampleServer& server);
+// Declares what the chart's action bar asks before it opens a window: clearances, patient's medicine, the ward's
+// cash basis, remote-control charges and the departments to charge or assess.
+void DeclareChartGates(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 
