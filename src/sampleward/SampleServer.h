@@ -16,6 +16,7 @@ namespace sampleward {
 class SampleServer : public db::Connection {
 public:
     Answer& On(const std::string& sql) { return answers.On(sql); }
+    Answer& Instead(const std::string& sql) { return answers.Instead(sql); }
     Answer& OnPattern(const std::string& pattern) { return answers.OnPattern(pattern); }
     void OnRule(const std::string& pattern, Rule rule) { answers.OnRule(pattern, std::move(rule)); }
     void SetPrimaryKey(const std::string& table, std::vector<std::string> columns);

@@ -60,6 +60,12 @@ void Answer::Raise() const { throw db::DbError(number, message); }
 
 Answer& StatementAnswers::On(const std::string& sql) { return exact[sql].emplace_back(); }
 
+Answer& StatementAnswers::Instead(const std::string& sql) {
+    std::deque<Answer>& answers = exact[sql];
+    answers.clear();
+    return answers.emplace_back();
+}
+
 StatementAnswers::Pattern& StatementAnswers::AddPattern(const std::string& pattern) {
     if (pattern.find_first_not_of(" {?}") == std::string::npos)
         throw std::invalid_argument("A pattern must name the statement; \"" + pattern + "\" would answer anything.");

@@ -47,6 +47,8 @@ using Rule = std::function<Answer(const std::vector<std::string>& values)>;
 class StatementAnswers {
 public:
     Answer& On(const std::string& sql);
+    // The only answer of that text from now on: answers declared for it before are dropped.
+    Answer& Instead(const std::string& sql);
     Answer& OnPattern(const std::string& pattern);
     void OnRule(const std::string& pattern, Rule rule);
 

@@ -46,6 +46,15 @@ TEST(StatementAnswers, RepeatedDeclarationsAnswerInTurnAndTheLastRepeats) {
     EXPECT_EQ(FirstValue(answers.Find("select 'z'")), "(error)");
 }
 
+TEST(StatementAnswers, AnAnswerDeclaredInsteadDropsTheOnesBefore) {
+    StatementAnswers answers;
+    ReturnsText(answers.On("select n"), "1");
+    ReturnsText(answers.On("select n"), "2");
+    ReturnsText(answers.Instead("select n"), "3");
+    EXPECT_EQ(FirstValue(answers.Find("select n")), "3");
+    EXPECT_EQ(FirstValue(answers.Find("select n")), "3");
+}
+
 TEST(StatementAnswers, AWildcardNeverReachesPastAQuote) {
     StatementAnswers answers;
     answers.OnPattern("exec p '{?}','x'").Affects(1);

@@ -1,0 +1,241 @@
+// The nurse's path on a large ward, each measured against the bare fetch of the same rows from the same connection:
+// opening the chart (its set-up and load) with catalogues of 2,000 exams, on the in-process ward and on the same rows
+// in a SQLite file read through the ODBC layer, and the time to the chart's first paint. Run by hand, best as
+//   nurse_path_benchmark --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
+//                        --benchmark_report_aggregates_only=true
+// so that a busy machine weighs on both sides alike.
+#include "chart/frmFinal.h"
+#include "core/App.h"
+#include "core/ModuleHelpers.h"
+#include "gui/QtHost.h"
+#include "platform/db/SqlText.h"
+#include "platform/db/odbc/OdbcConnection.h"
+#include "platform/vb/Conversions.h"
+#include "sampleward/LargeWard.h"
+#include "sampleward/SampleWard.h"
+#include "testkit/FakeComponents.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Passes every statement on and keeps what it answered, so the same results can be written elsewhere.
+class RecordingConnection : public db::Connection {
+public:
+    explicit RecordingConnection(db::Connection& inner) : inner(inner) {}
+    std::vector<std::pair<std::string, db::ResultTable>> Sent;
+
+    std::string ConnectionString() const override { return inner.ConnectionString(); }
+    db::ResultTable Send(const std::string& sql, const std::vector<db::Parameter>& parameters) override {
+        db::ResultTable result = inner.Send(sql, parameters);
+        Sent.emplace_back(sql, result);
+        return result;
+    }
+    std::vector<std::string> PrimaryKeyColumns(const std::string& table) override {
+        return inner.PrimaryKeyColumns(table);
+    }
+
+protected:
+    void StartTransaction() override {}
+    void EndTransaction(bool) override {}
+
+private:
+    db::Connection& inner;
+};
+
+// The chart's statements answered from tables of a SQLite file through the ODBC layer: each statement the chart sends
+// is read from the table its recorded result was written to, so the server's SQL dialect plays no part.
+class SqliteWard : public db::Connection {
+public:
+    SqliteWard(const std::vector<std::pair<std::string, db::ResultTable>>& results)
+        : file(std::filesystem::temp_directory_path() / ("ward-path-" + std::to_string(::getpid()) + ".db")),
+          odbc(Create(file, results, tables)) {}
+    ~SqliteWard() override { std::filesystem::remove(file); }
+
+    std::string ConnectionString() const override { return odbc->ConnectionString(); }
+    db::ResultTable Send(const std::string& sql, const std::vector<db::Parameter>& parameters) override {
+        auto table = tables.find(sql);
+        if (table == tables.end())
+            throw std::runtime_error("Not in the large ward's file: " + sql);
+        return odbc->Send("SELECT * FROM " + table->second, parameters);
+    }
+    std::vector<std::string> PrimaryKeyColumns(const std::string&) override { return {}; }
+    const std::map<std::string, std::string>& Tables() const { return tables; }
+
+protected:
+    void StartTransaction() override {}
+    void EndTransaction(bool) override {}
+
+private:
+    static std::unique_ptr<db::odbc::OdbcConnection>
+    Create(const std::filesystem::path& file, const std::vector<std::pair<std::string, db::ResultTable>>& results,
+           std::map<std::string, std::string>& tables) {
+        std::filesystem::remove(file);
+        auto odbc = std::make_unique<db::odbc::OdbcConnection>(std::string("Driver=") + WARD_SQLITE_ODBC_DRIVER +
+                                                               ";Database=" + file.string() + ";");
+        odbc->BeginTrans();
+        for (const auto& [statement, result] : results) {
+            if (tables.contains(statement) || !result.hasColumns)
+                continue;
+            const std::string table = "t" + std::to_string(tables.size());
+            tables[statement] = table;
+            std::string columns;
+            for (std::size_t c = 0; c < result.columns.size(); ++c)
+                columns +=
+                    (c ? ", c" : "c") + std::to_string(c) + " AS " +
+                    db::SqlColumnName(result.columns[c].empty() ? "Expr" + std::to_string(c) : result.columns[c]);
+            odbc->Execute("CREATE TABLE " + table + "_data (" + ColumnList(result.columns.size()) + ")");
+            for (std::size_t row = 0; row < result.RowCount(); ++row) {
+                std::string values;
+                for (std::size_t c = 0; c < result.columns.size(); ++c)
+                    values += (c ? "," : "") + db::SqlLiteral(result.values[row * result.columns.size() + c]);
+                odbc->Execute("INSERT INTO " + table + "_data VALUES (" + values + ")");
+            }
+            odbc->Execute("CREATE VIEW " + table + " AS SELECT " + columns + " FROM " + table + "_data");
+        }
+        odbc->CommitTrans();
+        return odbc;
+    }
+    static std::string ColumnList(std::size_t count) {
+        std::string list;
+        for (std::size_t c = 0; c < count; ++c)
+            list += (c ? ", c" : "c") + std::to_string(c);
+        return list;
+    }
+
+    std::filesystem::path file;
+    std::map<std::string, std::string> tables;
+    std::unique_ptr<db::odbc::OdbcConnection> odbc;
+};
+
+// The program on the offscreen desktop, signed in on a connection, with the sample in-patient current.
+struct Ward {
+    explicit Ward(db::Connection& connection) {
+        auto nurse = std::make_unique<testkit::FakeLogin>(&connection);
+        app.CurrentUser = std::move(nurse);
+        app.StationID = sampleward::StationID;
+        app.StationName = sampleward::StationName;
+        app.CurIdNum = sampleward::InPatientIdNum;
+        app.CurHospNum = sampleward::InPatientHospNum;
+    }
+    ~Ward() { host.ReleaseWindows(); }
+    gui::QtHost host;
+    ward::App app{host};
+};
+
+// Opens the chart as the patient list does, without showing it.
+void OpenChart(ward::App& app) {
+    ward::frmFinal& chart = app.Forms.Get<ward::frmFinal>();
+    chart.txtPno.SetText(sampleward::InPatientHospNum);
+    chart.txtId.SetText(sampleward::InPatientIdNum);
+    benchmark::DoNotOptimize(chart.lstListLaboratory.ListCount());
+    chart.Unload();
+}
+
+// The statements of one opening of the chart, after the first (which also makes the window), as recorded.
+const std::vector<std::pair<std::string, db::ResultTable>>& ChartStatements() {
+    static const std::vector<std::pair<std::string, db::ResultTable>> sent = [] {
+        std::unique_ptr<sampleward::SampleServer> server = sampleward::large::OpenLargeWard();
+        RecordingConnection recording(*server);
+        {
+            Ward ward(recording);
+            OpenChart(ward.app);
+            recording.Sent.clear();
+            OpenChart(ward.app);
+        }
+        return recording.Sent;
+    }();
+    return sent;
+}
+
+// The same statements' rows fetched into vectors of text: what any client has to do.
+void FetchTheSameRows(db::Connection& connection) {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& [statement, result] : ChartStatements()) {
+        db::Recordset rs = connection.Open(statement, db::CursorType::ForwardOnly, db::LockType::ReadOnly);
+        for (; !rs.Eof(); rs.MoveNext()) {
+            std::vector<std::string> row;
+            for (int field = 0; field < rs.FieldCount(); ++field) {
+                const vb::Variant& value = rs.Fields(field);
+                row.push_back(value.IsNull() ? std::string() : vb::CStr(value));
+            }
+            rows.push_back(std::move(row));
+        }
+    }
+    benchmark::DoNotOptimize(rows.size());
+}
+
+std::unique_ptr<sampleward::SampleServer>& InProcessWard() {
+    static std::unique_ptr<sampleward::SampleServer> server = sampleward::large::OpenLargeWard();
+    return server;
+}
+
+SqliteWard& SqliteFile() {
+    static SqliteWard ward(ChartStatements());
+    return ward;
+}
+
+void ChartOpening_InProcess(benchmark::State& state) {
+    Ward ward(*InProcessWard());
+    OpenChart(ward.app); // the first opening also makes the window
+    for (auto _ : state)
+        OpenChart(ward.app);
+}
+BENCHMARK(ChartOpening_InProcess)->Unit(benchmark::kMillisecond);
+
+void ChartFetch_InProcess(benchmark::State& state) {
+    for (auto _ : state)
+        FetchTheSameRows(*InProcessWard());
+}
+BENCHMARK(ChartFetch_InProcess)->Unit(benchmark::kMillisecond);
+
+void ChartOpening_Sqlite(benchmark::State& state) {
+    Ward ward(SqliteFile());
+    OpenChart(ward.app);
+    for (auto _ : state)
+        OpenChart(ward.app);
+}
+BENCHMARK(ChartOpening_Sqlite)->Unit(benchmark::kMillisecond);
+
+void ChartFetch_Sqlite(benchmark::State& state) {
+    for (auto _ : state)
+        FetchTheSameRows(SqliteFile());
+}
+BENCHMARK(ChartFetch_Sqlite)->Unit(benchmark::kMillisecond);
+
+// From the patient list's opening to the chart drawn on the screen for the first time.
+void ChartFirstPaint_InProcess(benchmark::State& state) {
+    Ward ward(*InProcessWard());
+    OpenChart(ward.app);
+    for (auto _ : state) {
+        ward::frmFinal& chart = ward.app.Forms.Get<ward::frmFinal>();
+        chart.txtPno.SetText(sampleward::InPatientHospNum);
+        chart.txtId.SetText(sampleward::InPatientIdNum);
+        chart.Show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        chart.Unload();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ChartFirstPaint_InProcess)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
