@@ -4,16 +4,39 @@
 #include "platform/vb/Conversions.h"
 #include "platform/vb/Strings.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace ward::examlines {
 
 namespace {
 
 std::string TextOf(const vb::Variant& value) { return value.IsNull() ? std::string() : vb::CStr(value); }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The same field for plain ASCII text, where characters are bytes, built in place: catalogues are long.
+std::string AsciiDescriptionField(std::string_view text) {
+    std::string field(text.substr(0, 45));
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(field[i]);
+        field[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
+    }
+    const std::size_t last = field.find_last_not_of(' ');
+    field.erase(last == std::string::npos ? 0 : last + 1);
+    field.erase(0, field.find_first_not_of(' ') == std::string::npos ? field.size() : field.find_first_not_of(' '));
+    field.resize(50, ' ');
+    return field;
+}
+
 } // namespace
 
 std::string DescriptionField(const vb::Variant& description) {
     const std::string text = TextOf(description);
+    if (IsAscii(text))
+        return AsciiDescriptionField(text);
     std::string field = vb::Trim(vb::UCase(vb::Left(text, 1)) + vb::LCase(vb::Mid(text, 2, 44)));
     const int length = vb::Len(field);
     return field + vb::Space(length <= 44 ? 45 - length + 5 : 5);

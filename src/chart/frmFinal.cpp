@@ -8,6 +8,7 @@
 #include "discharge/frmDischargeMenu.h"
 #include "discharge/frmHBPS.h"
 #include "platform/db/Connection.h"
+#include "platform/db/SqlText.h"
 #include "platform/forms/Layout.h"
 #include "platform/vb/Conversions.h"
 #include "platform/vb/Format.h"
@@ -44,29 +45,49 @@ struct Catalogue {
     forms::ListBox& list;
 };
 
+// Where a catalogue's columns are, found once by name (a missing one reads as Null).
+struct CatalogueColumns {
+    explicit CatalogueColumns(const db::Recordset& rs) : names(rs.FieldNames()) {}
+    int operator()(std::string_view name) const {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (db::SameName(names[i], name))
+                return static_cast<int>(i);
+        return -1;
+    }
+    const std::vector<std::string>& names;
+};
+
+const vb::Variant& Field(const db::Recordset& rs, int index) {
+    static const vb::Variant Null = vb::Variant::Null();
+    return index < 0 ? Null : rs.Fields(index);
+}
+
+bool Is(const vb::Variant& value, const char* text) { return !value.IsNull() && vb::CStr(value) == text; }
+
+// The catalogue's lines, added to the list at once so a long list is sorted once.
 void FillList(db::Recordset& rs, const Catalogue& catalogue) {
+    const CatalogueColumns column(rs);
+    const int status = column("Status"), description = column("Description"), code = column("Code"),
+              section = column("sectioncode"), common = column("Common"), revenue = column("RevenueID"),
+              itemName = column("ItemName");
+    std::vector<std::string> lines;
     for (; !rs.Eof(); rs.MoveNext()) {
         if (catalogue.kind == Catalogue::Others) {
             // A department without a code could never be charged: it is left out of the list.
-            if (rs.Fields("RevenueID").IsNull())
-                continue;
-            catalogue.list.AddItem(examlines::OtherDepartmentLine(rs.Fields("ItemName"), rs.Fields("RevenueID")));
+            if (!Field(rs, revenue).IsNull())
+                lines.push_back(examlines::OtherDepartmentLine(Field(rs, itemName), Field(rs, revenue)));
             continue;
         }
-        const vb::Variant& status = rs.Fields("Status");
-        if (status.IsNull() || vb::CStr(status) != "A")
+        if (!Is(Field(rs, status), "A"))
             continue;
-        const std::string line =
+        if (catalogue.kind != Catalogue::Picker && !Is(Field(rs, common), "Y"))
+            continue;
+        lines.push_back(
             catalogue.kind == Catalogue::Laboratory
-                ? examlines::LaboratoryLine(rs.Fields("Description"), rs.Fields("sectioncode"), rs.Fields("Code"))
-                : examlines::DepartmentLine(rs.Fields("Description"), catalogue.departmentCode, rs.Fields("Code"));
-        if (catalogue.kind != Catalogue::Picker) {
-            const vb::Variant& common = rs.Fields("Common");
-            if (common.IsNull() || vb::CStr(common) != "Y")
-                continue;
-        }
-        catalogue.list.AddItem(line);
+                ? examlines::LaboratoryLine(Field(rs, description), Field(rs, section), Field(rs, code))
+                : examlines::DepartmentLine(Field(rs, description), catalogue.departmentCode, Field(rs, code)));
     }
+    catalogue.list.AddItems(lines);
 }
 
 // The rows under the header, column 1 on, and the query's column names as the header, as a bound grid shows them.

@@ -12,8 +12,6 @@ namespace {
 [[noreturn]] void RaiseInvalidArrayIndex() { throw vb::VbError(381, "Invalid property array index"); }
 [[noreturn]] void RaiseInvalidValue() { throw vb::VbError(380, "Invalid property value"); }
 
-bool SortsBefore(const std::string& left, const std::string& right) { return vb::LCase(left) < vb::LCase(right); }
-
 } // namespace
 
 // ListLines
@@ -25,13 +23,34 @@ int ListLines::Insert(const std::string& text, std::optional<int> index, bool so
             vb::RaiseInvalidProcedureCall();
         at = *index;
     } else if (sorted) {
-        std::string key = vb::LCase(text);
+        const std::string key = vb::LCase(text);
         auto place = std::upper_bound(lines.begin(), lines.end(), key,
-                                      [](const std::string& k, const Line& line) { return k < vb::LCase(line.Text); });
+                                      [](const std::string& k, const auto& line) { return k < line->Key; });
         at = static_cast<int>(place - lines.begin());
     }
-    lines.insert(lines.begin() + at, Line{text, 0, false});
+    lines.insert(lines.begin() + at, std::make_unique<Line>(Line{text, 0, false, vb::LCase(text)}));
     return at;
+}
+
+bool ListLines::SetText(int index, std::string text) {
+    Line& line = At(index);
+    if (line.Text == text)
+        return false;
+    line.Key = vb::LCase(text);
+    line.Text = std::move(text);
+    return true;
+}
+
+const ListLines::Line* ListLines::Append(const std::string& text) {
+    lines.push_back(std::make_unique<Line>(Line{text, 0, false, vb::LCase(text)}));
+    return lines.back().get();
+}
+
+int ListLines::IndexOf(const Line* line) const {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].get() == line)
+            return static_cast<int>(i);
+    return -1;
 }
 
 void ListLines::Remove(int index) {
@@ -41,8 +60,7 @@ void ListLines::Remove(int index) {
 }
 
 void ListLines::Sort() {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const Line& a, const Line& b) { return SortsBefore(a.Text, b.Text); });
+    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a->Key < b->Key; });
 }
 
 std::string ListLines::TextAt(int index) const {
@@ -50,25 +68,25 @@ std::string ListLines::TextAt(int index) const {
         RaiseInvalidArrayIndex();
     if (index == -1 || index >= Count())
         return {};
-    return lines[static_cast<std::size_t>(index)].Text;
+    return lines[static_cast<std::size_t>(index)]->Text;
 }
 
 ListLines::Line& ListLines::At(int index) {
     if (index < 0 || index >= Count())
         RaiseInvalidArrayIndex();
-    return lines[static_cast<std::size_t>(index)];
+    return *lines[static_cast<std::size_t>(index)];
 }
 
 const ListLines::Line& ListLines::At(int index) const {
     if (index < 0 || index >= Count())
         RaiseInvalidArrayIndex();
-    return lines[static_cast<std::size_t>(index)];
+    return *lines[static_cast<std::size_t>(index)];
 }
 
 int ListLines::Find(const std::string& text) const {
     std::string key = vb::LCase(text);
     for (int i = 0; i < Count(); ++i)
-        if (vb::LCase(lines[static_cast<std::size_t>(i)].Text) == key)
+        if (lines[static_cast<std::size_t>(i)]->Key == key)
             return i;
     return -1;
 }
@@ -78,11 +96,8 @@ int ListLines::Find(const std::string& text) const {
 ListControl::ListControl(Form& form, std::string name, ControlKind kind) : Control(form, std::move(name), kind) {}
 
 void ListControl::SetList(int index, std::string value) {
-    std::string& line = lines.At(index).Text;
-    if (line == value)
-        return;
-    line = std::move(value);
-    Notify("List");
+    if (lines.SetText(index, std::move(value)))
+        Notify("List");
 }
 
 void ListControl::SetItemData(int index, long value) { Update(lines.At(index).ItemData, value, "ItemData"); }
@@ -92,6 +107,22 @@ void ListControl::AddItem(const std::string& item, std::optional<int> index) {
     newIndex = at;
     if (listIndex >= at)
         ++listIndex;
+    Notify("List");
+}
+
+void ListControl::AddItems(const std::vector<std::string>& items) {
+    if (items.empty())
+        return;
+    const ListLines::Line* chosen = listIndex >= 0 ? &lines.At(listIndex) : nullptr;
+    const ListLines::Line* last = nullptr;
+    for (const std::string& item : items)
+        last = lines.Append(item);
+    // A stable sort keeps equal lines in the order they came, where one AddItem after another puts them.
+    if (look.Sorted)
+        lines.Sort();
+    newIndex = lines.IndexOf(last);
+    if (chosen)
+        listIndex = lines.IndexOf(chosen);
     Notify("List");
 }
 

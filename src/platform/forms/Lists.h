@@ -2,6 +2,7 @@
 
 #include "platform/forms/Controls.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ public:
         std::string Text;
         long ItemData = 0;
         bool Selected = false;
+        std::string Key; // Text in lower case, by which sorted lists place it
     };
 
     int Count() const { return static_cast<int>(lines.size()); }
@@ -42,11 +44,18 @@ public:
     std::string TextAt(int index) const;
     Line& At(int index);
     const Line& At(int index) const;
+    // Changes a line's text; false when it was already that.
+    bool SetText(int index, std::string text);
+    // A line at the end, whatever the order.
+    const Line* Append(const std::string& text);
+    // Where that line is now, or -1.
+    int IndexOf(const Line* line) const;
     // The first line whose text equals text (ignoring case), or -1.
     int Find(const std::string& text) const;
 
 private:
-    std::vector<Line> lines;
+    // Each line on its own, so a line inserted into a long sorted list moves pointers, not texts.
+    std::vector<std::unique_ptr<Line>> lines;
 };
 
 // What list boxes and combo boxes share: the lines with their ItemData, the chosen line (ListIndex, -1 for none),
@@ -65,6 +74,9 @@ public:
 
     // Adds a line at index, or where it sorts, or at the end; the chosen line stays chosen.
     void AddItem(const std::string& item, std::optional<int> index = std::nullopt);
+    // Adds the lines as AddItem adds them one after another, each at its sorted place in a sorted list, but sorts
+    // once, so a long list fills in n log n.
+    void AddItems(const std::vector<std::string>& items);
 
     // Sorting takes effect on the lines already there too.
     bool Sorted() const { return look.Sorted; }

@@ -80,6 +80,12 @@ char32_t LowerOf(char32_t c) {
 template <typename Map> std::string MapLetters(std::string_view text, Map map) {
     std::string out;
     out.reserve(text.size());
+    // Plain ASCII text, by far the most common, maps byte by byte without decoding.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        for (char c : text)
+            out += static_cast<char>(map(static_cast<unsigned char>(c)));
+        return out;
+    }
     for (std::size_t offset = 0; offset < text.size();) {
         const Utf8Char c = DecodeUtf8(text, offset);
         if (c.valid)
@@ -189,8 +195,12 @@ std::string RTrim(std::string_view text) {
 
 std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
 
-std::string UCase(std::string_view text) { return MapLetters(text, UpperOf); }
-std::string LCase(std::string_view text) { return MapLetters(text, LowerOf); }
+std::string UCase(std::string_view text) {
+    return MapLetters(text, [](char32_t c) { return UpperOf(c); });
+}
+std::string LCase(std::string_view text) {
+    return MapLetters(text, [](char32_t c) { return LowerOf(c); });
+}
 
 std::string Space(int count) {
     RequireNotNegative(count);
