@@ -81,6 +81,34 @@ TEST_F(ListsTest, ALineRemovedAndAddedAgainComesBackUntickedAtItsSortedPlace) {
     EXPECT_EQ(form.lstExams.List(form.lstExams.ListIndex()), "URINALYSIS");
 }
 
+TEST_F(ListsTest, LinesAddedAtOnceStandWhereOneAfterAnotherWouldPutThem) {
+    const std::vector<std::string> batch = {"urinalysis", "Cbc", "CBC", "Albumin", "cbc", "Zinc"};
+    for (bool sorted : {true, false}) {
+        auto oneForm = app.Forms.New<frmLists>();
+        auto allForm = app.Forms.New<frmLists>();
+        frmLists& one = *oneForm;
+        frmLists& all = *allForm;
+        for (ListBox* list : {&one.lstPlain, &all.lstPlain}) {
+            list->SetSorted(sorted);
+            list->AddItem("Potassium");
+            list->AddItem("Blood sugar");
+            list->SetListIndex(1);
+        }
+        for (const std::string& line : batch)
+            one.lstPlain.AddItem(line);
+        all.lstPlain.AddItems(batch);
+        std::vector<std::string> oneByOne, atOnce;
+        for (int i = 0; i < one.lstPlain.ListCount(); ++i) {
+            oneByOne.push_back(one.lstPlain.List(i));
+            atOnce.push_back(all.lstPlain.List(i));
+        }
+        EXPECT_EQ(atOnce, oneByOne) << (sorted ? "sorted" : "unsorted");
+        EXPECT_EQ(all.lstPlain.NewIndex(), one.lstPlain.NewIndex()) << (sorted ? "sorted" : "unsorted");
+        EXPECT_EQ(all.lstPlain.Text(), one.lstPlain.Text()) << "the chosen line stays chosen";
+        EXPECT_EQ(all.lstPlain.ListIndex(), one.lstPlain.ListIndex());
+    }
+}
+
 TEST_F(ListsTest, APlainListRaisesClickWhenCodeChoosesALine) {
     form.lstPlain.AddItem("DAY");
     form.lstPlain.AddItem("NIGHT");
