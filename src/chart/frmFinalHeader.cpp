@@ -1,5 +1,6 @@
 #include "chart/frmFinal.h"
 
+#include "components/PatientRecords.h"
 #include "core/App.h"
 #include "core/Rates.h"
 #include "platform/db/Connection.h"
@@ -30,8 +31,6 @@ std::string DateTimeText(const vb::Variant& date) {
 }
 
 std::string TextOrEmpty(const vb::Variant& value) { return value.IsNull() ? std::string() : vb::CStr(value); }
-
-bool IsOutPatient(const std::string& idNum) { return vb::Right(vb::UCase(vb::Trim(idNum)), 1) == "B"; }
 
 } // namespace
 
@@ -195,7 +194,7 @@ void frmFinal::ReadMembership() {
 // An in-patient shows the membership itself; an out-patient only whether the master says member. A blank text is
 // no membership for either.
 void frmFinal::ShowPhilhealthType() {
-    if (!IsOutPatient(txtId.Text())) {
+    if (!components::records::IsVisitNumber(txtId.Text())) {
         const std::string membership = vb::Trim(app.PhicTypeText);
         lblPhilhealth(1).SetCaption(" " + (membership.empty() ? std::string("NON-PHIC") : membership));
         return;

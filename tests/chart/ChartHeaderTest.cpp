@@ -73,6 +73,8 @@ TEST(ChartHeader, WritesTheAdmissionIntoItsBoxesAndTheCurrentPatient) {
     EXPECT_EQ(chart.txtAdiet.Text(), "SOFT DIET");
     EXPECT_EQ(chart.lblPhilhealth(1).Caption(), " MEMBER");
     EXPECT_FALSE(chart.pctMeter.Visible());
+    EXPECT_EQ(chart.lblMeter.Caption(), "Loading Patient Records");
+    EXPECT_TRUE(chart.lblMeter.Enabled());
     EXPECT_EQ(chart.txtId.Text(), fixture::InPatientIdNum);
     EXPECT_EQ(chart.txtPno.Text(), fixture::InPatientHospNum);
 
