@@ -2,8 +2,13 @@
 #include "assessments/frmCashAssessment.h"
 #include "charges/frmCharge.h"
 #include "chart/frmFinal.h"
+#include "discharge/frmDischargeMenu.h"
+#include "discharge/frmDoctors.h"
 #include "discharge/frmHBPS.h"
+#include "discharge/frmPostDiet.h"
+#include "pharmacy/frmAdministeredMeds.h"
 #include "pharmacy/frmCSREntry.h"
+#include "pharmacy/frmHtWt.h"
 #include "pharmacy/frmPHEntry.h"
 #include "pharmacy/frmPharmacyRequest.h"
 #include "testkit/UserActions.h"
@@ -39,16 +44,30 @@ TEST(SampleChartGates, TheInPatientReachesEveryWindowBehindTheGates) {
     testkit::Click(s.chart.cmdNextPatient(1));
     s.CloseWhenShown<ward::frmPharmacyRequest>();
     testkit::Click(s.chart.cmdNextPatient(2));
+    s.CloseWhenShown<ward::frmPostDiet>();
+    testkit::Click(s.chart.cmdNextPatient(3));
+    s.CloseWhenShown<ward::frmHtWt>();
+    testkit::Click(s.chart.cmdNextPatient(0));
     s.CloseWhenShown<ward::frmHBPS>();
     testkit::Click(s.chart.cmdNextPatient(6));
+    s.CloseWhenShown<ward::frmDischargeMenu>();
+    testkit::Click(s.chart.cmdNextPatient(4));
+    s.CloseWhenShown<ward::frmAdministeredMeds>();
+    testkit::Click(s.chart.cmdNextPatient(9));
     testkit::Click(s.chart.cmdNextPatient(5));
     testkit::Click(s.chart.cmdNextPatient(11));
     s.CloseWhenShown<ward::frmPHEntry>();
     testkit::PressKey(s.chart, forms::vbKeyF6);
     s.CloseWhenShown<ward::frmCSREntry>();
     testkit::PressKey(s.chart, forms::vbKeyF7);
-    EXPECT_EQ(s.ward.host.ModalShows(), (std::vector<std::string>{"frmPharmacyRequest", "frmPharmacyRequest", "frmHBPS",
-                                                                  "frmPHEntry", "frmCSREntry"}));
+    // The doctors window reloads the header, which switches buttons by the admission's flags.
+    s.CloseWhenShown<ward::frmDoctors>();
+    testkit::Click(s.chart.cmdNextPatient(10));
+    EXPECT_EQ(s.ward.host.ModalShows(),
+              (std::vector<std::string>{"frmPharmacyRequest", "frmPharmacyRequest", "frmPostDiet", "frmHtWt", "frmHBPS",
+                                        "frmDischargeMenu", "frmAdministeredMeds", "frmPHEntry", "frmCSREntry",
+                                        "frmDoctors"}));
+    EXPECT_EQ(s.chart.txtAdiet.Text(), "SOFT DIET");
     EXPECT_EQ(s.ward.host.ModelessShows(),
               (std::vector<std::string>{"frmFinal", "frmCharge", "frmAssessmentClinical"}));
     EXPECT_EQ(s.ward.app.Forms.Get<ward::frmCharge>().lvwDepartments.ListItemCount(), 5);
