@@ -111,6 +111,9 @@ public:
     void CSR();
     // "&Back to Patient List": closes the chart with its pickers and gives the patient list the focus.
     void cmdExit_Click();
+    bool CartHoldsRequests() const;
+    // Saves and sends the request cart.
+    void cmdSave_Click();
 
 protected:
     void Design() override;

@@ -23,6 +23,7 @@
 #include "platform/vb/Strings.h"
 #include "requestentry/frmNeuRoExams.h"
 #include "shell/UserRights.h"
+#include "shell/frmMessage.h"
 #include "shell/frmSearch.h"
 #include "shell/frmSupervisorAccessCode.h"
 
@@ -79,8 +80,18 @@ void frmFinal::DesignActionBar() {
     layout.Skip(240).Full(cmdExit, 480);
 }
 
+// Requests still in the cart are offered for sending before the nurse confirms leaving the chart.
 void frmFinal::cmdExit_Click() {
-    if (MsgBox("Do you want to Exit?", forms::vbYesNo + forms::vbQuestion, "Message") != forms::vbYes)
+    std::string question = "Do you want to Exit?";
+    if (CartHoldsRequests()) {
+        app.Forms.Get<frmMessage>().ShowModal();
+        if (app.MessageAnswer) {
+            tabSSTab1.SetTab(0);
+            cmdSave_Click();
+        }
+        question = "Do you want to exit?";
+    }
+    if (MsgBox(question, forms::vbYesNo + forms::vbQuestion, "Message") != forms::vbYes)
         return;
     UnloadDepartmentPickers();
     app.Forms.Instance<frmNeuRoExams>().Unload();
@@ -93,6 +104,11 @@ void frmFinal::cmdExit_Click() {
         link->SetEnabled(false);
     if (list.Visible() && list.CanReceiveFocus(list.mshflexList))
         list.mshflexList.SetFocus();
+}
+
+bool frmFinal::CartHoldsRequests() const {
+    const int rows = mshflexOrders.Rows();
+    return rows > 2 || (rows == 2 && !mshflexOrders.TextMatrix(1, 1).empty());
 }
 
 void frmFinal::cmdNextPatient_Click(int Index) {

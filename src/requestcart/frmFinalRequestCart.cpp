@@ -47,4 +47,6 @@ void frmFinal::DesignRequestListsPage() {
 
 void frmFinal::Get_CanPenProc() {}
 
+void frmFinal::cmdSave_Click() {}
+
 } // namespace ward
