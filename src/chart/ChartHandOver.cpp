@@ -1,20 +1,14 @@
 #include "chart/ChartHandOver.h"
 
-#include "platform/vb/Conversions.h"
+#include "platform/vb/Operators.h"
 
 namespace ward {
-
-namespace {
-
-std::string TextOf(const vb::Variant& value) { return value.IsNull() ? "" : vb::CStr(value); }
-
-} // namespace
 
 void ListDepartments(db::Recordset& rs, forms::ListView& lvwDepartments) {
     lvwDepartments.ClearListItems();
     for (; !rs.Eof(); rs.MoveNext()) {
-        forms::ListItem& item = lvwDepartments.AddListItem(0, "", TextOf(rs.Fields("RevenueID")));
-        item.SetSubItems(1, TextOf(rs.Fields("ItemName")));
+        forms::ListItem& item = lvwDepartments.AddListItem(0, "", vb::ConcatText(rs.Fields("RevenueID")));
+        item.SetSubItems(1, vb::ConcatText(rs.Fields("ItemName")));
     }
 }
 

@@ -20,6 +20,7 @@
 #include "platform/forms/Layout.h"
 #include "platform/vb/Conversions.h"
 #include "platform/vb/Format.h"
+#include "platform/vb/Operators.h"
 #include "platform/vb/Strings.h"
 #include "requestentry/frmNeuRoExams.h"
 #include "shell/UserRights.h"
@@ -33,8 +34,6 @@ namespace {
 
 constexpr int kInformation = forms::vbInformation + forms::vbOKOnly;
 constexpr int kExclamation = forms::vbExclamation + forms::vbOKOnly;
-
-std::string TextOf(const vb::Variant& value) { return value.IsNull() ? "" : vb::CStr(value); }
 
 // Clears the STAT by-pass however the entry window ends, so no later window takes it for its own.
 class StatBypass {
@@ -242,7 +241,7 @@ void frmFinal::ReadCurrentDiet() {
         "BUILD_FILE..tbCoDiet AS tbCoDiet ON tbpatient2.DietID = tbCoDiet.DietID where tbpatient2.Idnum = " +
             db::SqlQuote(txtId.Text()),
         db::CursorType::ForwardOnly, db::LockType::ReadOnly);
-    txtAdiet.SetText(rs.Eof() ? "" : TextOf(rs.Fields("Diet")));
+    txtAdiet.SetText(rs.Eof() ? "" : vb::ConcatText(rs.Fields("Diet")));
     rs.Close();
 }
 
