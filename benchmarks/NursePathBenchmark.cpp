@@ -1,10 +1,12 @@
 // The nurse's path on a large ward, each measured against the bare fetch of the same rows from the same connection:
 // opening the chart (its set-up and load) with catalogues of 2,000 exams, on the in-process ward and on the same rows
-// in a SQLite file read through the ODBC layer, and the time to the chart's first paint. Run by hand, best as
+// in a SQLite file read through the ODBC layer, and the time to the chart's first paint; and the station's list of
+// 1,000 admissions searched against fetching its rows. Run by hand, best as
 //   nurse_path_benchmark --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true
 //                        --benchmark_report_aggregates_only=true
 // so that a busy machine weighs on both sides alike.
 #include "chart/frmFinal.h"
+#include "components/OwnComponents.h"
 #include "core/App.h"
 #include "core/ModuleHelpers.h"
 #include "gui/QtHost.h"
@@ -13,7 +15,9 @@
 #include "platform/vb/Conversions.h"
 #include "sampleward/LargeWard.h"
 #include "sampleward/SampleWard.h"
+#include "shell/frmSearch.h"
 #include "testkit/FakeComponents.h"
+#include "testkit/FixturePatientList.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -116,11 +120,18 @@ private:
     std::unique_ptr<db::odbc::OdbcConnection> odbc;
 };
 
-// The program on the offscreen desktop, signed in on a connection, with the sample in-patient current.
+// The program on the offscreen desktop, signed in on a connection with our own components, the sample in-patient
+// current.
 struct Ward {
     explicit Ward(db::Connection& connection) {
-        auto nurse = std::make_unique<testkit::FakeLogin>(&connection);
-        app.CurrentUser = std::move(nurse);
+        app.CurrentUser = std::make_unique<testkit::FakeLogin>(&connection);
+        components::RegisterOwnComponents(app.Factory,
+                                          {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
+        app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
+        app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
+        app.KeyFilter1 = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
+        app.RequestObject = app.Factory.Create<components::RequestListComponent>("Virselto.clsRequest");
+        app.PatientObject = app.Factory.Create<components::PatientInfoComponent>("Quosset.Patient");
         app.StationID = sampleward::StationID;
         app.StationName = sampleward::StationName;
         app.CurIdNum = sampleward::InPatientIdNum;
@@ -140,10 +151,20 @@ void OpenChart(ward::App& app) {
     chart.Unload();
 }
 
+constexpr int kAdmissions = 1000;
+
+// The large ward whose station lists 1,000 admissions.
+std::unique_ptr<sampleward::SampleServer> OpenWardWithLongList() {
+    std::unique_ptr<sampleward::SampleServer> server = sampleward::large::OpenLargeWard();
+    server->Instead(testkit::ward_fixture::PatientListQuery())
+        .Returns(testkit::ward_fixture::PatientListColumns(), testkit::ward_fixture::ManyAdmissions(kAdmissions));
+    return server;
+}
+
 // The statements of one opening of the chart, after the first (which also makes the window), as recorded.
 const std::vector<std::pair<std::string, db::ResultTable>>& ChartStatements() {
     static const std::vector<std::pair<std::string, db::ResultTable>> sent = [] {
-        std::unique_ptr<sampleward::SampleServer> server = sampleward::large::OpenLargeWard();
+        std::unique_ptr<sampleward::SampleServer> server = OpenWardWithLongList();
         RecordingConnection recording(*server);
         {
             Ward ward(recording);
@@ -156,10 +177,34 @@ const std::vector<std::pair<std::string, db::ResultTable>>& ChartStatements() {
     return sent;
 }
 
+// The statements of one search of the station's list, as recorded.
+const std::vector<std::pair<std::string, db::ResultTable>>& ListStatements() {
+    static const std::vector<std::pair<std::string, db::ResultTable>> sent = [] {
+        std::unique_ptr<sampleward::SampleServer> server = OpenWardWithLongList();
+        RecordingConnection recording(*server);
+        {
+            Ward ward(recording);
+            ward::frmSearch& list = ward.app.Forms.Get<ward::frmSearch>();
+            recording.Sent.clear();
+            list.Command1_Click();
+            list.Unload();
+        }
+        return recording.Sent;
+    }();
+    return sent;
+}
+
+std::vector<std::pair<std::string, db::ResultTable>> AllStatements() {
+    std::vector<std::pair<std::string, db::ResultTable>> all = ChartStatements();
+    all.insert(all.end(), ListStatements().begin(), ListStatements().end());
+    return all;
+}
+
 // The same statements' rows fetched into vectors of text: what any client has to do.
-void FetchTheSameRows(db::Connection& connection) {
+void FetchTheSameRows(db::Connection& connection,
+                      const std::vector<std::pair<std::string, db::ResultTable>>& statements) {
     std::vector<std::vector<std::string>> rows;
-    for (const auto& [statement, result] : ChartStatements()) {
+    for (const auto& [statement, result] : statements) {
         db::Recordset rs = connection.Open(statement, db::CursorType::ForwardOnly, db::LockType::ReadOnly);
         for (; !rs.Eof(); rs.MoveNext()) {
             std::vector<std::string> row;
@@ -174,12 +219,12 @@ void FetchTheSameRows(db::Connection& connection) {
 }
 
 std::unique_ptr<sampleward::SampleServer>& InProcessWard() {
-    static std::unique_ptr<sampleward::SampleServer> server = sampleward::large::OpenLargeWard();
+    static std::unique_ptr<sampleward::SampleServer> server = OpenWardWithLongList();
     return server;
 }
 
 SqliteWard& SqliteFile() {
-    static SqliteWard ward(ChartStatements());
+    static SqliteWard ward(AllStatements());
     return ward;
 }
 
@@ -193,7 +238,7 @@ BENCHMARK(ChartOpening_InProcess)->Unit(benchmark::kMillisecond);
 
 void ChartFetch_InProcess(benchmark::State& state) {
     for (auto _ : state)
-        FetchTheSameRows(*InProcessWard());
+        FetchTheSameRows(*InProcessWard(), ChartStatements());
 }
 BENCHMARK(ChartFetch_InProcess)->Unit(benchmark::kMillisecond);
 
@@ -207,9 +252,37 @@ BENCHMARK(ChartOpening_Sqlite)->Unit(benchmark::kMillisecond);
 
 void ChartFetch_Sqlite(benchmark::State& state) {
     for (auto _ : state)
-        FetchTheSameRows(SqliteFile());
+        FetchTheSameRows(SqliteFile(), ChartStatements());
 }
 BENCHMARK(ChartFetch_Sqlite)->Unit(benchmark::kMillisecond);
+
+// One search of the station's list, the window not shown: the statement, the rows into the grid, every cell
+// coloured, row 1 entered.
+void SearchList(benchmark::State& state, db::Connection& connection) {
+    Ward ward(connection);
+    ward::frmSearch& list = ward.app.Forms.Get<ward::frmSearch>();
+    for (auto _ : state)
+        list.Command1_Click();
+    list.Unload();
+}
+
+void PatientList_InProcess(benchmark::State& state) { SearchList(state, *InProcessWard()); }
+BENCHMARK(PatientList_InProcess)->Unit(benchmark::kMillisecond);
+
+void PatientListFetch_InProcess(benchmark::State& state) {
+    for (auto _ : state)
+        FetchTheSameRows(*InProcessWard(), ListStatements());
+}
+BENCHMARK(PatientListFetch_InProcess)->Unit(benchmark::kMillisecond);
+
+void PatientList_Sqlite(benchmark::State& state) { SearchList(state, SqliteFile()); }
+BENCHMARK(PatientList_Sqlite)->Unit(benchmark::kMillisecond);
+
+void PatientListFetch_Sqlite(benchmark::State& state) {
+    for (auto _ : state)
+        FetchTheSameRows(SqliteFile(), ListStatements());
+}
+BENCHMARK(PatientListFetch_Sqlite)->Unit(benchmark::kMillisecond);
 
 // From the patient list's opening to the chart drawn on the screen for the first time.
 void ChartFirstPaint_InProcess(benchmark::State& state) {

@@ -22,6 +22,18 @@ Row PatientListRow(const std::string& hospNum, const std::string& idNum, const s
     return {hospNum, idNum, name, "12/08/2026 09:30 AM", "", billingDate, flag, cashBasisText};
 }
 
+std::vector<Row> ManyAdmissions(int count) {
+    std::vector<Row> rows;
+    for (int i = 1; i <= count; ++i) {
+        const bool billed = i % 4 == 0;
+        const bool cashBasis = !billed && i % 5 == 0;
+        rows.push_back(PatientListRow(std::to_string(300000 + i), std::to_string(2026000000 + i),
+                                      "PATIENT " + std::to_string(i), billed ? "12/10/2026 07:00 AM" : "",
+                                      cashBasis ? "1" : "0", cashBasis ? "CASH BASIS: LABORATORY." : ""));
+    }
+    return rows;
+}
+
 Row InPatientListRow() { return PatientListRow(InPatientHospNum, InPatientIdNum, "DELA CRUZ, JUAN PEREZ"); }
 
 ward::frmSearch& OpenPatientList(TestApp& test, const std::vector<Row>& rows) {

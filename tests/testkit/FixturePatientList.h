@@ -22,6 +22,8 @@ const std::vector<std::string>& PatientListColumns();
 Row PatientListRow(const std::string& hospNum, const std::string& idNum, const std::string& name,
                    const std::string& billingDate = "", const std::string& flag = "0",
                    const std::string& cashBasisText = "");
+// As many admissions as asked, for measuring: every fourth billed, every fifth of the others on cash basis.
+std::vector<Row> ManyAdmissions(int count);
 // The fixture's in-patient as the list shows it.
 Row InPatientListRow();
 

@@ -14,23 +14,10 @@ namespace {
 
 namespace fixture = testkit::ward_fixture;
 
-// As many admissions as asked: every fourth billed, every fifth of the others on cash basis.
-std::vector<testkit::Row> Admissions(int count) {
-    std::vector<testkit::Row> rows;
-    for (int i = 1; i <= count; ++i) {
-        const bool billed = i % 4 == 0;
-        const bool cashBasis = !billed && i % 5 == 0;
-        rows.push_back(fixture::PatientListRow(std::to_string(300000 + i), std::to_string(2026000000 + i),
-                                               "PATIENT " + std::to_string(i), billed ? "12/10/2026 07:00 AM" : "",
-                                               cashBasis ? "1" : "0", cashBasis ? "CASH BASIS: LABORATORY." : ""));
-    }
-    return rows;
-}
-
 // The list on the offscreen desktop, over the scripted server answering the station's search with the rows.
 struct DesktopList {
     explicit DesktopList(int count) {
-        server.On(fixture::PatientListQuery()).Returns(fixture::PatientListColumns(), Admissions(count));
+        server.On(fixture::PatientListQuery()).Returns(fixture::PatientListColumns(), fixture::ManyAdmissions(count));
         app.CurrentUser = std::make_unique<testkit::FakeLogin>(&server);
     }
     ~DesktopList() { host.ReleaseWindows(); }
