@@ -18,11 +18,14 @@
 #include "shell/frmSearch.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/FixturePatientList.h"
+#include "testkit/UserActions.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <map>
 #include <memory>
 #include <string>
@@ -301,6 +304,36 @@ void ChartFirstPaint_InProcess(benchmark::State& state) {
     }
 }
 BENCHMARK(ChartFirstPaint_InProcess)->Unit(benchmark::kMillisecond);
+
+// The statements the nurse's path sends on the sample ward: opening the station's list, choosing its first patient,
+// opening the chart and its header's load.
+std::vector<std::string> StatementsOfThePath() {
+    std::unique_ptr<sampleward::SampleServer> server = sampleward::OpenSampleWard();
+    RecordingConnection recording(*server);
+    std::vector<std::string> sent;
+    {
+        Ward ward(recording);
+        ward::frmSearch& list = ward.app.Forms.Get<ward::frmSearch>();
+        list.Show();
+        testkit::ClickCell(list.mshflexList, 1, 1);
+        testkit::DoubleClickCell(list.mshflexList, 1, 1);
+        ward.app.Forms.Instance<ward::frmFinal>().Timer1.Tick();
+        for (const auto& [statement, result] : recording.Sent)
+            sent.push_back(statement);
+    }
+    return sent;
+}
+
+void StatementsPerAction(benchmark::State& state) {
+    std::vector<std::string> sent;
+    for (auto _ : state)
+        sent = StatementsOfThePath();
+    state.counters["sent"] = static_cast<double>(sent.size());
+    if (std::getenv("WARD_LIST_STATEMENTS"))
+        for (const std::string& statement : sent)
+            std::cerr << statement << "\n";
+}
+BENCHMARK(StatementsPerAction)->Iterations(1);
 
 } // namespace
 
