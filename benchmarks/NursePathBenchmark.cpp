@@ -306,7 +306,7 @@ void ChartFirstPaint_InProcess(benchmark::State& state) {
 BENCHMARK(ChartFirstPaint_InProcess)->Unit(benchmark::kMillisecond);
 
 // The statements the nurse's path sends on the sample ward: opening the station's list, choosing its first patient,
-// opening the chart and its header's load.
+// opening the chart and its header's load. WARD_LIST_STATEMENTS=1 lists them.
 std::vector<std::string> StatementsOfThePath() {
     std::unique_ptr<sampleward::SampleServer> server = sampleward::OpenSampleWard();
     RecordingConnection recording(*server);
@@ -324,11 +324,29 @@ std::vector<std::string> StatementsOfThePath() {
     return sent;
 }
 
+// What the path must send: the windows' own statements, and for each call of the patient search what our
+// component sends (the sample in-patient has one attending doctor).
+int PrescribedStatements() {
+    const int validatePatient = 1;   // the patient
+    const int validateAdmission = 5; // the admission, its doctor, its patient, its room, the room's class
+    const int refresh = validateAdmission;
+    const int loadPatient = 1;
+    const int chooseRow = validatePatient + validateAdmission + 1;   // and the maintained-room check
+    const int listLoad = 1 + chooseRow;                              // the station's list, its first row chosen
+    const int setUp = 1 + 3 + 11;                                    // report list, settings, catalogues
+    const int open = 1 + 2 * setUp + 1;                              // transfer check, made and loaded, package
+    const int header = refresh + validateAdmission + loadPatient + 2 // diet, membership
+                       + 3                                           // package, senior citizen, admission package
+                       + refresh;                                    // the cash-basis flags
+    return listLoad + chooseRow + open + header;
+}
+
 void StatementsPerAction(benchmark::State& state) {
     std::vector<std::string> sent;
     for (auto _ : state)
         sent = StatementsOfThePath();
     state.counters["sent"] = static_cast<double>(sent.size());
+    state.counters["prescribed"] = PrescribedStatements();
     if (std::getenv("WARD_LIST_STATEMENTS"))
         for (const std::string& statement : sent)
             std::cerr << statement << "\n";
