@@ -268,17 +268,17 @@ void frmSearch::ColorPatientList() {
 
 void frmSearch::ColorRow(int row) {
     const forms::Color background = row % 2 == 1 ? kWhite : kLightBlue;
+    // The row's state is read once: the cells only take its colours.
+    const bool billed = !vb::Trim(mshflexList.TextMatrix(row, 6)).empty();
+    const bool flagged = !billed && IsFlaggedCashBasis(mshflexList.TextMatrix(row, 7));
+    const forms::Color text = billed ? kBilledBlue : flagged ? kCashBasisRed : forms::vbWindowText;
+    if (billed)
+        mshflexList.SetTextMatrix(row, 7, "0");
+    mshflexList.SetRow(row);
     for (int col = 1; col < mshflexList.Cols(); ++col) {
-        mshflexList.SetRow(row);
         mshflexList.SetCol(col);
-        mshflexList.SetCellForeColor(forms::vbWindowText);
+        mshflexList.SetCellForeColor(text);
         mshflexList.SetCellBackColor(background);
-        if (!vb::Trim(mshflexList.TextMatrix(row, 6)).empty()) {
-            mshflexList.SetCellForeColor(kBilledBlue);
-            mshflexList.SetTextMatrix(row, 7, "0");
-        } else if (IsFlaggedCashBasis(mshflexList.TextMatrix(row, 7))) {
-            mshflexList.SetCellForeColor(kCashBasisRed);
-        }
     }
 }
 
