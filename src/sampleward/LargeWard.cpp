@@ -43,37 +43,15 @@ StatementResult OtherDepartments() {
     return result;
 }
 
-StatementResult ReportList() {
-    return {"Select ReportType,'',ReportName [Report Name] From STATION..tbNurse_ReportList Where RecordStatus=1 "
-            "Order By ReportName",
-            {"ReportType", "", "Report Name"},
-            {{"1", "", "Census by Station"},
-             {"4", "", "Charged Medicines"},
-             {"5", "", "Charged Supplies"},
-             {"0", "", "Diet List"},
-             {"2", "", "Discharged Patients"},
-             {"8", "", "Income Report (Detailed)"},
-             {"9", "", "Income Report (Summary)"},
-             {"3", "", "List of Requests and Orders"},
-             {"7", "", "Patient Discharge Notice Status"},
-             {"6", "", "Processed Requests of the Patient"}}};
-}
-
 } // namespace
 
 const std::vector<StatementResult>& ChartSetUpResults() {
     static const std::vector<StatementResult> results = {
-        ReportList(),
-        Catalogue("STATION..LaboratoryExams", true, true),
-        Catalogue("STATION..XrayExams", false, true),
-        Catalogue("STATION..UltraExams", false, true),
-        OtherDepartments(),
-        Catalogue("STATION..PTExams", false, false),
-        Catalogue("STATION..CTExams", false, false),
-        Catalogue("STATION..RTSExams", false, false),
-        Catalogue("STATION..AudioExams", false, false),
-        Catalogue("STATION..HSExams", false, false),
-        Catalogue("STATION..NuclearExams", false, false),
+        Catalogue("STATION..LaboratoryExams", true, true), Catalogue("STATION..XrayExams", false, true),
+        Catalogue("STATION..UltraExams", false, true),     OtherDepartments(),
+        Catalogue("STATION..PTExams", false, false),       Catalogue("STATION..CTExams", false, false),
+        Catalogue("STATION..RTSExams", false, false),      Catalogue("STATION..AudioExams", false, false),
+        Catalogue("STATION..HSExams", false, false),       Catalogue("STATION..NuclearExams", false, false),
         Catalogue("STATION..NeuroExams", false, false),
     };
     return results;

@@ -19,7 +19,7 @@ struct StatementResult {
     std::vector<Row> rows;
 };
 
-// What the chart's set-up reads, in its order: the report list and the eleven exam catalogues.
+// The eleven exam catalogues the chart's set-up reads, in its order (the report list is the sample ward's).
 const std::vector<StatementResult>& ChartSetUpResults();
 
 // The sample ward with the large catalogues.
