@@ -20,10 +20,10 @@ bool IsAscii(std::string_view text) {
 // The same field for plain ASCII text, where characters are bytes, built in place: catalogues are long.
 std::string AsciiDescriptionField(std::string_view text) {
     std::string field(text.substr(0, 45));
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(field[i]);
-        field[i] = static_cast<char>(i == 0 ? std::toupper(c) : std::tolower(c));
-    }
+    for (char& c : field)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+    if (!field.empty() && field[0] >= 'a' && field[0] <= 'z')
+        field[0] = static_cast<char>(field[0] - 32);
     const std::size_t last = field.find_last_not_of(' ');
     field.erase(last == std::string::npos ? 0 : last + 1);
     field.erase(0, field.find_first_not_of(' ') == std::string::npos ? field.size() : field.find_first_not_of(' '));

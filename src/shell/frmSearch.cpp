@@ -254,16 +254,23 @@ void frmSearch::LoadPatientList() {
     rs.Close();
 }
 
-// Selecting each cell moves the grid's current cell; that is not the nurse entering a row, so the row handling
-// waits until the colouring is done.
+// Selecting each row moves the grid's current cell; that is not the nurse entering a row, so the row handling
+// waits until the colouring is done. A row's cells take its colours at once: the selection spans them and the fill
+// repeats over it, which leaves each cell as colouring it alone would.
 void frmSearch::ColorPatientList() {
-    mshflexList.SetRedraw(false);
+    forms::MSHFlexGrid& grid = mshflexList;
+    grid.SetRedraw(false);
     {
         FlagUp up(colouring);
-        for (int row = 1; row < mshflexList.Rows(); ++row)
+        const int fillStyle = grid.FillStyle();
+        grid.SetFillStyle(forms::flexFillRepeat);
+        grid.SetCol(1);
+        for (int row = 1; row < grid.Rows(); ++row)
             ColorRow(row);
+        grid.SetFillStyle(fillStyle);
+        grid.SetCol(grid.Cols() - 1);
     }
-    mshflexList.SetRedraw(true);
+    grid.SetRedraw(true);
 }
 
 void frmSearch::ColorRow(int row) {
@@ -275,11 +282,9 @@ void frmSearch::ColorRow(int row) {
     if (billed)
         mshflexList.SetTextMatrix(row, 7, "0");
     mshflexList.SetRow(row);
-    for (int col = 1; col < mshflexList.Cols(); ++col) {
-        mshflexList.SetCol(col);
-        mshflexList.SetCellForeColor(text);
-        mshflexList.SetCellBackColor(background);
-    }
+    mshflexList.SetColSel(mshflexList.Cols() - 1);
+    mshflexList.SetCellForeColor(text);
+    mshflexList.SetCellBackColor(background);
 }
 
 void frmSearch::mshflexList_EnterCell() {

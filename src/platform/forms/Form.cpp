@@ -13,6 +13,23 @@
 
 namespace forms {
 
+namespace {
+
+// Each observer is told from a copy of the list, as one may come or go while it is told; the copy is spared for the
+// usual one observer (the display) or none, since changes come by the thousand while a grid is filled.
+template <class Tell> void TellObservers(const std::vector<FormObserver*>& observers, Tell tell) {
+    if (observers.size() == 1) {
+        tell(observers.front());
+        return;
+    }
+    if (observers.empty())
+        return;
+    for (FormObserver* observer : std::vector<FormObserver*>(observers))
+        tell(observer);
+}
+
+} // namespace
+
 std::string ClassNameOf(const std::type_info& type) {
     int status = 0;
     char* demangled = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
@@ -524,23 +541,19 @@ void Form::ChangeTabIndex(Control& control, int value) {
 }
 
 void Form::NotifyForm(std::string_view property) {
-    for (FormObserver* observer : std::vector<FormObserver*>(observers))
-        observer->FormChanged(*this, property);
+    TellObservers(observers, [&](FormObserver* observer) { observer->FormChanged(*this, property); });
 }
 
 void Form::NotifyControl(Control& control, std::string_view property) {
-    for (FormObserver* observer : std::vector<FormObserver*>(observers))
-        observer->ControlChanged(control, property);
+    TellObservers(observers, [&](FormObserver* observer) { observer->ControlChanged(control, property); });
 }
 
 void Form::NotifyAdded(Control& control) {
-    for (FormObserver* observer : std::vector<FormObserver*>(observers))
-        observer->ControlAdded(control);
+    TellObservers(observers, [&](FormObserver* observer) { observer->ControlAdded(control); });
 }
 
 void Form::NotifyRemoved(Control& control) {
-    for (FormObserver* observer : std::vector<FormObserver*>(observers))
-        observer->ControlRemoved(control);
+    TellObservers(observers, [&](FormObserver* observer) { observer->ControlRemoved(control); });
 }
 
 } // namespace forms

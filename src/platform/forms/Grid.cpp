@@ -354,30 +354,23 @@ CellFormat& MSHFlexGrid::FormatAt(int row, int col) {
     return line.formats[static_cast<std::size_t>(col)];
 }
 
-void MSHFlexGrid::ChangeFormat(const std::function<void(CellFormat&)>& change) {
+template <class Field, class Value> void MSHFlexGrid::SetCellFormat(Field CellFormat::*field, const Value& value) {
     bool changed = false;
     ForEachTargetCell([&](int row, int col) {
-        CellFormat& format = FormatAt(row, col);
-        CellFormat before = format;
-        change(format);
-        changed = changed || !(before == format);
+        Field& current = FormatAt(row, col).*field;
+        if (current == value)
+            return;
+        current = value;
+        changed = true;
     });
     if (changed)
         Notify("CellFormat");
 }
 
-void MSHFlexGrid::SetCellForeColor(Color value) {
-    ChangeFormat([value](CellFormat& format) { format.ForeColor = value; });
-}
-void MSHFlexGrid::SetCellBackColor(Color value) {
-    ChangeFormat([value](CellFormat& format) { format.BackColor = value; });
-}
-void MSHFlexGrid::SetCellFontBold(bool value) {
-    ChangeFormat([value](CellFormat& format) { format.FontBold = value; });
-}
-void MSHFlexGrid::SetCellPicture(forms::Picture value) {
-    ChangeFormat([&value](CellFormat& format) { format.Picture = value; });
-}
+void MSHFlexGrid::SetCellForeColor(Color value) { SetCellFormat(&CellFormat::ForeColor, value); }
+void MSHFlexGrid::SetCellBackColor(Color value) { SetCellFormat(&CellFormat::BackColor, value); }
+void MSHFlexGrid::SetCellFontBold(bool value) { SetCellFormat(&CellFormat::FontBold, value); }
+void MSHFlexGrid::SetCellPicture(forms::Picture value) { SetCellFormat(&CellFormat::Picture, value); }
 
 int MSHFlexGrid::CellAlignment() const {
     const CellFormat& format = CurrentFormat();
@@ -387,7 +380,7 @@ int MSHFlexGrid::CellAlignment() const {
 void MSHFlexGrid::SetCellAlignment(int value) {
     if (value < flexAlignLeftTop || value > flexAlignGeneral)
         RaiseInvalidValue();
-    ChangeFormat([value](CellFormat& format) { format.Alignment = value; });
+    SetCellFormat(&CellFormat::Alignment, std::optional<int>(value));
 }
 
 // The grid's own look

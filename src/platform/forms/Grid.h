@@ -261,7 +261,7 @@ private:
     // Applies an edit to the current cell or, with flexFillRepeat, to every selected cell.
     template <class Edit> void ForEachTargetCell(Edit edit);
     CellFormat& FormatAt(int row, int col);
-    void ChangeFormat(const std::function<void(CellFormat&)>& change);
+    template <class Field, class Value> void SetCellFormat(Field CellFormat::*field, const Value& value);
     void SetChoice(int& field, int value, int last, std::string_view property);
     int VisibleRowCount() const;
 

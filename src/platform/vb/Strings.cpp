@@ -77,15 +77,16 @@ char32_t LowerOf(char32_t c) {
     }
 }
 
-template <typename Map> std::string MapLetters(std::string_view text, Map map) {
-    std::string out;
-    out.reserve(text.size());
-    // Plain ASCII text, by far the most common, maps byte by byte without decoding.
+// Plain ASCII text, by far the most common, maps byte by byte in place without decoding: from..to shift by delta.
+template <typename Map> std::string MapLetters(std::string_view text, char from, char to, int delta, Map map) {
     if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        for (char c : text)
-            out += static_cast<char>(map(static_cast<unsigned char>(c)));
+        std::string out(text);
+        for (char& c : out)
+            c = c >= from && c <= to ? static_cast<char>(c + delta) : c;
         return out;
     }
+    std::string out;
+    out.reserve(text.size());
     for (std::size_t offset = 0; offset < text.size();) {
         const Utf8Char c = DecodeUtf8(text, offset);
         if (c.valid)
@@ -196,10 +197,10 @@ std::string RTrim(std::string_view text) {
 std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
 
 std::string UCase(std::string_view text) {
-    return MapLetters(text, [](char32_t c) { return UpperOf(c); });
+    return MapLetters(text, 'a', 'z', -32, [](char32_t c) { return UpperOf(c); });
 }
 std::string LCase(std::string_view text) {
-    return MapLetters(text, [](char32_t c) { return LowerOf(c); });
+    return MapLetters(text, 'A', 'Z', 32, [](char32_t c) { return LowerOf(c); });
 }
 
 std::string Space(int count) {
