@@ -111,7 +111,7 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     Timer1.TimerEvent = [this] { Timer1_Timer(); };
     cmdNextPatient.On(&forms::Control::Click, [this](int Index) { cmdNextPatient_Click(Index); });
     tabSSTab1.Click = [this](int PreviousTab) { tabSSTab1_Click(PreviousTab); };
-    tabSSTab2.Click = [this](int PreviousTab) { tabSSTab2_Click(PreviousTab); };
+    ConnectResultsPages();
     mshflexReports.DblClick = [this] { mshflexReports_DblClick(); };
     cmdExit.Click = [this] { cmdExit_Click(); };
     txtPatient.KeyPress = [this](int& KeyAscii) { txtPatient_KeyPress(KeyAscii); };
@@ -281,6 +281,7 @@ void frmFinal::Form_Load() {
     }
     for (int page = 5; page <= 8; ++page)
         tabSSTab2.SetTabEnabled(page, false);
+    SelectedLabReference.clear();
     MonthView1.SetValue(app.ServerDate);
     Timer1.SetTimerEnabled(true);
     for (auto* buttons : {&cmdResultX, &cmdResultU, &cmdCTExit})

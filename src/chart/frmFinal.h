@@ -89,6 +89,26 @@ public:
     forms::ControlArray<forms::CommandButton> cmdResultX{*this, "cmdResultX"};
     forms::ControlArray<forms::CommandButton> cmdResultU{*this, "cmdResultU"};
     forms::ControlArray<forms::CommandButton> cmdCTExit{*this, "cmdCTExit"};
+    // The x-ray, ultrasound and CT pages: their lists, interpretations, headings 0 to 5 and detail labels 0 to 35
+    // (each page six captions and six values); heading 6 is the laboratory page's.
+    forms::MSHFlexGrid mshflexXray{*this, "mshflexXray"};
+    forms::MSHFlexGrid mshflexUltra{*this, "mshflexUltra"};
+    forms::MSHFlexGrid mshflexCT{*this, "mshflexCT"};
+    forms::Frame fraXray{*this, "fraXray"};
+    forms::Frame fraUltra{*this, "fraUltra"};
+    forms::Frame fraCT{*this, "fraCT"};
+    forms::TextBox txtXrayInterp{*this, "txtXrayInterp"};
+    forms::TextBox txtUltraInterp{*this, "txtUltraInterp"};
+    forms::TextBox txtCTInterp{*this, "txtCTInterp"};
+    forms::ControlArray<forms::Label> lblHead{*this, "lblHead"};
+    forms::ControlArray<forms::Label> lblXrayInfo{*this, "lblXrayInfo"};
+    // The laboratory page: the list, the table by day in the same place, 0 "View Result Per Exam" and 1 "View Result
+    // Per ChargeSlip", the switch between list and table, 0 "Exit" and 1 "Refresh".
+    forms::MSHFlexGrid mshflexLab{*this, "mshflexLab"};
+    forms::MSHFlexGrid mshflexLabTabular{*this, "mshflexLabTabular"};
+    forms::ControlArray<forms::CommandButton> cmdLabView{*this, "cmdLabView"};
+    forms::CommandButton cmdTabular{*this, "cmdTabular"};
+    forms::ControlArray<forms::CommandButton> cmdExitResultL{*this, "cmdExitResultL"};
 
     // Page 5, the patient profile.
     forms::ControlArray<forms::Label> lblProfile{*this, "lblProfile"};
@@ -189,8 +209,34 @@ private:
     bool RefusedAsUnknownAdmission();
     bool RefusedAsClosed(const std::string& closedSentence, const std::string& title);
     bool RefusedAsCashBasis(bool underCashBasis, const std::string& departmentText);
-    void LoadXrayResults();
+    // The results pages.
+    void DesignRadiologyPage(int page);
+    void DesignLaboratoryPage();
+    void ConnectResultsPages();
     void tabSSTab2_Click(int PreviousTab);
+    void LoadXrayResults();
+    void LoadUltrasoundResults();
+    void LoadCTResults();
+    void LoadRadiologyResults(int page);
+    void ShowRadiologyRow(int page);
+    void mshflexXray_Click();
+    void mshflexUltra_Click();
+    void mshflexCT_Click();
+    void cmdResultX_Click(int Index);
+    void cmdResultU_Click(int Index);
+    void cmdCTExit_Click(int Index);
+    void RunRadiologyButton(int page, int Index);
+    void ViewRadiologyResult(int page);
+    void Get_HeartResults();
+    void LoadLabResults();
+    void TintLabSections();
+    void mshflexLab_Click();
+    void cmdLabView_Click(int Index);
+    void cmdExitResultL_Click(int Index);
+    void cmdTabular_Click();
+    void mshflexLabTabular_Click();
+    // The reference of the laboratory row clicked last; each load of the chart starts it empty.
+    std::string SelectedLabReference;
     void Get_VitalSigns();
     void LoadNurseNotes();
     void LoadPatientProfile();

@@ -352,6 +352,8 @@ void FakeLabResultViewer::Show_Results() {
 components::RecordsetResult FakeListings::Answer(const std::string& call, const std::string& key,
                                                  const std::string& kind) {
     Record(call + "(" + key + "," + kind + ")");
+    if (!failure.empty())
+        throw vb::VbError(-2147467259, failure);
     auto found = results.find({key, kind});
     db::ResultTable table = found == results.end() ? db::ResultTable{} : found->second;
     table.hasColumns = true;

@@ -406,6 +406,8 @@ public:
 struct FakeListings : CallLog {
     std::map<std::pair<std::string, std::string>, db::ResultTable> results;
     int terminated = 0;
+    // While set, each call is recorded and then raises this error, as a component whose server failed.
+    std::string failure;
     components::RecordsetResult Answer(const std::string& call, const std::string& key, const std::string& kind);
 };
 

@@ -107,6 +107,8 @@ const Shipped kShipped[] = {
     {"Posted Medicines.RPT", {"2024-000123", true}},
     {"Posted Supplies.RPT", {"2024-000123", false}},
     {"List_Of_Proccess_Request_New.rpt", {"2024-000123", "SIC"}},
+    {"RadioResult.Rpt", {"X-RAY SECTION", "H-5521", "Ward Road, Manila", "N0001", "2024-000123"}},
+    {"LaboratoryResult_InTabularFormat_Graph.rpt", {"2024-000123", "L001"}},
 };
 
 // Where a run's ink lies: its text's width placed in its box as the run aligns it.
