@@ -131,7 +131,7 @@ void frmFinal::DesignRadiologyPage(int page) {
     p.frame.SetCaption("");
 
     auto label = [this](int index) { return forms::Cell{&lblXrayInfo(index), 1300}; };
-    auto value = [this](int index) { return forms::Cell{&lblXrayInfo(index), 3300}; };
+    auto value = [this](int index) { return forms::Cell{&lblXrayInfo(index), 0}; };
     forms::Layout layout(tabSSTab2, {}, page);
     layout.Full(lblHead(p.interpretationHead + 1)).Full(p.grid, 2400);
     for (int first : {0, 3})

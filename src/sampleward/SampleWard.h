@@ -94,6 +94,9 @@ void DeclareChartHeader(SampleServer& server);
 void DeclareChartReports(SampleServer& server);
 // Declares the station's patient list, the maintained room and the room transfer waiting for confirmation.
 void DeclarePatientList(SampleServer& server);
+// Declares what the chart's results pages read besides the results component: the radiology row views, the
+// radiology printout's look-up, staging and report, and the laboratory table's day range and graph.
+void DeclareResultsPages(SampleServer& server);
 // Declares what the chart's action bar asks before it opens a window: clearances, patient's medicine, the ward's
 // cash basis, remote-control charges and the departments to charge or assess.
 void DeclareChartGates(SampleServer& server);

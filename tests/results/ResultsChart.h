@@ -41,7 +41,7 @@ struct ResultsChart {
 
     explicit ResultsChart(const std::string& rights = "|10|16|", bool nursePrint = true)
         : chart(Open(test, nursePrint)) {
-        SetRights(rights);
+        test.server.On(RightsQuery).Returns({"EmployeeID", "EmployeeRights"}, {{"N0001", rights}});
         MarkForReload();
     }
 
@@ -50,10 +50,6 @@ struct ResultsChart {
         test.app.ServerDate = vb::MakeDate({2026, 12, 11, 9, 0, 0});
         return fixture::OpenChart(test, fixture::InPatientIdNum, fixture::InPatientHospNum,
                                   {{"IsNursePrint", nursePrint}});
-    }
-
-    void SetRights(const std::string& rights) {
-        test.server.On(RightsQuery).Returns({"EmployeeID", "EmployeeRights"}, {{"N0001", rights}});
     }
 
     // What the patient list does on opening a chart.

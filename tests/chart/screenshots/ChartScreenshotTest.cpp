@@ -10,6 +10,7 @@
 #include "platform/forms/LayoutCheck.h"
 #include "sampleward/SampleWard.h"
 #include "testkit/FakeComponents.h"
+#include "testkit/UserActions.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -97,6 +98,48 @@ TEST(ChartScreenshots, TheMissingInformationEditorOverTheSampleInPatient) {
     ASSERT_TRUE(gui::SaveScreenshot(desktop.host, window, guitest::ScreenshotPath("frmCheckData")));
     EXPECT_TRUE(desktop.server->Unanswered().empty());
     window.Unload();
+    chart.Unload();
+}
+
+// The results pages of the sample in-patient, as the sample nurse sees them.
+struct DesktopResults : DesktopChart {
+    DesktopResults() {
+        static_cast<testkit::FakeLogin&>(*app.CurrentUser).employeeCode = sampleward::SampleNurseID;
+        app.ResultsObject = app.Factory.Create<components::ResultsComponent>("Virselto.clsResults");
+        for (bool* flag : {&app.ReloadXrayResults, &app.ReloadUltrasoundResults, &app.ReloadCTResults,
+                           &app.ReloadLabResults, &app.ReloadHeartResults})
+            *flag = true;
+    }
+    ward::frmFinal& OpenResults(int page) {
+        ward::frmFinal& chart = OpenInPatientsChart();
+        testkit::ChooseTab(chart.tabSSTab1, 2);
+        testkit::ChooseTab(chart.tabSSTab2, page);
+        return chart;
+    }
+};
+
+TEST(ChartScreenshots, TheXrayPageWithTheSampleResultViewed) {
+    DesktopResults desktop;
+    ward::frmFinal& chart = desktop.OpenResults(0);
+    testkit::ClickCell(chart.mshflexXray, 1, 2);
+    EXPECT_EQ(chart.lblXrayInfo(9).Caption(), "CHEST PA");
+    EXPECT_FALSE(chart.txtXrayInterp.Text().empty());
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_xray_results")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
+TEST(ChartScreenshots, TheLaboratoryPageAsListAndAsTable) {
+    DesktopResults desktop;
+    ward::frmFinal& chart = desktop.OpenResults(3);
+    EXPECT_EQ(chart.mshflexLab.TextMatrix(1, 5), "HEMATOLOGY");
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_laboratory_list")));
+    testkit::Click(chart.cmdTabular);
+    EXPECT_TRUE(chart.mshflexLabTabular.Visible());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_laboratory_table")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
     chart.Unload();
 }
 
