@@ -115,6 +115,7 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     mshflexReports.DblClick = [this] { mshflexReports_DblClick(); };
     cmdExit.Click = [this] { cmdExit_Click(); };
     txtPatient.KeyPress = [this](int& KeyAscii) { txtPatient_KeyPress(KeyAscii); };
+    WireRequestCart();
 }
 
 void frmFinal::Design() {
@@ -160,6 +161,7 @@ void frmFinal::SetUpChart() {
     // The settings are fresh from here on: the cart's AMOUNT column and the load's View buttons read them.
     LoadHospitalSettings(app);
     LayOutRequestCart();
+    StatBypassApprovals.clear();
     LayOutProfileList();
     LoadPickers();
     ClearExamLists();

@@ -9,6 +9,7 @@
 #include "platform/forms/Lists.h"
 #include "platform/forms/MonthView.h"
 #include "platform/forms/Tabs.h"
+#include "requestcart/RequestGate.h"
 
 #include <string>
 
@@ -76,6 +77,9 @@ public:
     forms::MSHFlexGrid mshflexOrders{*this, "mshflexOrders"};
     // The members of the laboratory profiles in the cart: 1 ExamID, 2 ExamName, 3 ProfileID, 4 ProfileName.
     forms::MSHFlexGrid mshflexProfileList{*this, "mshflexProfileList"};
+    // Under the cart: "&Save" sends it, "&Delete" puts its current row back.
+    forms::CommandButton cmdSave{*this, "cmdSave"};
+    forms::CommandButton cmdDelete{*this, "cmdDelete"};
     // The printable reports: 1 the type code (hidden), 2 the icon, 3 the name.
     forms::MSHFlexGrid mshflexReports{*this, "mshflexReports"};
     forms::ImageList imgListReports{*this, "imgListReports"};
@@ -134,6 +138,10 @@ public:
     bool CartHoldsRequests() const;
     // Saves and sends the request cart.
     void cmdSave_Click();
+
+    // The supervisors' approvals of STAT requests let through a cash basis for this cart, by department code. The
+    // set-up empties them with the cart.
+    BypassApprovals StatBypassApprovals;
 
 protected:
     void Design() override;
@@ -243,6 +251,27 @@ private:
     void LoadClinicalSummary();
     void InitORScheduler();
     void ResetScheduleRequest();
+
+    // The request cart and the quick lists that fill it. A cart row is one department's exam: department and code
+    // tell rows apart.
+    void WireRequestCart();
+    void lstListLaboratory_Click();
+    void lstListXray_Click();
+    void lstListUltra_Click();
+    void PickFromImagingList(forms::ListBox& list, const RequestOpener& opener, const std::string& remarksDeptID);
+    void PickImagingExam(forms::ListBox& list, const RequestOpener& opener, const std::string& remarksDeptID);
+    void PickLaboratoryExam();
+    // True when the pick may go on: the exam is not pending, not declined as a repeat and not in the cart yet.
+    bool ExamMayBeOrdered(forms::ListBox& list, const std::string& deptCode);
+    void AddCartRow(forms::ListBox& list, const std::string& code, const std::string& section);
+    void IsExamInOrders(const std::string& deptCode);
+    void RemoveOrderRow(const std::string& deptCode);
+    void mshflexOrders_DblClick();
+    void cmdDelete_Click();
+    forms::ListBox* ListNamed(const std::string& name);
+    std::string CurrentExamCode;
+    std::string SavedListLine;
+    bool ExamAlreadyInOrders = false;
 
     // The header's load, by step, and the flags that open or close the request lists.
     void WritePatientBoxes();

@@ -35,18 +35,6 @@ namespace {
 constexpr int kInformation = forms::vbInformation + forms::vbOKOnly;
 constexpr int kExclamation = forms::vbExclamation + forms::vbOKOnly;
 
-// Clears the STAT by-pass however the entry window ends, so no later window takes it for its own.
-class StatBypass {
-public:
-    explicit StatBypass(App& app) : app(app) { app.CashBasisStatBypass = true; }
-    ~StatBypass() { app.CashBasisStatBypass = false; }
-    StatBypass(const StatBypass&) = delete;
-    StatBypass& operator=(const StatBypass&) = delete;
-
-private:
-    App& app;
-};
-
 } // namespace
 
 // The action bar down the right side, its buttons in the nurse's order, and the way back to the patient list.
@@ -413,7 +401,7 @@ void frmFinal::EnterSuppliesAsStat() {
 }
 
 void frmFinal::ShowSuppliesEntry() {
-    StatBypass bypass(app);
+    StatBypassShowing bypass(app);
     app.Forms.Get<frmCSREntry>().ShowModal();
 }
 

@@ -35,8 +35,14 @@ std::optional<Match> FirstOrderInProfile(const forms::MSHFlexGrid& ProfileGrid, 
     return std::nullopt;
 }
 
-// Unticks a quick-list line the way the sorted check-box lists allow: the line goes and comes back. The line is
-// found by its text, because the index kept in the cart goes stale once lines leave and come back.
+void ClearCells(forms::MSHFlexGrid& grid, int row, int firstCol, int lastCol) {
+    for (int col = firstCol; col <= std::min(lastCol, grid.Cols() - 1); ++col)
+        grid.SetTextMatrix(row, col, "");
+}
+
+} // namespace
+
+// The line is found by its text, because the index kept in the cart goes stale once lines leave and come back.
 void UntickQuickListLine(forms::ListBox& list, const std::string& line) {
     for (int index = 0; index < list.ListCount(); ++index) {
         if (list.List(index) == line) {
@@ -47,13 +53,6 @@ void UntickQuickListLine(forms::ListBox& list, const std::string& line) {
         }
     }
 }
-
-void ClearCells(forms::MSHFlexGrid& grid, int row, int firstCol, int lastCol) {
-    for (int col = firstCol; col <= std::min(lastCol, grid.Cols() - 1); ++col)
-        grid.SetTextMatrix(row, col, "");
-}
-
-} // namespace
 
 bool LoadProfileExams(App& app, const std::string& ExamID, forms::MSHFlexGrid& ProfileGrid) {
     db::Recordset rs = app.Connection().Open("STATION..sp_Nurse_Get_ProfileList " + db::SqlQuote(vb::Trim(ExamID)),

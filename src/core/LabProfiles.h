@@ -28,4 +28,8 @@ bool CheckExamInProfile(App& app, const std::string& ExamID, forms::MSHFlexGrid&
 // Takes the members of the profile ExamID out of ProfileGrid.
 void RemoveExamFromProfileList(const std::string& ExamID, forms::MSHFlexGrid& ProfileGrid);
 
+// Unticks the line of a sorted check-box list that has this text, the way such a list allows: the line goes and
+// comes back at its place. No line has the text: nothing happens.
+void UntickQuickListLine(forms::ListBox& list, const std::string& line);
+
 } // namespace ward

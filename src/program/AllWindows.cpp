@@ -25,6 +25,7 @@
 #include "pharmacy/frmHtWt.h"
 #include "pharmacy/frmPHEntry.h"
 #include "pharmacy/frmPharmacyRequest.h"
+#include "requestcart/frmRemarks.h"
 #include "requestentry/frmAudio.h"
 #include "requestentry/frmCTfile.h"
 #include "requestentry/frmHeart.h"
@@ -90,6 +91,7 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmPTFile>()
             .Add<frmRTfile>()
             .Add<frmNeuRoExams>()
+            .Add<frmRemarks>()
             .Add<frmPharmacyRequest>()
             .Add<frmCSREntry>()
             .Add<frmPHEntry>()

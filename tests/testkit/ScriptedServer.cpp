@@ -45,6 +45,8 @@ std::string Diff(const std::vector<std::string>& expected, const std::vector<std
 
 Answer& ScriptedServer::On(const std::string& sql) { return answers.On(sql); }
 
+Answer& ScriptedServer::Instead(const std::string& sql) { return answers.Instead(sql); }
+
 Answer& ScriptedServer::OnPattern(const std::string& pattern) { return answers.OnPattern(pattern); }
 
 void ScriptedServer::SetPrimaryKey(const std::string& table, std::vector<std::string> columns) {

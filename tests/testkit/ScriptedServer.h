@@ -37,6 +37,8 @@ struct SentStatement {
 class ScriptedServer : public db::Connection {
 public:
     Answer& On(const std::string& sql);
+    // The only answer of that text from now on, whatever was declared for it before.
+    Answer& Instead(const std::string& sql);
     // For values that cannot be known in advance: "{?}" in the pattern stands for any text without a quote.
     Answer& OnPattern(const std::string& pattern);
     void SetPrimaryKey(const std::string& table, std::vector<std::string> columns);
