@@ -88,6 +88,20 @@ TEST(ReportPainting, TheLaboratoryResultWrittenToPdfReadsBackWithThePatientAndTh
     EXPECT_TRUE(ward->Unanswered().empty());
 }
 
+TEST(ReportPainting, TheLaboratoryGraphWrittenToPdfReadsBackWithTheExaminationsResultsByDay) {
+    std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+    reports::TemplateReportEngine engine(*ward);
+    auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\LaboratoryResult_InTabularFormat_Graph.rpt");
+    report->SetHospitalName("TESSUN GENERAL HOSPITAL");
+    reports::SetParameterValues(*report, {sampleward::InPatientIdNum, "L001"});
+    const std::string text = PdfText(engine.LayOutReport(*report));
+    for (const char* expected : {"Laboratory Result Trend", sampleward::InPatientIdNum, "L001", "HEMOGLOBIN",
+                                 "120 - 160 g/L", "HEMATOLOGY", "135"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    EXPECT_EQ(text.find("WBC COUNT"), std::string::npos) << text;
+    EXPECT_TRUE(ward->Unanswered().empty());
+}
+
 TEST(ReportPainting, TheStatementOfAccountWrittenToPdfReadsBackWithItsDepartmentsBillAndFees) {
     std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
     reports::TemplateReportEngine engine(*ward);

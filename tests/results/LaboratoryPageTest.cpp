@@ -128,6 +128,10 @@ TEST(LaboratoryView, HandsTheViewerTheRowAndThePatient) {
         std::map<std::string, std::string> expected = patient;
         expected.insert(v.members.begin(), v.members.end());
         EXPECT_EQ(viewer.shows[0], expected) << "button " << v.button;
+        EXPECT_EQ(viewer.Calls,
+                  (std::vector<std::string>{"CSNumber", "RequestNum", "AutoPrint", "ViewMode", "SQLConnection",
+                                            "HospitalNumber", "IdNumber", "RoomNumber", "PatientName", "Age", "Sex",
+                                            "Status", "UserID", "StationID", "Show_Results"}));
         EXPECT_EQ(viewer.connection, &c.test.app.Connection());
     }
 }

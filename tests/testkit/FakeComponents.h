@@ -377,7 +377,7 @@ public:
     void ValidateICDCode() override { Record("ValidateICDCode"); }
 };
 
-// Keeps every property as last set, as the real viewer does.
+// Keeps every property as last set, as the real viewer does; Calls names each member in the order it was set.
 class FakeLabResultViewer : public components::LabResultViewerComponent, public CallLog {
 public:
     std::map<std::string, std::string> properties;
@@ -385,21 +385,30 @@ public:
     // The properties as they stood at each Show_Results.
     std::vector<std::map<std::string, std::string>> shows;
 
-    void SetCSNumber(const std::string& value) override { properties["CSNumber"] = value; }
-    void SetRequestNum(const std::string& value) override { properties["RequestNum"] = value; }
-    void SetAutoPrint(bool value) override { properties["AutoPrint"] = value ? "True" : "False"; }
-    void SetViewMode(std::int16_t value) override { properties["ViewMode"] = std::to_string(value); }
-    void SetSQLConnection(db::Connection& value) override { connection = &value; }
-    void SetHospitalNumber(const std::string& value) override { properties["HospitalNumber"] = value; }
-    void SetIdNumber(const std::string& value) override { properties["IdNumber"] = value; }
-    void SetRoomNumber(const std::string& value) override { properties["RoomNumber"] = value; }
-    void SetPatientName(const std::string& value) override { properties["PatientName"] = value; }
-    void SetAge(const std::string& value) override { properties["Age"] = value; }
-    void SetSex(const std::string& value) override { properties["Sex"] = value; }
-    void SetStatus(const std::string& value) override { properties["Status"] = value; }
-    void SetUserID(const std::string& value) override { properties["UserID"] = value; }
-    void SetStationID(const std::string& value) override { properties["StationID"] = value; }
+    void SetCSNumber(const std::string& value) override { Set("CSNumber", value); }
+    void SetRequestNum(const std::string& value) override { Set("RequestNum", value); }
+    void SetAutoPrint(bool value) override { Set("AutoPrint", value ? "True" : "False"); }
+    void SetViewMode(std::int16_t value) override { Set("ViewMode", std::to_string(value)); }
+    void SetSQLConnection(db::Connection& value) override {
+        Record("SQLConnection");
+        connection = &value;
+    }
+    void SetHospitalNumber(const std::string& value) override { Set("HospitalNumber", value); }
+    void SetIdNumber(const std::string& value) override { Set("IdNumber", value); }
+    void SetRoomNumber(const std::string& value) override { Set("RoomNumber", value); }
+    void SetPatientName(const std::string& value) override { Set("PatientName", value); }
+    void SetAge(const std::string& value) override { Set("Age", value); }
+    void SetSex(const std::string& value) override { Set("Sex", value); }
+    void SetStatus(const std::string& value) override { Set("Status", value); }
+    void SetUserID(const std::string& value) override { Set("UserID", value); }
+    void SetStationID(const std::string& value) override { Set("StationID", value); }
     void Show_Results() override;
+
+private:
+    void Set(const std::string& member, const std::string& value) {
+        Record(member);
+        properties[member] = value;
+    }
 };
 
 // The four nurse-activity objects answer with the rows a test declares per (admission, kind) and record each call.
