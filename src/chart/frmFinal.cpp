@@ -116,6 +116,7 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     cmdExit.Click = [this] { cmdExit_Click(); };
     txtPatient.KeyPress = [this](int& KeyAscii) { txtPatient_KeyPress(KeyAscii); };
     WireRequestCart();
+    WireRequestEntry();
 }
 
 void frmFinal::Design() {

@@ -269,6 +269,13 @@ private:
     void mshflexOrders_DblClick();
     void cmdDelete_Click();
     forms::ListBox* ListNamed(const std::string& name);
+
+    // The search buttons beside the quick lists: each opens the request dialog of its department behind the gate.
+    void WireRequestEntry();
+    void cmdLabMore_Click();
+    void cmdUltraMore_Click();
+    void cmdXrayMore_Click();
+    void OpenRequestDialog(const RequestOpener& opener, const std::string& caption);
     std::string CurrentExamCode;
     std::string SavedListLine;
     bool ExamAlreadyInOrders = false;

@@ -33,6 +33,7 @@
 #include "requestentry/frmNuclear.h"
 #include "requestentry/frmPTFile.h"
 #include "requestentry/frmRTfile.h"
+#include "requestentry/frmRequest.h"
 #include "shell/clsSearcher.h"
 #include "shell/frmCF4Entry.h"
 #include "shell/frmCMRemarks.h"
@@ -92,6 +93,7 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmRTfile>()
             .Add<frmNeuRoExams>()
             .Add<frmRemarks>()
+            .Add<frmRequest>()
             .Add<frmPharmacyRequest>()
             .Add<frmCSREntry>()
             .Add<frmPHEntry>()
