@@ -62,7 +62,11 @@ const vb::Variant& Field(const db::Recordset& rs, int index) {
     return index < 0 ? Null : rs.Fields(index);
 }
 
-bool Is(const vb::Variant& value, const char* text) { return !value.IsNull() && vb::CStr(value) == text; }
+bool Is(const vb::Variant& value, const char* text) {
+    if (value.IsString())
+        return value.AsString() == text;
+    return !value.IsNull() && vb::CStr(value) == text;
+}
 
 // The catalogue's lines, added to the list at once so a long list is sorted once.
 void FillList(db::Recordset& rs, const Catalogue& catalogue) {
@@ -87,7 +91,7 @@ void FillList(db::Recordset& rs, const Catalogue& catalogue) {
                 ? examlines::LaboratoryLine(Field(rs, description), Field(rs, section), Field(rs, code))
                 : examlines::DepartmentLine(Field(rs, description), catalogue.departmentCode, Field(rs, code)));
     }
-    catalogue.list.AddItems(lines);
+    catalogue.list.AddItems(std::move(lines));
 }
 
 // The rows under the header, column 1 on, and the query's column names as the header, as a bound grid shows them.

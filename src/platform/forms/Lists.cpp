@@ -41,8 +41,9 @@ bool ListLines::SetText(int index, std::string text) {
     return true;
 }
 
-const ListLines::Line* ListLines::Append(const std::string& text) {
-    lines.push_back(std::make_unique<Line>(Line{text, 0, false, vb::LCase(text)}));
+const ListLines::Line* ListLines::Append(std::string text) {
+    std::string key = vb::LCase(text);
+    lines.push_back(std::make_unique<Line>(Line{std::move(text), 0, false, std::move(key)}));
     return lines.back().get();
 }
 
@@ -110,13 +111,13 @@ void ListControl::AddItem(const std::string& item, std::optional<int> index) {
     Notify("List");
 }
 
-void ListControl::AddItems(const std::vector<std::string>& items) {
+void ListControl::AddItems(std::vector<std::string> items) {
     if (items.empty())
         return;
     const ListLines::Line* chosen = listIndex >= 0 ? &lines.At(listIndex) : nullptr;
     const ListLines::Line* last = nullptr;
-    for (const std::string& item : items)
-        last = lines.Append(item);
+    for (std::string& item : items)
+        last = lines.Append(std::move(item));
     // A stable sort keeps equal lines in the order they came, where one AddItem after another puts them.
     if (look.Sorted)
         lines.Sort();

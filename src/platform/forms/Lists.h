@@ -47,7 +47,7 @@ public:
     // Changes a line's text; false when it was already that.
     bool SetText(int index, std::string text);
     // A line at the end, whatever the order.
-    const Line* Append(const std::string& text);
+    const Line* Append(std::string text);
     // Where that line is now, or -1.
     int IndexOf(const Line* line) const;
     // The first line whose text equals text (ignoring case), or -1.
@@ -76,7 +76,7 @@ public:
     void AddItem(const std::string& item, std::optional<int> index = std::nullopt);
     // Adds the lines as AddItem adds them one after another, each at its sorted place in a sorted list, but sorts
     // once, so a long list fills in n log n.
-    void AddItems(const std::vector<std::string>& items);
+    void AddItems(std::vector<std::string> items);
 
     // Sorting takes effect on the lines already there too.
     bool Sorted() const { return look.Sorted; }
