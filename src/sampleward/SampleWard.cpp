@@ -216,6 +216,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareChartHeader(server);
     DeclareChartReports(server);
     DeclareChartGates(server);
+    DeclareRequestEntry(server);
     DeclareResultsPages(server);
     DeclarePatientList(server);
     DeclareHospitals(server);

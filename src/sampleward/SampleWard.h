@@ -100,6 +100,9 @@ void DeclareResultsPages(SampleServer& server);
 // Declares what the chart's action bar asks before it opens a window: clearances, patient's medicine, the ward's
 // cash basis, remote-control charges and the departments to charge or assess.
 void DeclareChartGates(SampleServer& server);
+// Declares what the request dialog asks of the exams the code search finds for the in-patient: earlier requests,
+// profiles, specimens, priorities and maximum quantities, and the transplant and dialysis save of the remarks.
+void DeclareRequestEntry(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 
