@@ -1,13 +1,56 @@
 #pragma once
 
 #include "charges/ChargeEntryWindow.h"
+#include "charges/EntryGrid.h"
+#include "charges/ItemEntry.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/Grid.h"
 
 namespace ward {
 
-// Charges posted to the account of the admission whose header the chart copied in.
+// Charges posted to the account of the admission whose header the chart copied in: the nurse types them into the
+// entry grid, one row per service, medicine, supply, doctor's fee or oxygen reading, each looked up and priced, and
+// sees the charges already posted below.
 class frmCharge : public ChargeEntryWindow {
 public:
-    explicit frmCharge(App& app) : ChargeEntryWindow(app, "Post Charges") {}
+    explicit frmCharge(App& app);
+
+    forms::ControlArray<forms::Label> lblHeader{*this, "lblHeader"};
+    forms::Frame fraDepartments{*this, "fraDepartments"};
+    forms::MSHFlexGrid mshflexEntry{*this, "mshflexEntry"};
+    forms::TextBox txtEntry{*this, "txtEntry"};
+    forms::Frame fraMessage{*this, "fraMessage"};
+    forms::Label lblMessage{*this, "lblMessage"};
+    forms::Frame fraList{*this, "fraList"};
+    forms::MSHFlexGrid mshflexList{*this, "mshflexList"};
+    forms::TextBox txtMessage{*this, "txtMessage"};
+    forms::Label lblNote{*this, "lblNote"};
+    forms::Frame frOxLegend{*this, "frOxLegend"};
+    forms::ControlArray<forms::Label> lblLegend{*this, "lblLegend"}; // 0 OPEN, 1 CLOSED
+    forms::CommandButton cmdCDF{*this, "cmdCDF"};
+    forms::ControlArray<forms::CommandButton> Command1{*this, "Command1"}; // Save, Ignore, Exit, Refresh, Delete
+    forms::ControlArray<forms::CommandButton> cmdOption{*this, "cmdOption"}; // 0 Reprint, 1 Revoke
+    forms::CommandButton cmdCloseTank{*this, "cmdCloseTank"};
+
+    EntryGrid& Entry() { return entry; }
+
+protected:
+    void Design() override;
+
+private:
+    void DesignHeader(forms::Layout& layout);
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyDown(int& KeyCode, int Shift) override;
+    void Form_KeyPress(int& KeyAscii) override;
+    void txtEntry_KeyDown(int& KeyCode, int Shift);
+    void cmdCDF_Click();
+    void mshflexList_Click();
+    void ListPostedCharges();
+    void MarkCancelledCharges();
+
+    EntryGrid entry;
+    ItemEntry itemEntry;
 };
 
 } // namespace ward

@@ -217,6 +217,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareChartReports(server);
     DeclareChartGates(server);
     DeclareRequestEntry(server);
+    DeclareCharges(server);
     DeclareResultsPages(server);
     DeclarePatientList(server);
     DeclareHospitals(server);

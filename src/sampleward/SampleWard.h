@@ -103,6 +103,9 @@ void DeclareChartGates(SampleServer& server);
 // Declares what the request dialog asks of the exams the code search finds for the in-patient: earlier requests,
 // profiles, specimens, priorities and maximum quantities, and the transplant and dialysis save of the remarks.
 void DeclareRequestEntry(SampleServer& server);
+// The charge window's answers: the posted charges, the stock locations of the charging codes, the oxygen tanks, the
+// room class and AR codes that price a row.
+void DeclareCharges(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -12,6 +12,7 @@
 #include "pharmacy/frmPharmacyRequest.h"
 #include "platform/vb/DateSerialNumber.h"
 #include "shell/frmSupervisorAccessCode.h"
+#include "testkit/FixtureCharge.h"
 #include "testkit/FixtureChart.h"
 #include "testkit/FixtureSignIn.h"
 #include "testkit/UserActions.h"
@@ -498,11 +499,17 @@ TEST(ActionBarCharges, OpenTheChargeWindowWithTheDepartmentsStationAndHeader) {
     b.Cleared("SU", false);
     b.WardCashBasis(false);
     b.Departments(ChargingCodes);
+    fixture::DeclareNoCdf(b.test.server);
+    b.test.server.On(fixture::PostedChargesQuery()).Returns(fixture::PostedChargesColumns(), {});
     b.Press(5);
     ward::frmCharge& charge = b.test.app.Forms.Get<ward::frmCharge>();
     EXPECT_EQ(b.test.host.ModelessShows(), (std::vector<std::string>{"frmFinal", "frmCharge"}));
-    EXPECT_EQ(b.Sent(), (std::vector<std::string>{RightsQuery(fixture::NurseCode), ClearedCheck("SU"),
-                                                  WardCashBasisCheck(Id), ChargingCodes}));
+    // The window loads, then lists what was posted once it is shown with the header.
+    EXPECT_EQ(b.Sent(), Concat({{RightsQuery(fixture::NurseCode), ClearedCheck("SU"), WardCashBasisCheck(Id),
+                                 ChargingCodes},
+                                SettingsQueries,
+                                fixture::NoCdfStatements(),
+                                {fixture::PostedChargesQuery()}}));
     EXPECT_EQ(charge.Caption(), "POST CHARGES");
     EXPECT_EQ(charge.lblDeptCode.Caption(), "SIC");
     ASSERT_EQ(charge.lvwDepartments.ListItemCount(), 2);

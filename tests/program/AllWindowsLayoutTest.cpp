@@ -1,6 +1,7 @@
 #include "chart/frmFinal.h"
 #include "platform/forms/LayoutCheck.h"
 #include "program/AllWindows.h"
+#include "testkit/FixtureCharge.h"
 #include "testkit/FixtureChart.h"
 #include "testkit/FixturePatientList.h"
 
@@ -29,6 +30,8 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
             .On("SELECT HospitalName,HospitalID FROM BUILD_FILE..tbcoHospital WHERE HospitalName like '' + '%' "
                 "ORDER BY HospitalName")
             .Returns({"HospitalName", "HospitalID"}, {{"MAKATI MEDICAL CENTER", "H0002"}});
+        // The charge window's CDF check of nobody's admission.
+        testkit::ward_fixture::DeclareNoCdf(test.server, "", "");
         // The chart's admission, which the windows that edit it validate as they load.
         testkit::ward_fixture::AddPeople(test);
         test.app.Forms.Instance<ward::frmFinal>().txtId.SetText(testkit::ward_fixture::InPatientIdNum);

@@ -64,6 +64,11 @@ void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<R
 }
 
 void DeclareSettings(ScriptedServer& server, const SettingChanges& hospitalChanges) {
+    DeclareSettings(server, hospitalChanges, NurseSetupRows());
+}
+
+void DeclareSettings(ScriptedServer& server, const SettingChanges& hospitalChanges,
+                     const std::vector<Row>& nurseSetupRows) {
     Row hospitalInfo = HospitalInfoRow(false);
     const std::vector<std::string>& columns = sampleward::HospitalInfoColumns();
     for (const auto& [column, value] : hospitalChanges) {
@@ -72,7 +77,7 @@ void DeclareSettings(ScriptedServer& server, const SettingChanges& hospitalChang
             throw std::invalid_argument("No hospital setting " + column);
         hospitalInfo[found - columns.begin()] = value;
     }
-    DeclareSettingsRows(server, hospitalInfo, NurseSetupRows());
+    DeclareSettingsRows(server, hospitalInfo, nurseSetupRows);
 }
 
 void DeclareStationAndEmployees(ScriptedServer& server) {

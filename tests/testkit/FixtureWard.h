@@ -49,6 +49,9 @@ void DeclareSettings(ScriptedServer& server, bool byGeneric, const std::vector<R
 // The fixture's settings with some columns of the hospital's row changed ("IsShowAmount", true).
 using SettingChanges = std::vector<std::pair<std::string, vb::Variant>>;
 void DeclareSettings(ScriptedServer& server, const SettingChanges& hospitalChanges);
+// The same with the ward parameters given (NurseSetupRows() and more, for instance).
+void DeclareSettings(ScriptedServer& server, const SettingChanges& hospitalChanges,
+                     const std::vector<Row>& nurseSetupRows);
 // Declares the station row and every employee's rights row.
 void DeclareStationAndEmployees(ScriptedServer& server);
 // Gives the patient search, the patient-info object and the log-in component the fixture's people.
