@@ -121,6 +121,8 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     txtPatient.KeyPress = [this](int& KeyAscii) { txtPatient_KeyPress(KeyAscii); };
     WireRequestCart();
     WireRequestEntry();
+    WireVitalSigns();
+    WireNotes();
 }
 
 void frmFinal::Design() {

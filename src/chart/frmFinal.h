@@ -3,6 +3,7 @@
 #include "platform/forms/Bars.h"
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/DatePicker.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Grid.h"
 #include "platform/forms/ImageList.h"
@@ -11,6 +12,7 @@
 #include "platform/forms/Tabs.h"
 #include "requestcart/RequestGate.h"
 
+#include <functional>
 #include <string>
 
 namespace ward {
@@ -114,6 +116,37 @@ public:
     forms::CommandButton cmdTabular{*this, "cmdTabular"};
     forms::ControlArray<forms::CommandButton> cmdExitResultL{*this, "cmdExitResultL"};
 
+    // Page 3, vital signs: the entry panel (0 systolic, 1 diastolic) and its captions, the monitoring profile, the
+    // buttons; the history is item 3 of mshflexProcessed.
+    forms::Frame fraVitalSigns{*this, "fraVitalSigns"};
+    forms::ControlArray<forms::Label> lblVitalSigns{*this, "lblVitalSigns"};
+    forms::ControlArray<forms::TextBox> txtBloodPressure{*this, "txtBloodPressure"};
+    forms::TextBox txtTemperature{*this, "txtTemperature"};
+    forms::TextBox txtRespiratoryrate{*this, "txtRespiratoryrate"};
+    forms::TextBox txtPulserate{*this, "txtPulserate"};
+    forms::TextBox txtO2Sat{*this, "txtO2Sat"};
+    forms::Frame fraProfile{*this, "fraProfile"};
+    forms::ComboBox cmbProfile{*this, "cmbProfile"};
+    forms::CommandButton cmdSaveVitalSign{*this, "cmdSaveVitalSign"};
+    forms::CommandButton cmdPrintVitalSigns{*this, "cmdPrintVitalSigns"};
+    forms::CommandButton cmdVitalExit{*this, "cmdVitalExit"};
+
+    // Page 4, nurses notes: the notebook's "Notes Entry" and "Past Notes" pages. Pickers 0 and 1 date and time of a
+    // new note, 2 and 3 of the picked one; shift 0 of a new note, 1 of the picked one; buttons 0 Save, 1 Edit,
+    // 2 Update. lblInfo(13) names who wrote the picked note; the other labels are captions.
+    forms::SSNotebook SSNotebookNotes{*this, "SSNotebookNotes"};
+    forms::ControlArray<forms::Label> lblInfo{*this, "lblInfo"};
+    forms::ControlArray<forms::DTPicker> dtpNotes{*this, "dtpNotes"};
+    forms::ControlArray<forms::ComboBox> cboShift{*this, "cboShift"};
+    forms::TextBox txtNotesEntry{*this, "txtNotesEntry"};
+    forms::ControlArray<forms::CommandButton> cmdSaveNotes{*this, "cmdSaveNotes"};
+    // 1 "Date / Time", 2 "Day Shift", 3 "Entered By", 4 "User ID", 5 the note number (hidden).
+    forms::MSHFlexGrid mshflexPrevNotes{*this, "mshflexPrevNotes"};
+    forms::TextBox txtPrevNotes{*this, "txtPrevNotes"};
+    forms::CommandButton cmdNotesPrint{*this, "cmdNotesPrint"};
+    forms::CommandButton cmdDeleteNote{*this, "cmdDeleteNote"};
+    forms::CommandButton cmdPrintAll{*this, "cmdPrintAll"};
+
     // Page 5, the patient profile.
     forms::ControlArray<forms::Label> lblProfile{*this, "lblProfile"};
     forms::TextBox txtADMDiagnosis{*this, "txtADMDiagnosis"};
@@ -128,6 +161,9 @@ public:
     void LayOutRequestCart();
     // Empties the profile grid to its header and one blank row and sets its columns.
     void LayOutProfileList();
+
+    // Reloads the vital-signs history and empties the entry panel.
+    void Get_VitalSigns();
 
     // Reloads the request lists of page 1 and the clinical-assessment status.
     void Get_CanPenProc();
@@ -245,7 +281,6 @@ private:
     void mshflexLabTabular_Click();
     // The reference of the laboratory row clicked last; each load of the chart starts it empty.
     std::string SelectedLabReference;
-    void Get_VitalSigns();
     void LoadNurseNotes();
     void LoadPatientProfile();
     void LoadClinicalSummary();
@@ -279,6 +314,55 @@ private:
     std::string CurrentExamCode;
     std::string SavedListLine;
     bool ExamAlreadyInOrders = false;
+
+    // The vital-signs page.
+    void WireVitalSigns();
+    void txtBloodPressure_KeyPress(int Index, int& KeyAscii);
+    void txtTemperature_KeyPress(int& KeyAscii);
+    void txtRespiratoryrate_KeyPress(int& KeyAscii);
+    void txtPulserate_KeyPress(int& KeyAscii);
+    // Enter checks the box's value and moves on; other keys pass only when they belong in a measurement.
+    void FilterVitalSignKey(int& KeyAscii, const std::function<bool()>& valueAccepted);
+    // Asks about a value outside [low, high]; true when the nurse keeps it (or it is inside), else the focus goes to
+    // retry.
+    bool VitalSignAccepted(double value, double low, double high, forms::TextBox& retry);
+    bool DiastolicAccepted();
+    // A control on a page or notebook page that is not shown cannot take the focus; it is given it otherwise.
+    void FocusIfShown(forms::Control& control);
+    void cmdSaveVitalSign_Click();
+    void cmdPrintVitalSigns_Click();
+    void SaveVitalSigns();
+    // The text of the profile chosen last by a save; the loaders leave it.
+    std::string LastMonitoringProfile;
+
+    // The nurses notes page.
+    void WireNotes();
+    void LayOutNotesList();
+    void TitleNotesList();
+    void PresetNewNote();
+    void mshflexPrevNotes_Click();
+    void txtNotesEntry_Change();
+    void cmdSaveNotes_Click(int Index);
+    void SaveNote();
+    void EditNote();
+    void UpdateNote();
+    void cmdDeleteNote_Click();
+    void DeleteNote();
+    void cmdNotesPrint_Click();
+    void cmdPrintAll_Click();
+    void SetNotesEditMode(bool Enable);
+    // Whether that user wrote the note; refuses (naming the writer) when not.
+    bool OwnsShownNote(const std::string& userID);
+    bool PostNoteDelete(const std::string& noteNumber, const std::string& noteText);
+    // The note the past-notes panel shows, as the list's Click read it: its number (empty when none), the list's
+    // shift and its stored text. Edit, Update and the delete's audit line act on it, wherever the list's current row
+    // has moved since.
+    std::string shownNoteNumber;
+    std::string shownNoteListShift;
+    std::string shownNoteText;
+    std::string shownNoteWriter;
+    // The user validated at Edit, whom Update checks again.
+    std::string noteEditor;
 
     // The header's load, by step, and the flags that open or close the request lists.
     void WritePatientBoxes();

@@ -22,13 +22,18 @@ void WriteErrorLog(App& app, const std::string& ModuleName, const std::string& U
                              db::SqlQuote(ErrMessage) + ",getdate()," + db::SqlQuote(ErrSource) + ")");
 }
 
+void InsertStationLog(App& app, const std::string& IdNum, const std::string& Remarks, const std::string& UserID,
+                      const std::string& StationID) {
+    app.Connection().Execute(
+        "Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) Values(" +
+        db::SqlQuote(IdNum) + ",GetDate(), " + db::SqlQuote(Remarks) + "," + db::SqlQuote(UserID) + ",Host_Name()," +
+        db::SqlQuote(StationID) + ")");
+}
+
 void WriteStationLog(App& app, const std::string& IdNum, const std::string& Remarks, const std::string& UserID,
                      const std::string& StationID) {
     try {
-        app.Connection().Execute(
-            "Insert Into STATION..tbStationLogs(Idnum,Transdate,Remarks,UserID,Hostname,StationID) Values(" +
-            db::SqlQuote(IdNum) + ",GetDate(), " + db::SqlQuote(Remarks) + "," + db::SqlQuote(UserID) +
-            ",Host_Name()," + db::SqlQuote(StationID) + ")");
+        InsertStationLog(app, IdNum, Remarks, UserID, StationID);
     } catch (const std::exception&) {
     }
 }

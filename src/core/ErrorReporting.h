@@ -21,7 +21,12 @@ void ShowErrorMessage(App& app, const std::exception& error, const std::string& 
 void WriteErrorLog(App& app, const std::string& ModuleName, const std::string& UserID, const std::string& ErrMessage,
                    const std::string& ErrSource);
 
-// An audit row of STATION..tbStationLogs. Never fails: a row that cannot be written is dropped silently.
+// An audit row of STATION..tbStationLogs. A failure reaches the caller, so a change and its audit row can share one
+// transaction.
+void InsertStationLog(App& app, const std::string& IdNum, const std::string& Remarks, const std::string& UserID,
+                      const std::string& StationID);
+
+// The same row where the audit row is a courtesy: one that cannot be written is dropped silently.
 void WriteStationLog(App& app, const std::string& IdNum, const std::string& Remarks, const std::string& UserID,
                      const std::string& StationID);
 

@@ -85,7 +85,6 @@ private:
     bool ChooseCurrentRow();
     void TakeAdmission();
     bool CheckPendingRoomTransfer();
-    bool ValidateActingUser(const std::string& retryQuestion);
     bool ConfirmRoomTransfer(const std::string& oldRoom, const std::string& newRoom, const std::string& transNum);
     bool RevokeRoomTransfer(const std::string& oldRoom, const std::string& newRoom, const std::string& transNum);
     void SendRoomTransferAction(const std::string& oldRoom, const std::string& newRoom, const std::string& transNum,

@@ -191,21 +191,11 @@ bool frmSearch::CheckPendingRoomTransfer() {
     return RevokeRoomTransfer(oldRoom, newRoom, transNum);
 }
 
-// Shows the acting-user validation until a user signs in (true) or the nurse answers No to the retry (false).
-bool frmSearch::ValidateActingUser(const std::string& retryQuestion) {
-    for (;;) {
-        app.Forms.Get<frmTransaction_UserValidation>().ShowModal();
-        if (!app.ValidatedUserID.empty())
-            return true;
-        if (MsgBox(retryQuestion, forms::vbYesNo + forms::vbInformation, "Message") != forms::vbYes)
-            return false;
-    }
-}
-
 // True when the list is to be reloaded: the nurse gave up before confirming.
 bool frmSearch::ConfirmRoomTransfer(const std::string& oldRoom, const std::string& newRoom,
                                     const std::string& transNum) {
-    if (!ValidateActingUser("Transaction will not be save. \r\nDo you want to save and confirm the room transfer?"))
+    if (!ValidateActingUser(app,
+                            "Transaction will not be save. \r\nDo you want to save and confirm the room transfer?"))
         return true;
     if (MsgBox("Are you sure you want to Confirm this transfer?", forms::vbYesNo + forms::vbQuestion, "MESSAGE") !=
         forms::vbYes)
@@ -222,7 +212,7 @@ bool frmSearch::RevokeRoomTransfer(const std::string& oldRoom, const std::string
     if (MsgBox("Do you want to revoke/cancel the Room Transfer request?", forms::vbYesNo + forms::vbCritical,
                "Message") != forms::vbYes)
         return true;
-    if (!ValidateActingUser("Transaction will not be saved. \r\nDo you want to revoke/cancel the room transfer?"))
+    if (!ValidateActingUser(app, "Transaction will not be saved. \r\nDo you want to revoke/cancel the room transfer?"))
         return true;
     SendRoomTransferAction(oldRoom, newRoom, transNum, 2);
     MsgBox("Room Transfer successfully revoked.", forms::vbInformation + forms::vbOKOnly, "Message");

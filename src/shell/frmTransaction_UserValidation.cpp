@@ -124,4 +124,14 @@ void frmTransaction_UserValidation::Command1_Click() {
     txtRemarks.SetText(vb::Trim(reason).empty() ? reason + chosen : reason + ", " + chosen);
 }
 
+bool ValidateActingUser(App& app, const std::string& retryQuestion) {
+    for (;;) {
+        app.Forms.Get<frmTransaction_UserValidation>().ShowModal();
+        if (!app.ValidatedUserID.empty())
+            return true;
+        if (app.Forms.MsgBox(retryQuestion, forms::vbYesNo + forms::vbInformation, "Message") != forms::vbYes)
+            return false;
+    }
+}
+
 } // namespace ward

@@ -4,6 +4,7 @@
 #include "platform/forms/Form.h"
 
 #include <cstdint>
+#include <string>
 
 namespace ward {
 
@@ -50,5 +51,8 @@ private:
 
     App& app;
 };
+
+// Shows the acting-user dialog until a user signs in (true) or the nurse answers No to the retry question (false).
+bool ValidateActingUser(App& app, const std::string& retryQuestion);
 
 } // namespace ward

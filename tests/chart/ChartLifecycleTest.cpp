@@ -105,6 +105,11 @@ TEST(ChartPages, AskTheirRightsAndGoBackToTheFirstPageWhenRefused) {
     for (const PageCase& p : cases) {
         OpenedChart c(p.rights);
         const std::string name = "page " + std::to_string(p.page) + " with " + p.rights;
+        if (p.page == 4) {
+            // The notes page dates a new note from the admission the header shows.
+            fixture::DeclareNotes(c.test.server, fixture::InPatientIdNum);
+            c.test.host.FireTimer(c.chart.Timer1);
+        }
         if (!p.refusal.empty())
             c.Refused(p.refusal);
         ChooseTab(c.chart.tabSSTab1, p.page);

@@ -68,14 +68,22 @@ TEST(WriteStationLog, QuotesEveryValue) {
     EXPECT_TRUE(test.server.SentExactly({insert}));
 }
 
-TEST(WriteStationLog, AFailedInsertIsDroppedSilently) {
-    TestApp test;
-    test.server
-        .On(StationLogInsert + "Values('2026001234',GetDate(), 'CANCELED PT REQUEST: R1','N0002',Host_Name(),'SIC')")
-        .Fails("Communication link failure", 11);
+TEST(WriteStationLog, AFailedInsertIsDroppedSilentlyButReachesTheCallerOfInsertStationLog) {
+    for (bool insert : {false, true}) {
+        SCOPED_TRACE(insert ? "InsertStationLog" : "WriteStationLog");
+        TestApp test;
+        test.server
+            .On(StationLogInsert +
+                "Values('2026001234',GetDate(), 'CANCELED PT REQUEST: R1','N0002',Host_Name(),'SIC')")
+            .Fails("Communication link failure", 11);
+        auto log = insert ? &ward::InsertStationLog : &ward::WriteStationLog;
 
-    EXPECT_NO_THROW(ward::WriteStationLog(test.app, "2026001234", "CANCELED PT REQUEST: R1", "N0002", "SIC"));
-    EXPECT_TRUE(test.host.MessageBoxes().empty());
+        if (insert)
+            EXPECT_THROW(log(test.app, "2026001234", "CANCELED PT REQUEST: R1", "N0002", "SIC"), vb::VbError);
+        else
+            EXPECT_NO_THROW(log(test.app, "2026001234", "CANCELED PT REQUEST: R1", "N0002", "SIC"));
+        EXPECT_TRUE(test.host.MessageBoxes().empty());
+    }
 }
 
 const std::string ParamCountQuery =

@@ -128,4 +128,61 @@ ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum, const std::st
     return chart;
 }
 
+std::vector<FixtureNote> Notes(const std::string& idNum) {
+    if (idNum == InPatientIdNum)
+        return {
+            {"101", vb::MakeDate({2026, 12, 8, 7, 15, 0}), "6AM-2PM", NurseCode, "SANTOS, MARIA",
+             "Patient rested well. Vital signs stable."},
+            {"102", vb::MakeDate({2026, 12, 9, 15, 40, 0}), "2PM-10PM", ActingNurseCode, "REYES, ANA",
+             "Complained of pain at the incision site; doctor informed."},
+            {"103", vb::MakeDate({2026, 12, 10, 23, 20, 0}), "10PM-6AM", NurseCode, "SANTOS, MARIA",
+             "Slept through the night; patient`s IV line patent."},
+        };
+    if (idNum == OutPatientIdNum)
+        return {{"201", vb::MakeDate({2026, 12, 10, 9, 5, 0}), "6AM-2PM", ActingNurseCode, "REYES, ANA",
+                 "Wound dressing changed; no discharge."}};
+    return {};
+}
+
+std::string NotesQuery(const std::string& idNum) { return "STATION..Nurse_GetNotes '" + idNum + "'"; }
+
+std::string NoteQuery(const std::string& number) {
+    return "Select * from station..tbNurseNotes where transnum = " + number;
+}
+
+Row NoteRow(const FixtureNote& note, const std::string& idNum) {
+    return {std::int32_t{std::stoi(note.number)}, idNum, note.written, note.shift, note.text, note.userID, StationID};
+}
+
+void DeclareNotes(ScriptedServer& server, const std::string& idNum) {
+    server.On(ServerDateQuery).Returns({"Tdate"}, {{vb::MakeDate({2026, 12, 11, 8, 30, 0})}});
+    std::vector<Row> list;
+    for (const FixtureNote& note : Notes(idNum)) {
+        list.push_back({note.written, note.shift, note.writer, note.userID, std::int32_t{std::stoi(note.number)}});
+        server.On(NoteQuery(note.number)).Returns(NoteColumns, {NoteRow(note, idNum)});
+    }
+    server.On(NotesQuery(idNum)).Returns(NotesListColumns, list);
+}
+
+std::vector<Row> VitalSigns(const std::string& idNum) {
+    const vb::Variant Null = vb::Variant::Null();
+    if (idNum == InPatientIdNum)
+        return {{vb::MakeDate({2026, 12, 8, 8, 0, 0}), "120/80", "37.2", "18", "76", "98", NurseCode, Null, Null, Null,
+                 Null, Null},
+                {vb::MakeDate({2026, 12, 9, 16, 0, 0}), "130/85", "37.9", "20", "88", "97", ActingNurseCode, "V1", "Q4",
+                 "FEVERISH", Null, vb::MakeDate({2026, 12, 9, 20, 0, 0})}};
+    if (idNum == OutPatientIdNum)
+        return {{vb::MakeDate({2026, 12, 10, 8, 30, 0}), "110/70", "36.8", "16", "72", Null, ActingNurseCode, Null,
+                 Null, Null, Null, Null},
+                {vb::MakeDate({2026, 12, 10, 10, 30, 0}), "115/75", "37.0", "16", "70", "99", ActingNurseCode, Null,
+                 Null, Null, Null, Null},
+                {vb::MakeDate({2026, 12, 10, 12, 30, 0}), "118/76", "37.1", "17", "74", "99", NurseCode, Null, Null,
+                 Null, Null, Null}};
+    return {};
+}
+
+void DeclareVitalSigns(TestApp& test, const std::string& idNum) {
+    test.requestObject.results[{idNum, "4"}] = MakeTable(VitalSignsColumns, VitalSigns(idNum));
+}
+
 } // namespace testkit::ward_fixture

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/vb/DateSerialNumber.h"
 #include "testkit/FixtureWard.h"
 
 #include <string>
@@ -65,5 +66,36 @@ ward::frmFinal& LoadEmptyChart(TestApp& test, const SettingChanges& hospitalChan
 ward::frmFinal& OpenChart(TestApp& test, const std::string& idNum = InPatientIdNum,
                           const std::string& hospNum = InPatientHospNum, const SettingChanges& hospitalChanges = {},
                           const HeaderAnswers& header = {});
+
+// The nurses notes of the fixture's admissions: the in-patient's three notes by two nurses across the shifts (the
+// last one stored with a back-quote where an apostrophe was typed), the out-patient's one.
+struct FixtureNote {
+    std::string number; // TransNum
+    vb::Date written;
+    std::string shift;
+    std::string userID;
+    std::string writer; // as the list names the nurse
+    std::string text;
+};
+std::vector<FixtureNote> Notes(const std::string& idNum);
+// What the list and the note's own row are read by.
+std::string NotesQuery(const std::string& idNum);
+std::string NoteQuery(const std::string& number);
+inline const std::vector<std::string> NotesListColumns = {"TransDate", "DayShift", "EnteredBy", "UserID", "TransNum"};
+inline const std::vector<std::string> NoteColumns = {"TransNum", "IDNum",  "Transdate", "Dayshift",
+                                                     "Notes",    "UserID", "StationID"};
+Row NoteRow(const FixtureNote& note, const std::string& idNum);
+// The server's date and time the notes page is loaded at unless a test declares another: 12/11/2026 08:30 AM.
+inline constexpr const char* ServerDateQuery = "select GETDATE() AS Tdate";
+// Declares the admission's notes list and each note's row, and the server's date.
+void DeclareNotes(ScriptedServer& server, const std::string& idNum);
+
+// The vital signs the request component lists for an admission (kind "4"): two sets for the in-patient, three for
+// the out-patient, oldest first.
+inline const std::vector<std::string> VitalSignsColumns = {
+    "DATE / TIME", "BLOOD PRESSURE", "Temperature", "RESPIRATORY RATE", "PULSE RATE", "Oxygen Saturation",
+    "Encoder",     "ItemID",         "Protocol",    "Remarks",          "Remarks2",   "ScheduleTime"};
+std::vector<Row> VitalSigns(const std::string& idNum);
+void DeclareVitalSigns(TestApp& test, const std::string& idNum);
 
 } // namespace testkit::ward_fixture

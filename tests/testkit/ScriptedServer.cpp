@@ -189,7 +189,7 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
 }
 
 ::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer&()>& freshWorld,
-                                                     const std::function<void()>& save) {
+                                                     const std::function<void()>& save, FailureScope scope) {
     auto runQuietly = [&save] {
         try {
             save();
@@ -202,9 +202,14 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
     runQuietly();
     const std::vector<std::string> statements = first.Statements(start);
     const int commits = first.CommitsAsked() - commitsBefore;
+    std::vector<bool> inTransaction;
+    for (std::size_t i = start; i < first.Sent().size(); ++i)
+        inTransaction.push_back(first.Sent()[i].transaction != 0);
 
     std::ostringstream failures;
     for (std::size_t k = 0; k < statements.size(); ++k) {
+        if (scope == FailureScope::InsideTransactions && !inTransaction[k])
+            continue;
         ScriptedServer& server = freshWorld();
         const std::size_t mark = server.Mark();
         server.FailStatement(mark + k);

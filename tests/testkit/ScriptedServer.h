@@ -96,10 +96,15 @@ private:
     int transactionsStarted = 0;
 };
 
+// Which statements EachFailureCommitsNothing fails in turn: every one, or only those the first run sent inside a
+// transaction (for an action that reads before its transaction and reloads after its commit).
+enum class FailureScope { EveryStatement, InsideTransactions };
+
 // Runs the save once to learn the statements and commits it sends, then, on a fresh world each time, once per
 // statement with that statement failing and once per commit with that commit failing, and checks that nothing was
 // committed by any of those runs. freshWorld builds everything the save needs and returns its server.
 ::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer&()>& freshWorld,
-                                                     const std::function<void()>& save);
+                                                     const std::function<void()>& save,
+                                                     FailureScope scope = FailureScope::EveryStatement);
 
 } // namespace testkit
