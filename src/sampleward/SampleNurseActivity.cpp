@@ -44,9 +44,9 @@ void DeclareRequests(SampleServer& server, const std::string& idNum, bool withRo
     server.On(statements::Requests(idNum, "2")).Returns(pendingFields, pending);
     server.On(statements::Requests(idNum, "3")).Returns(RequestFields, resulted);
     std::vector<Row> vitals;
-    if (withRows)
-        vitals = {{DaysAgo(1), "120/80", 37.2, 18, 76, "98%", "N1001", Null, Null, Null, Null, Null},
-                  {DaysAgo(0.5), "130/85", 37.8, 20, 88, "97%", "N1001", Null, Null, Null, Null, Null}};
+    for (const SampleVitalSign& set : SampleVitalSigns(idNum))
+        vitals.push_back({set.taken, set.bloodPressure, set.temperature, set.respiratoryRate, set.pulseRate,
+                          set.saturation, set.encoder, Null, Null, Null, Null, Null});
     server.On(statements::Requests(idNum, "4"))
         .Returns({"DATE / TIME", "BLOOD PRESSURE", "Temperature", "RESPIRATORY RATE", "PULSE RATE", "Oxygen Saturation",
                   "Encoder", "ItemID", "Protocol", "Remarks", "Remarks2", "ScheduleTime"},

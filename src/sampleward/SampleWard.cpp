@@ -218,6 +218,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareChartGates(server);
     DeclareRequestEntry(server);
     DeclareCharges(server);
+    DeclareChartNursing(server);
     DeclareResultsPages(server);
     DeclarePatientList(server);
     DeclareHospitals(server);

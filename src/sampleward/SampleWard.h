@@ -64,6 +64,17 @@ struct SampleRequest {
 // The in-patient's chest x-ray, processed and resulted, and blood count, still pending; the out-patient has none.
 std::vector<SampleRequest> SampleRequests(const std::string& idNum);
 
+// One set of vital signs of a sample patient, as the request list (kind "4") and the vital-signs sheet read it.
+struct SampleVitalSign {
+    vb::Date taken;
+    std::string bloodPressure;
+    double temperature = 0;
+    std::int32_t respiratoryRate = 0, pulseRate = 0;
+    std::string saturation, encoder;
+};
+// Several sets for each of the two admissions, oldest first.
+std::vector<SampleVitalSign> SampleVitalSigns(const std::string& idNum);
+
 // The workstation's local date and time.
 vb::Date Now();
 
@@ -97,6 +108,9 @@ void DeclarePatientList(SampleServer& server);
 // Declares what the chart's results pages read besides the results component: the radiology row views, the
 // radiology printout's look-up, staging and report, and the laboratory table's day range and graph.
 void DeclareResultsPages(SampleServer& server);
+// Declares the nurses notes of both admissions (two nurses across the shifts), each note's own row, the saves of notes
+// and vital signs, and what the notes and vital-signs printouts read.
+void DeclareChartNursing(SampleServer& server);
 // Declares what the chart's action bar asks before it opens a window: clearances, patient's medicine, the ward's
 // cash basis, remote-control charges and the departments to charge or assess.
 void DeclareChartGates(SampleServer& server);

@@ -1,5 +1,6 @@
 #include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
+#include "components/NurseActivityComponents.h"
 #include "components/OwnComponents.h"
 #include "core/App.h"
 #include "core/ModuleHelpers.h"
@@ -144,3 +145,40 @@ TEST(ChartScreenshots, TheLaboratoryPageAsListAndAsTable) {
 }
 
 } // namespace
+
+// The sample in-patient's vital signs and nurses notes, as the sample nurse records them.
+struct DesktopNursing : DesktopChart {
+    DesktopNursing() {
+        static_cast<testkit::FakeLogin&>(*app.CurrentUser).employeeCode = sampleward::SampleNurseID;
+        app.RequestObject = app.Factory.Create<components::RequestListComponent>("Virselto.clsRequest");
+        app.ReloadVitalSigns = true;
+    }
+};
+
+TEST(ChartScreenshots, TheVitalSignsPageWithTheSampleSets) {
+    DesktopNursing desktop;
+    ward::frmFinal& chart = desktop.OpenInPatientsChart();
+    testkit::ChooseTab(chart.tabSSTab1, 3);
+    EXPECT_EQ(chart.mshflexProcessed(3).TextMatrix(2, 2), "130/85");
+    testkit::Type(chart.txtBloodPressure(0), "118");
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_vital_signs")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
+TEST(ChartScreenshots, TheNotesEntryAndPastNotesPages) {
+    DesktopNursing desktop;
+    ward::frmFinal& chart = desktop.OpenInPatientsChart();
+    testkit::ChooseTab(chart.tabSSTab1, 4);
+    testkit::Type(chart.txtNotesEntry, "Ambulated in the hallway with assistance.");
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_notes_entry")));
+    testkit::ChooseTab(chart.SSNotebookNotes, 1);
+    testkit::ClickCell(chart.mshflexPrevNotes, 2, 1);
+    EXPECT_FALSE(chart.txtPrevNotes.Text().empty());
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_past_notes")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
