@@ -17,7 +17,7 @@ namespace ward {
 
 namespace {
 
-constexpr int kWidth = 5610;
+constexpr int kWidth = 7200;
 constexpr int kHeight = 3150;
 constexpr int kBandHeight = 690;
 
@@ -60,10 +60,10 @@ void frmRemarks::Design() {
     txtRemarks.SetMaxLength(100);
     Command1.SetCaption("Enter");
     forms::Layout layout(*this);
-    layout.Row({{&lblExam, 1400}, {&Option1(0), 1000}, {&Option1(1), 900}, {&chkAMPickUp}});
+    layout.Row({{&lblExam, 1700}, {&Option1(0), 1000}, {&Option1(1), 900}, {&chkAMPickUp}});
     fraSpecimen.Move(layout.Left(), layout.Top(), layout.Width(), kBandHeight);
     fraPT.Move(layout.Left(), layout.Top(), layout.Width(), kBandHeight);
-    layout.Skip(kBandHeight + 60).Row({{&lblRemarks}, {&chkPortable, 2000}}).Full(txtRemarks, 900).Buttons({&Command1});
+    layout.Skip(kBandHeight + 60).Row({{&lblRemarks}, {&chkPortable, 2500}}).Full(txtRemarks, 900).Buttons({&Command1});
     DesignBands();
     DesignSpecimenList();
     // The focus starts on Enter, the remarks come next.
@@ -113,7 +113,7 @@ void frmRemarks::DesignBands() {
 }
 
 void frmRemarks::DesignSpecimenList() {
-    const int left = kWidth / 2;
+    const int left = kWidth - 4200;
     Picture1.Move(left, 0, kWidth - left, kHeight);
     Picture1.SetOverlay(true);
     Picture1.SetVisible(false);

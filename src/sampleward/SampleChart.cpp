@@ -16,6 +16,8 @@ void DeclareExamCatalogues(SampleServer& server) {
                   {"A", "SERUM SODIUM", "330", "CHE", "Y"},
                   {"A", "PROTHROMBIN TIME", "120", "HEM", "Y"},
                   {"A", "URINALYSIS", "401", "CM", "Y"},
+                  {"A", "ALBUMIN", "12", "CHE", "Y"},
+                  {"A", "ELECTROLYTES", "335", "CHE", "Y"},
                   {"A", "BLOOD TYPING", "150", "BB", "N"}});
     server.On("STATION..XrayExams")
         .Returns(CommonExamColumns, {{"A", "CHEST PA", "12", "Y"},

@@ -65,7 +65,10 @@ void DeclareHospitalSettings(SampleServer& server) {
                   "ValidateUnusedMedClearance", "PrintPHCSRequest", "AppendDrugDescCharge"},
                  {{false, false, false, false, true, false}});
     server.On("select * from STATION..tbNurseSetup where status = '1'")
-        .Returns({"Field", "value"}, {{"ZODEShowCF4", "1"}, {"CSlipFormat", "0000000"}, {"DefaultDosage", "OD"}});
+        .Returns({"Field", "value"}, {{"ZODEShowCF4", "1"},
+                                      {"ZODEAllowInternationalRate", "1"},
+                                      {"CSlipFormat", "0000000"},
+                                      {"DefaultDosage", "OD"}});
 }
 
 // One notice waiting in each poll: the in-patient cleared for discharge two hours ago, a claim slip, discharge
@@ -219,6 +222,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareRequestEntry(server);
     DeclareCharges(server);
     DeclareChartNursing(server);
+    DeclareRequestCart(server);
     DeclareResultsPages(server);
     DeclarePatientList(server);
     DeclareHospitals(server);

@@ -120,6 +120,9 @@ void DeclareRequestEntry(SampleServer& server);
 // The charge window's answers: the posted charges, the stock locations of the charging codes, the oxygen tanks, the
 // room class and AR codes that price a row.
 void DeclareCharges(SampleServer& server);
+// The request cart's picks: the exam checks, profiles, specimens and priorities of the quick lists' exams, and the
+// international admission.
+void DeclareRequestCart(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 
