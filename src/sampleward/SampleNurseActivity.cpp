@@ -26,7 +26,7 @@ Row RequestRow(const SampleRequest& request) {
             request.Resulted,    request.ResultBy,    request.Remarks};
 }
 
-void DeclareRequests(SampleServer& server, const std::string& idNum, bool withRows) {
+void DeclareRequests(SampleServer& server, const std::string& idNum) {
     std::vector<Row> processed, pending, resulted;
     for (const SampleRequest& request : SampleRequests(idNum)) {
         if (request.Processed.IsNull()) {
@@ -143,8 +143,8 @@ std::vector<SampleRequest> SampleRequests(const std::string& idNum) {
 }
 
 void DeclareNurseActivity(SampleServer& server) {
-    DeclareRequests(server, InPatientIdNum, true);
-    DeclareRequests(server, OutPatientIdNum, false);
+    DeclareRequests(server, InPatientIdNum);
+    DeclareRequests(server, OutPatientIdNum);
     DeclareResults(server, InPatientIdNum, true);
     DeclareResults(server, OutPatientIdNum, false);
     DeclareConfinementResults(server, InPatientIdNum, true);
