@@ -123,6 +123,8 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     WireRequestEntry();
     WireVitalSigns();
     WireNotes();
+    WireProfilePage();
+    WireClinicalSummaryPage();
 }
 
 void frmFinal::Design() {

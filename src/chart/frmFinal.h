@@ -9,11 +9,19 @@
 #include "platform/forms/ImageList.h"
 #include "platform/forms/Lists.h"
 #include "platform/forms/MonthView.h"
+#include "platform/forms/RichTextBox.h"
 #include "platform/forms/Tabs.h"
+#include "platform/vb/Variant.h"
 #include "requestcart/RequestGate.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
+
+namespace db {
+class Recordset;
+} // namespace db
 
 namespace ward {
 
@@ -147,12 +155,50 @@ public:
     forms::CommandButton cmdDeleteNote{*this, "cmdDeleteNote"};
     forms::CommandButton cmdPrintAll{*this, "cmdPrintAll"};
 
-    // Page 5, the patient profile.
+    // Page 5, the patient profile: page 0 "Admiting Information", page 1 "Physical Examination". The labels of the
+    // boxes are lblProfile, in the order the boxes are laid out.
+    forms::SSTab tabPatientProfile{*this, "tabPatientProfile"};
+    forms::Frame fraAllergy{*this, "fraAllergy"};
+    forms::ControlArray<forms::CheckBox> chkAllergy{*this, "chkAllergy"};
+    forms::TextBox txtAllergyOthers{*this, "txtAllergyOthers"};
+    forms::Frame fraPH{*this, "fraPH"};
+    forms::ControlArray<forms::CheckBox> chkPH{*this, "chkPH"};
+    forms::Frame fraFH{*this, "fraFH"};
+    forms::ControlArray<forms::CheckBox> chkFH{*this, "chkFH"};
+    forms::TextBox txtFMOthers{*this, "txtFMOthers"};
+    forms::Frame fraPSH{*this, "fraPSH"};
+    forms::ControlArray<forms::CheckBox> chkPSH{*this, "chkPSH"};
     forms::ControlArray<forms::Label> lblProfile{*this, "lblProfile"};
+    forms::TextBox txtBriefHistory{*this, "txtBriefHistory"};
+    forms::TextBox txtMannerOfAdmission{*this, "txtMannerOfAdmission"};
     forms::TextBox txtADMDiagnosis{*this, "txtADMDiagnosis"};
     forms::TextBox txtChiefComplaints{*this, "txtChiefComplaints"};
     forms::TextBox txtImpression{*this, "txtImpression"};
-    forms::TextBox txtMannerOfAdmission{*this, "txtMannerOfAdmission"};
+    forms::TextBox txtSkin{*this, "txtSkin"};
+    forms::TextBox txtHeadNeck{*this, "txtHeadNeck"};
+    forms::TextBox txtThorax{*this, "txtThorax"};
+    forms::TextBox txtAbdomen{*this, "txtAbdomen"};
+    forms::TextBox txtExtremeties{*this, "txtExtremeties"};
+    forms::TextBox txtLympNodes{*this, "txtLympNodes"};
+    forms::TextBox txtGenitalia{*this, "txtGenitalia"};
+    forms::TextBox txtRectal{*this, "txtRectal"};
+    forms::TextBox txtNeurological{*this, "txtNeurological"};
+    forms::TextBox txtOtherPE{*this, "txtOtherPE"};
+    forms::CommandButton cmdUpdate{*this, "cmdUpdate"};
+    forms::CommandButton cmdSaveprofile{*this, "cmdSaveprofile"};
+    forms::CommandButton cmdProfileRefresh{*this, "cmdProfileRefresh"};
+    forms::CommandButton cmdViewSummary{*this, "cmdViewSummary"};
+
+    // Page 6, the clinical summary: 0 the title "PERSONAL INFORMATION", 1 to 8 the captions, 9 and 12 to 18 the
+    // patient's values, 10 the title "Clinical Summary"; the confinements (1 admission number, 2 admission date and
+    // time, 3 discharge date and time, 4 room); "&View"; 0 "Refresh", 1 "Print"; the composed summary.
+    forms::ControlArray<forms::Label> lblClinHEad{*this, "lblClinHEad"};
+    forms::MSHFlexGrid mshflexClin{*this, "mshflexClin"};
+    forms::CommandButton cmdClinical{*this, "cmdClinical"};
+    forms::ControlArray<forms::CommandButton> cmdClinicalOption{*this, "cmdClinicalOption"};
+    forms::RichTextBox rtbClinical{*this, "rtbClinical"};
+    // The admission number of the confinement clicked last; "Print" prints it.
+    std::string SelectedConfinementIdNum;
 
     // Page 7, the operating-room schedule: the day to book.
     forms::MonthView MonthView1{*this, "MonthView1"};
@@ -282,8 +328,41 @@ private:
     // The reference of the laboratory row clicked last; each load of the chart starts it empty.
     std::string SelectedLabReference;
     void LoadNurseNotes();
+    // The patient profile.
+    void WireProfilePage();
+    void DesignAdmittingPage();
+    void DesignExaminationPage();
     void LoadPatientProfile();
+    void chkAllergy_Click(int Index);
+    void chkPH_Click(int Index);
+    void chkFH_Click(int Index);
+    // Unticks the clicked box, with the message, when the array holds more ticks than the limit.
+    void LimitTicks(forms::ControlArray<forms::CheckBox>& boxes, int Index, int limit, const std::string& message);
+    void cmdUpdate_Click();
+    void cmdSaveprofile_Click();
+    // The acting nurse signs in, or the nurse gives up (false).
+    bool ValidateProfileNurse();
+    void SaveProfile(const std::vector<std::string>& allergies, const std::vector<std::string>& pastHistory,
+                     const std::vector<std::string>& socialHistory, const std::vector<std::string>& familyHistory);
+    void LockProfileBoxes();
+    void cmdProfileRefresh_Click();
+    void cmdViewSummary_Click();
+    void txtLympNodes_KeyPress(int& KeyAscii);
+    // The clinical summary.
+    void WireClinicalSummaryPage();
     void LoadClinicalSummary();
+    void LayOutConfinements();
+    std::optional<vb::Variant> MakeOwnAdmissionCurrent();
+    void ShowPersonalData(bool found);
+    void ListConfinements(db::Recordset& rs);
+    void mshflexClin_Click();
+    void cmdClinical_Click();
+    void ComposeClinicalSummary();
+    void AppendMedicines(const std::string& picked);
+    void AppendExaminations(const std::string& picked, const std::string& kind, const std::string& heading,
+                            bool lineAfter);
+    void ShowSummaryProgress(const db::Recordset& rs);
+    void cmdClinicalOption_Click(int Index);
     void InitORScheduler();
     void ResetScheduleRequest();
 

@@ -87,7 +87,8 @@ void DeclareConfinementResults(SampleServer& server, const std::string& idNum, b
 }
 
 // The confinement list is asked up to the admission's date, whatever it is on the workstation's clock.
-void DeclareConfinements(SampleServer& server, const std::string& hospitalNumber, const Row& confinement) {
+void DeclareConfinements(SampleServer& server, const std::string& hospitalNumber,
+                         const std::vector<Row>& confinements) {
     const std::string dated = statements::Confinements(hospitalNumber, vb::Date{0});
     const std::string marker = "{ts '";
     std::string pattern;
@@ -101,8 +102,8 @@ void DeclareConfinements(SampleServer& server, const std::string& hospitalNumber
         at = dated.find("'}", found + marker.size()) + 2;
     }
     const std::vector<std::string> fields = {"Admision No.", "Admision Date/Time", "Discharged Date/Time", "Room"};
-    server.OnPattern(pattern).Returns(fields, {confinement});
-    server.On(statements::Confinements(hospitalNumber, Null)).Returns(fields, {confinement});
+    server.OnPattern(pattern).Returns(fields, confinements);
+    server.On(statements::Confinements(hospitalNumber, Null)).Returns(fields, confinements);
 }
 
 // The in-patient's medicines and supplies, as the return window lists them; a slip of its own is asked by pattern.
@@ -149,10 +150,12 @@ void DeclareNurseActivity(SampleServer& server) {
     DeclareResults(server, OutPatientIdNum, false);
     DeclareConfinementResults(server, InPatientIdNum, true);
     DeclareConfinementResults(server, OutPatientIdNum, false);
-    DeclareConfinements(server, InPatientHospNum, {InPatientIdNum, DaysAgo(3), Null, "SIC-02"});
+    DeclareConfinements(
+        server, InPatientHospNum,
+        {{InPatientIdNum, DaysAgo(3), Null, "SIC-02"}, {EarlierInPatientIdNum, DaysAgo(290), DaysAgo(283), "SIC-05"}});
     DeclareIssuedItems(server, InPatientIdNum, true);
     DeclareIssuedItems(server, OutPatientIdNum, false);
-    DeclareConfinements(server, OutPatientHospNum, {OutPatientIdNum, DaysAgo(0.1), Null, Null});
+    DeclareConfinements(server, OutPatientHospNum, {{OutPatientIdNum, DaysAgo(0.1), Null, Null}});
 }
 
 } // namespace sampleward

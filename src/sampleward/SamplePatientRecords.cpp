@@ -67,7 +67,9 @@ Row AdmissionRow(const components::AdmissionData& a) {
 }
 
 Answer Admission(const std::vector<std::string>& values) {
-    const std::vector<SampleAdmission> samples = SampleAdmissions();
+    std::vector<SampleAdmission> samples = SampleAdmissions();
+    for (SampleAdmission& earlier : EarlierSampleAdmissions())
+        samples.push_back(std::move(earlier));
     const SampleAdmission* found = FindSample(samples, values[0]);
     std::vector<Row> rows;
     if (found && !IsVisit(values[0]))

@@ -224,6 +224,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareChartNursing(server);
     DeclareRequestCart(server);
     DeclareResultsPages(server);
+    DeclareChartProfile(server);
     DeclarePatientList(server);
     DeclareHospitals(server);
 }

@@ -123,6 +123,16 @@ void DeclareCharges(SampleServer& server);
 // The request cart's picks: the exam checks, profiles, specimens and priorities of the quick lists' exams, and the
 // international admission.
 void DeclareRequestCart(SampleServer& server);
+// Declares the profile of each sample admission (allergies, nursing profile, the doctors' history of in-patients)
+// and what the clinical summary and its template read besides the confinement lists.
+void DeclareChartProfile(SampleServer& server);
+// The columns of PATIENT_DATA..tbMasterAllergies and STATION..tbNurseProfile as the profile reads them.
+const std::vector<std::string>& MasterAllergyColumns();
+const std::vector<std::string>& NurseProfileColumns();
+// The in-patient's earlier confinement, which the clinical summary lists beside the present one; the patient search
+// finds it like any admission.
+inline constexpr const char* EarlierInPatientIdNum = "2025000433";
+std::vector<SampleAdmission> EarlierSampleAdmissions();
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -125,4 +125,19 @@ std::vector<SampleAdmission> SampleAdmissions() {
     return admissions;
 }
 
+std::vector<SampleAdmission> EarlierSampleAdmissions() {
+    components::AdmissionData earlier = InPatientAdmission();
+    earlier.IdNumber = EarlierInPatientIdNum;
+    earlier.AdmissionDate = DayAt(-290, 14, 10);
+    earlier.DischargeDate = DayAt(-283, 10, 0);
+    earlier.Age = "67";
+    earlier.AttendingDoctor1 = {"D0302", "SORIANO, MIGUEL CRUZ"};
+    earlier.AdmittingDoctor = {"D0302", "SORIANO, MIGUEL CRUZ"};
+    earlier.History.AdmittingDiagnosis = "COMMUNITY-ACQUIRED PNEUMONIA";
+    earlier.History.ChiefComplaint = "FEVER AND PRODUCTIVE COUGH";
+    earlier.History.FinalDiagnosis = "PNEUMONIA, RIGHT LOWER LOBE";
+    earlier.Room.RoomID = "SIC-05";
+    return {{earlier, InPatient()}};
+}
+
 } // namespace sampleward

@@ -99,6 +99,10 @@ bool FakeOutPatient::OpenOutPatient(const std::string& idNum, const std::string&
     if (found == visits.end())
         return false;
     static_cast<components::OutPatientData&>(*this) = found->second;
+    // The visit's patient comes with it, as our patient search gives it.
+    auto person = patient.patients.find(found->second.HospitalNumber);
+    static_cast<components::PatientData&>(patient) =
+        person == patient.patients.end() ? components::PatientData{} : person->second;
     return true;
 }
 

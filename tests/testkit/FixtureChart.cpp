@@ -2,7 +2,9 @@
 
 #include "chart/frmFinal.h"
 #include "platform/db/SqlText.h"
+#include "platform/vb/DateSerialNumber.h"
 #include "platform/vb/Strings.h"
+#include "sampleward/SampleWard.h"
 
 namespace testkit::ward_fixture {
 
@@ -183,6 +185,127 @@ std::vector<Row> VitalSigns(const std::string& idNum) {
 
 void DeclareVitalSigns(TestApp& test, const std::string& idNum) {
     test.requestObject.results[{idNum, "4"}] = MakeTable(VitalSignsColumns, VitalSigns(idNum));
+}
+
+} // namespace testkit::ward_fixture
+
+namespace testkit::ward_fixture {
+
+std::string AllergiesQuery(const std::string& hospNum) {
+    return "Select * from PATIENT_DATA..tbMasterAllergies Where Hospnum ='" + hospNum + "'";
+}
+
+std::string NurseProfileQuery(const std::string& hospNum, const std::string& idNum) {
+    return "Select * from STATION..tbNurseProfile where Hospnum = '" + hospNum + "' and IDNum = '" + idNum + "'";
+}
+
+std::string PatientHistoryQuery(const std::string& idNum) {
+    return " Select Isnull(BriefHistory,'') As BriefHistory,  Isnull(PhysicalExamination,'') As PhysicalExamination "
+           " From PATIENT_DATA..tbPatientHistory Where IDNum = '" +
+           idNum + "';";
+}
+
+const std::vector<std::string> AllergyColumns = sampleward::MasterAllergyColumns();
+const std::vector<std::string> NurseProfileColumns = sampleward::NurseProfileColumns();
+const std::vector<std::string> PatientHistoryColumns = {"BriefHistory", "PhysicalExamination"};
+
+ProfileRows InPatientProfile() {
+    return {{{InPatientHospNum, "F1", "M1", "O2", "", "", "SEAFOOD RASH"}},
+            {{InPatientHospNum,
+              InPatientIdNum,
+              "1",
+              "12",
+              "",
+              "",
+              "1",
+              "5",
+              "",
+              "",
+              "1",
+              "",
+              "",
+              "PAIN SINCE MORNING",
+              "WARM, DRY",
+              "NO MASS",
+              "CLEAR BREATH SOUNDS",
+              "TENDER RLQ",
+              "NO EDEMA",
+              "NOT PALPABLE",
+              "NORMAL",
+              "DEFERRED",
+              "GCS 15",
+              "NURSE'S NOTE OF EXAM",
+              "MOTHER'S ASTHMA"}},
+            {{"ONSET 2 DAYS AGO, VOMITING", "McBURNEY POINT TENDERNESS"}}};
+}
+
+ProfileRows OutPatientProfile() {
+    return {{{OutPatientHospNum, "F2", "", "", "", "", ""}},
+            {{OutPatientHospNum,  OutPatientIdNum,  "3", "", "", "", "", "", "", "", "", "", "",
+              "CUT ON LEFT HAND", "LACERATION 2CM", "",  "", "", "", "", "", "", "", "", ""}},
+            {}};
+}
+
+void DeclareProfile(ScriptedServer& server, const std::string& idNum, const std::string& hospNum,
+                    const ProfileRows& rows) {
+    server.On(AllergiesQuery(hospNum)).Returns(AllergyColumns, rows.allergies);
+    server.On(NurseProfileQuery(hospNum, idNum)).Returns(NurseProfileColumns, rows.profile);
+    if (vb::Right(vb::Trim(idNum), 1) != "B")
+        server.On(PatientHistoryQuery(vb::Trim(idNum))).Returns(PatientHistoryColumns, rows.history);
+}
+
+const std::vector<std::string> ConfinementColumns = {"Admision No.", "Admision Date/Time", "Discharged Date/Time",
+                                                     "Room"};
+const std::vector<std::string> MedicineColumns = {"Transdate", "Drug Name", "Dosage", "Quantity"};
+const std::vector<std::string> ExaminationColumns = {"Examination", "Exam. Date", "Interpretation"};
+
+namespace {
+
+components::AdmissionData EarlierAdmission(const components::AdmissionData& current) {
+    components::AdmissionData earlier = current;
+    earlier.IdNumber = EarlierIdNum;
+    earlier.AdmissionDate = vb::MakeDate({2025, 3, 2, 14, 10, 0});
+    earlier.DischargeDate = vb::MakeDate({2025, 3, 9, 10, 0, 0});
+    earlier.Age = "63";
+    earlier.AttendingDoctor1 = {"D0103", "DR. PEDRO GO"};
+    earlier.AdmittingDoctor = {"D0104", "DR. LILIA ONG"};
+    earlier.History = {"PNEUMONIA", "FEVER AND COUGH", "COMMUNITY-ACQUIRED PNEUMONIA", "", "", "", ""};
+    earlier.Room.RoomID = "SIC-01";
+    return earlier;
+}
+
+void Listing(FakeListings& component, const std::string& key, const std::string& kind,
+             const std::vector<std::string>& columns, const std::vector<Row>& rows) {
+    component.results[{key, kind}] = MakeTable(columns, rows);
+}
+
+} // namespace
+
+void AddConfinements(TestApp& test) {
+    const vb::Variant Null = vb::Variant::Null();
+    FakeAdmissionRecord current = test.patientSearch.admissions.at(InPatientIdNum);
+    test.patientSearch.admissions[EarlierIdNum] = {EarlierAdmission(current.admission), current.patient};
+    test.patientSearch.admissions[EarlierIdNum].patient.Age = "63";
+    Listing(test.confinementObject, InPatientHospNum, "", ConfinementColumns,
+            {{InPatientIdNum, vb::MakeDate({2026, 12, 7, 9, 30, 0}), Null, "SIC-03"},
+             {EarlierIdNum, vb::MakeDate({2025, 3, 2, 14, 10, 0}), vb::MakeDate({2025, 3, 9, 10, 0, 0}), "SIC-01"}});
+    Listing(test.confinementObject, OutPatientHospNum, "", ConfinementColumns,
+            {{OutPatientIdNum, vb::MakeDate({2026, 12, 10, 8, 15, 0}), Null, Null}});
+
+    FakeConfinementResults& results = test.confinementResultsObject;
+    Listing(results, EarlierIdNum, "1", MedicineColumns,
+            {{vb::MakeDate({2025, 3, 3}), "CEFUROXIME 750MG VIAL", "1 VIAL EVERY 8 HOURS", 9},
+             {vb::MakeDate({2025, 3, 4}), "SALBUTAMOL NEBULE", "1 NEB EVERY 6 HOURS", 12}});
+    Listing(results, EarlierIdNum, "2", ExaminationColumns,
+            {{"CHEST PA", vb::MakeDate({2025, 3, 2}), "Right lower lobe pneumonia."}});
+    Listing(results, EarlierIdNum, "3", ExaminationColumns,
+            {{"WHOLE ABDOMEN", vb::MakeDate({2025, 3, 5}), "Normal liver and gallbladder."}});
+    Listing(results, EarlierIdNum, "4", ExaminationColumns,
+            {{"CT CHEST PLAIN", vb::MakeDate({2025, 3, 6}), "Consolidation, right lower lobe."}});
+    Listing(results, InPatientIdNum, "1", MedicineColumns,
+            {{vb::MakeDate({2026, 12, 8}), "PARACETAMOL 500MG TAB", "1 TAB EVERY 4 HOURS", 6}});
+    Listing(results, OutPatientIdNum, "2", ExaminationColumns,
+            {{"LEFT HAND AP/OBLIQUE", vb::MakeDate({2026, 12, 10}), "No fracture."}});
 }
 
 } // namespace testkit::ward_fixture

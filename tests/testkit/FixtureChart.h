@@ -97,5 +97,33 @@ inline const std::vector<std::string> VitalSignsColumns = {
     "Encoder",     "ItemID",         "Protocol",    "Remarks",          "Remarks2",   "ScheduleTime"};
 std::vector<Row> VitalSigns(const std::string& idNum);
 void DeclareVitalSigns(TestApp& test, const std::string& idNum);
+// The profile page's three reads, by the numbers as the chart's boxes hold them.
+std::string AllergiesQuery(const std::string& hospNum);
+std::string NurseProfileQuery(const std::string& hospNum, const std::string& idNum);
+std::string PatientHistoryQuery(const std::string& idNum);
+extern const std::vector<std::string> AllergyColumns;      // HospNum, AllergyID1 to AllergyID5, Others
+extern const std::vector<std::string> NurseProfileColumns; // HospNum, IDNum, PH1-4, FH1-4, PSH1-3, texts
+extern const std::vector<std::string> PatientHistoryColumns;
+
+// What the server holds of one admission's profile; an empty list is no row.
+struct ProfileRows {
+    std::vector<Row> allergies, profile, history;
+};
+// The in-patient's profile: fish, penicillin and dust; measles and asthma; cancer and diabetes; smoking; the
+// nurse's brief history and examination; the doctors' brief history and examination, which an in-patient shows.
+ProfileRows InPatientProfile();
+// The out-patient's: eggs, one past illness, no family or social history, and no history of the doctors.
+ProfileRows OutPatientProfile();
+// Declares the profile's reads of one admission (the history only for an in-patient).
+void DeclareProfile(ScriptedServer& server, const std::string& idNum, const std::string& hospNum,
+                    const ProfileRows& rows);
+
+// The in-patient's confinements as the confinement list gives them: this admission and an earlier one, and the
+// out-patient's visit; with the medicines and the x-ray, ultrasound and CT results of each.
+inline constexpr const char* EarlierIdNum = "2025000877";
+void AddConfinements(TestApp& test);
+extern const std::vector<std::string> ConfinementColumns;
+extern const std::vector<std::string> MedicineColumns;
+extern const std::vector<std::string> ExaminationColumns;
 
 } // namespace testkit::ward_fixture

@@ -3,6 +3,7 @@
 #include "components/NurseActivityComponents.h"
 #include "components/OwnComponents.h"
 #include "core/App.h"
+#include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
 #include "gui/Conversions.h"
 #include "gui/QtHost.h"
@@ -140,6 +141,45 @@ TEST(ChartScreenshots, TheLaboratoryPageAsListAndAsTable) {
     testkit::Click(chart.cmdTabular);
     EXPECT_TRUE(chart.mshflexLabTabular.Visible());
     ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_laboratory_table")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
+// The profile and the clinical summary of the sample in-patient, as the sample nurse sees them.
+struct DesktopProfile : DesktopChart {
+    DesktopProfile() {
+        static_cast<testkit::FakeLogin&>(*app.CurrentUser).employeeCode = sampleward::SampleNurseID;
+        app.ConfinementObject = app.Factory.Create<components::ConfinementComponent>("Virselto.clsConfinement");
+        app.ConfinementResultsObject =
+            app.Factory.Create<components::ConfinementResultsComponent>("Virselto.clsConfinementResults");
+        app.ReloadClinicalSummary = true;
+        ward::LoadHospitalSettings(app);
+    }
+};
+
+TEST(ChartScreenshots, BothPagesOfTheSampleInPatientsProfile) {
+    DesktopProfile desktop;
+    ward::frmFinal& chart = desktop.OpenInPatientsChart();
+    testkit::ChooseTab(chart.tabSSTab1, 5);
+    EXPECT_EQ(chart.chkAllergy(7).Value(), forms::vbChecked);
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_profile_admitting")));
+    testkit::ChooseTab(chart.tabPatientProfile, 1);
+    EXPECT_EQ(chart.txtSkin.Text(), "PALE, DIAPHORETIC");
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_profile_examination")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
+TEST(ChartScreenshots, TheSampleInPatientsEarlierConfinementComposed) {
+    DesktopProfile desktop;
+    ward::frmFinal& chart = desktop.OpenInPatientsChart();
+    testkit::ChooseTab(chart.tabSSTab1, 6);
+    testkit::ClickCell(chart.mshflexClin, 2, 1);
+    testkit::Click(chart.cmdClinical);
+    EXPECT_NE(chart.rtbClinical.Text().find("PNEUMONIA, RIGHT LOWER LOBE"), std::string::npos);
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_clinical_summary")));
     EXPECT_TRUE(desktop.server->Unanswered().empty());
     chart.Unload();
 }
