@@ -110,6 +110,9 @@ TEST(ChartPages, AskTheirRightsAndGoBackToTheFirstPageWhenRefused) {
             fixture::DeclareNotes(c.test.server, fixture::InPatientIdNum);
             c.test.host.FireTimer(c.chart.Timer1);
         }
+        if (p.page == 5)
+            fixture::DeclareProfile(c.test.server, fixture::InPatientIdNum, fixture::InPatientHospNum,
+                                    fixture::InPatientProfile());
         if (!p.refusal.empty())
             c.Refused(p.refusal);
         ChooseTab(c.chart.tabSSTab1, p.page);
