@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +21,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <map>
+#include <optional>
 
 namespace gui {
 
@@ -110,27 +113,36 @@ QMessageBox::Icon IconOf(int icon) {
 } // namespace
 
 int QtHost::MsgBox(const forms::MessageBoxRequest& request) {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(ToQString(request.Title.empty() ? forms::ProgramTitle : request.Title));
-    box.setText(ToQString(request.Prompt));
-    box.setTextFormat(Qt::PlainText);
-    box.setIcon(IconOf(request.Icon()));
-    box.setWindowModality(Qt::ApplicationModal);
+    // The box lives on the heap: the window it is shown over may be unloaded while it is open, and takes the box
+    // with it.
+    QWidget* owner = QApplication::activeWindow();
+    QPointer<QMessageBox> box = new QMessageBox(owner != nullptr && owner->isVisible() ? owner : nullptr);
+    box->setWindowTitle(ToQString(request.Title.empty() ? forms::ProgramTitle : request.Title));
+    box->setText(ToQString(request.Prompt));
+    box->setTextFormat(Qt::PlainText);
+    box->setIcon(IconOf(request.Icon()));
+    box->setWindowModality(Qt::ApplicationModal);
     // Every button in the order the platform puts them; Escape and the close box answer Cancel where there is
     // one, OK on an OK-only box, and nothing else (a Yes/No question must be answered).
     std::map<QAbstractButton*, int> answers;
     for (int answer : request.Answers()) {
-        QPushButton* button = box.addButton(ButtonText(answer), QMessageBox::ActionRole);
+        QPushButton* button = box->addButton(ButtonText(answer), QMessageBox::ActionRole);
         answers[button] = answer;
         if (answer == request.DefaultAnswer())
-            box.setDefaultButton(button);
+            box->setDefaultButton(button);
         if (answer == forms::vbCancel || request.ButtonSet() == forms::vbOKOnly)
-            box.setEscapeButton(button);
+            box->setEscapeButton(button);
     }
-    box.exec();
-    auto chosen = answers.find(box.clickedButton());
-    if (chosen != answers.end())
-        return chosen->second;
+    std::optional<int> chosen;
+    QObject::connect(box.data(), &QMessageBox::buttonClicked, box.data(), [&answers, &chosen](QAbstractButton* button) {
+        auto found = answers.find(button);
+        if (found != answers.end())
+            chosen = found->second;
+    });
+    box->exec();
+    delete box.data();
+    if (chosen)
+        return *chosen;
     return request.Offers(forms::vbCancel) ? forms::vbCancel : request.DefaultAnswer();
 }
 

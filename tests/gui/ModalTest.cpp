@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -110,6 +111,25 @@ TEST(ModalTest, TimerIntervalChangeTakesEffect) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 2000));
     EXPECT_EQ(ticks, 1);
     EXPECT_FALSE(form.tmrClock.IsRunning());
+}
+
+// The window a message box is shown over can be unloaded while the box is open (a timer's tick, say): the box goes
+// with it and the question answers its default.
+TEST(ModalTest, AMessageBoxOutlivesTheWindowItWasShownOver) {
+    GuiApp app;
+    auto& form = app.Forms.Get<dlgPatientName>();
+    form.Show();
+    app.WindowOf(form)->activateWindow();
+    QApplication::processEvents();
+    QTimer poll;
+    WhenMessageBoxOpens(poll, [&](QMessageBox& box) {
+        QPointer<QMessageBox> open = &box;
+        form.Unload();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (open)
+            open->defaultButton()->click();
+    });
+    EXPECT_EQ(app.Forms.MsgBox("Discard the changes?", forms::vbYesNo | forms::vbDefaultButton2, ""), forms::vbNo);
 }
 
 // Message boxes: the platform's buttons in its order, its default button, and Escape only where it answers.

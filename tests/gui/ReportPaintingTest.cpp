@@ -121,6 +121,22 @@ TEST(ReportPainting, TheStatementOfAccountWrittenToPdfReadsBackWithItsDepartment
     EXPECT_TRUE(ward->Unanswered().empty());
 }
 
+TEST(ReportPainting, TheVitalSignsSheetWrittenToPdfReadsBackWithTheAdmissionsReadings) {
+    std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+    reports::TemplateReportEngine engine(*ward);
+    auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\Vital Signs.rpt");
+    report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
+    reports::SetParameterValues(*report, {sampleward::InPatientIdNum, "VILLANUEVA ,ROBERTO SALAZAR", "12/08/2026",
+                                          sampleward::InPatientIdNum, sampleward::InPatientHospNum, "SIC-02", "MALE",
+                                          "54"});
+    const std::string text = PdfText(engine.LayOutReport(*report));
+    for (const char* expected : {"TESSUN SAMPLE HOSPITAL", "VILLANUEVA ,ROBERTO SALAZAR", "SIC-02", "120/80",
+                                 "130/85", "125/80"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    EXPECT_EQ(text.find("110/70"), std::string::npos) << text;
+    EXPECT_TRUE(ward->Unanswered().empty());
+}
+
 TEST(ReportPainting, APdfThatCannotBeWrittenRaisesAReportError) {
     reports::Document document;
     document.pages.emplace_back();
