@@ -123,6 +123,12 @@ public:
     forms::ControlArray<forms::CommandButton> cmdLabView{*this, "cmdLabView"};
     forms::CommandButton cmdTabular{*this, "cmdTabular"};
     forms::ControlArray<forms::CommandButton> cmdExitResultL{*this, "cmdExitResultL"};
+    // The heart-station page: the list, in the frame labels 0 to 5 the captions and 6 to 11 the clicked row's
+    // values, and the buttons 0 "Exit", 1 "Refresh", 2 "View".
+    forms::MSHFlexGrid mshflexHeart{*this, "mshflexHeart"};
+    forms::Frame fraHeart{*this, "fraHeart"};
+    forms::ControlArray<forms::Label> lblHEart{*this, "lblHEart"};
+    forms::ControlArray<forms::CommandButton> cmdExitResultE{*this, "cmdExitResultE"};
 
     // Page 3, vital signs: the entry panel (0 systolic, 1 diastolic) and its captions, the monitoring profile, the
     // buttons; the history is item 3 of mshflexProcessed.
@@ -220,6 +226,8 @@ public:
     bool CartHoldsRequests() const;
     // Saves and sends the request cart.
     void cmdSave_Click();
+    // (Re)loads the heart-station list of the admission in txtId.
+    void Get_HeartResults();
 
     // The supervisors' approvals of STAT requests let through a cash basis for this cart, by department code. The
     // set-up empties them with the cart.
@@ -317,7 +325,15 @@ private:
     void cmdCTExit_Click(int Index);
     void RunRadiologyButton(int page, int Index);
     void ViewRadiologyResult(int page);
-    void Get_HeartResults();
+    void DesignHeartPage();
+    void mshflexHeart_Click();
+    void cmdExitResultE_Click(int Index);
+    void ViewHeartResult();
+    void PrintHeartPackageResults(const std::string& admission, const std::string& requestNum);
+    enum class HeartPrint { View, Package };
+    void PrintHeartForm(const std::string& letter, const std::string& requestNum, HeartPrint print);
+    // User right 16, read at the first report of a View and given to every viewer it opens.
+    std::optional<bool> HeartViewMayPrint;
     void LoadLabResults();
     void TintLabSections();
     void mshflexLab_Click();

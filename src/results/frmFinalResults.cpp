@@ -109,6 +109,7 @@ void frmFinal::DesignResultsPage() {
     for (int page = 0; page < 3; ++page)
         DesignRadiologyPage(page);
     DesignLaboratoryPage();
+    DesignHeartPage();
 }
 
 void frmFinal::DesignRadiologyPage(int page) {
@@ -160,6 +161,8 @@ void frmFinal::ConnectResultsPages() {
     cmdLabView.On(&forms::Control::Click, [this](int Index) { cmdLabView_Click(Index); });
     cmdExitResultL.On(&forms::Control::Click, [this](int Index) { cmdExitResultL_Click(Index); });
     cmdTabular.Click = [this] { cmdTabular_Click(); };
+    mshflexHeart.Click = [this] { mshflexHeart_Click(); };
+    cmdExitResultE.On(&forms::Control::Click, [this](int Index) { cmdExitResultE_Click(Index); });
 }
 
 // Each page loads once per patient; the x-ray page loads with the View Results tab itself.
@@ -302,7 +305,5 @@ void frmFinal::ViewRadiologyResult(int page) {
     PrintRadiologyResult(app, printout);
     p.buttons(2).SetEnabled(false);
 }
-
-void frmFinal::Get_HeartResults() {}
 
 } // namespace ward

@@ -225,6 +225,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareRequestCart(server);
     DeclareResultsPages(server);
     DeclareChartProfile(server);
+    DeclareHeartStation(server);
     DeclarePatientList(server);
     DeclareHospitals(server);
 }

@@ -111,6 +111,8 @@ void DeclareResultsPages(SampleServer& server);
 // Declares the nurses notes of both admissions (two nurses across the shifts), each note's own row, the saves of notes
 // and vital signs, and what the notes and vital-signs printouts read.
 void DeclareChartNursing(SampleServer& server);
+// Declares the in-patient's heart-station results, the exams of its package and what their reports read.
+void DeclareHeartStation(SampleServer& server);
 // Declares what the chart's action bar asks before it opens a window: clearances, patient's medicine, the ward's
 // cash basis, remote-control charges and the departments to charge or assess.
 void DeclareChartGates(SampleServer& server);

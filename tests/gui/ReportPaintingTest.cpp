@@ -102,6 +102,61 @@ TEST(ReportPainting, TheLaboratoryGraphWrittenToPdfReadsBackWithTheExaminationsR
     EXPECT_TRUE(ward->Unanswered().empty());
 }
 
+TEST(ReportPainting, TheHeartStationReportsWrittenToPdfReadBackWithTheRequestsPatientAndExamination) {
+    struct HeartReport {
+        const char* file;
+        const char* title;
+        std::vector<vb::Variant> values;
+    };
+    const std::vector<HeartReport> heartReports = {
+        {"Exam_2DEcho_Adult.rpt",
+         "Echocardiographic Report",
+         {"1 MABINI STREET", "HS-0000301", "VILLANUEVA ,ROBERTO SALAZAR", "17 BONIFACIO STREET", "68", "M",
+          "NAVARRO, TERESA LOPEZ", "", "", "", "", "SIC-02", "", "", "HS-0000301"}},
+        {"Exam_2DEcho_Adult.rpt",
+         "Echocardiographic Report",
+         {"HS-0000301", "VILLANUEVA ,ROBERTO SALAZAR", "17 BONIFACIO STREET", "68", "M", "SIC-02",
+          "NAVARRO, TERESA LOPEZ", "", "", "FERRER, MIGUEL ANTONIO", "HS-0000301"}},
+        {"Exam_Hemodynamic.rpt",
+         "Hemodynamic Cardiovascular Laboratory",
+         {"HS-0000301", "VILLANUEVA ,ROBERTO SALAZAR", "NAVARRO, TERESA LOPEZ", "FERRER, MIGUEL ANTONIO"}},
+        {"AbdominalAorta2.rpt", "Abdominal Aorta Examination", {"HS-0000301"}},
+        {"Carotid.rpt", "Carotid Examination", {"HS-0000301"}},
+        {"Carotid2.rpt", "Carotid Examination", {"HS-0000301"}},
+        {"ArterialLower.rpt", "Arterial Lower Evaluation", {"HS-0000301"}},
+        {"ArterialLower2.rpt", "Arterial Duplex Scan", {"HS-0000301"}},
+        {"ArterialUpper.rpt", "Arterial Evaluation", {"HS-0000301"}},
+        {"ArterialUpper2.rpt", "Arterial Duplex Scan", {"HS-0000301"}},
+        {"RenalArtery.rpt", "Renal Artery Duplex Scan", {"HS-0000301"}},
+        {"Transcranial.rpt", "Transcranial Ultrasonography", {"HS-0000301"}},
+        {"ResultECG.rpt", "ECG Examination", {"HS-0000301"}},
+        {"VenousUpper.rpt", "Venous Upper Examination", {"HS-0000301"}},
+        {"VenousLower.rpt", "VenousLower", {"HS-0000301"}},
+    };
+    std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+    reports::TemplateReportEngine engine(*ward);
+    for (const HeartReport& heart : heartReports) {
+        SCOPED_TRACE(std::string(heart.file) + " with " + std::to_string(heart.values.size()) + " values");
+        auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\" + heart.file);
+        report->SetHospitalName("TESSUN GENERAL HOSPITAL");
+        reports::SetParameterValues(*report, heart.values);
+        const std::string text = PdfText(engine.LayOutReport(*report));
+        for (const char* expected : {"TESSUN GENERAL HOSPITAL", heart.title, "HS-0000301", "VILLANUEVA", "300101",
+                                     "2D ECHO WITH DOPPLER", "SIC-02", "not kept in this program's data"})
+            EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+        if (heart.values.size() != 1) {
+            EXPECT_NE(text.find("NAVARRO, TERESA LOPEZ"), std::string::npos) << text;
+        }
+        if (heart.values.size() == 11 || heart.values.size() == 4) {
+            EXPECT_NE(text.find("FERRER, MIGUEL ANTONIO"), std::string::npos) << text;
+        }
+        if (heart.values.size() == 15) {
+            EXPECT_NE(text.find("1 MABINI STREET"), std::string::npos) << text;
+        }
+    }
+    EXPECT_TRUE(ward->Unanswered().empty());
+}
+
 TEST(ReportPainting, TheStatementOfAccountWrittenToPdfReadsBackWithItsDepartmentsBillAndFees) {
     std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
     reports::TemplateReportEngine engine(*ward);

@@ -27,6 +27,11 @@ inline const std::vector<std::string> MaxColColumns = {"maxcol", "StartDate"};
 inline const std::vector<std::string> NormalValuesColumns = {"Section",   "Exam",       "NormalValue",
                                                              "LabExamID", "Resultdate", "Result"};
 
+inline const std::vector<std::string> HeartColumns = {"Request No.", "EXAMINATION NAME", "TRANS. DATE", "RESULT DATE",
+                                                    "Form",        "ATTN. DOCTOR",     "CARDIOLOGIST"};
+
+inline std::string HeartQuery(const std::string& idNum) { return "STATION..Nurse_GetHrt '" + idNum + "'"; }
+
 inline std::string MaxColQuery(const std::string& idNum) {
     return "STATION..sp_Nurse_GetPatient_LabResult_MaxCol '" + idNum + "'";
 }
@@ -70,6 +75,11 @@ struct ResultsChart {
                   const std::string& idNum = fixture::InPatientIdNum) {
         test.server.On(MaxColQuery(idNum)).Returns(MaxColColumns, maxcol);
         test.server.On(NormalValuesQuery(idNum)).Returns(NormalValuesColumns, rows);
+    }
+
+    // The heart-station results of the admission, as the station's procedure lists them.
+    void HeartResults(const std::vector<Row>& rows, const std::string& idNum = fixture::InPatientIdNum) {
+        test.server.On(HeartQuery(idNum)).Returns(HeartColumns, rows);
     }
 
     void OpenViewResults() { ChooseTab(chart.tabSSTab1, 2); }

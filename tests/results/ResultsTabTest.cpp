@@ -41,6 +41,8 @@ TEST(ResultsTab, LoadsEachPageOncePerPatientAndRefreshReloads) {
     ResultsChart c;
     c.LabTable({}, {});
     c.LabTable({}, {}, SecondIdNum);
+    c.HeartResults({});
+    c.HeartResults({}, SecondIdNum);
     const std::vector<Selection> selections = {
         {"View Results opens on the x-ray page", [](ResultsChart& c) { c.OpenViewResults(); }, {Call(IdNum, "1")}},
         {"ultrasound", [](ResultsChart& c) { ChoosePage(c, 1); }, {Call(IdNum, "2")}},

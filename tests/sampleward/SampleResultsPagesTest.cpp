@@ -49,6 +49,44 @@ TEST(SampleResultsPages, EveryPageOpensWithTheInPatientsResults) {
     EXPECT_GT(s.chart.mshflexLab.Rows(), 2);
     EXPECT_TRUE(s.chart.cmdTabular.Enabled());
     EXPECT_EQ(s.chart.mshflexLabTabular.TextMatrix(1, 0), "HEMATOLOGY");
+    EXPECT_EQ(s.chart.mshflexHeart.TextMatrix(1, 1), "HS-0000301");
+    EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleResultsPages, TheHeartStationPrintsAResultAndEachExamOfThePackage) {
+    SampleResults s;
+    testkit::ChooseTab(s.chart.tabSSTab1, 2);
+    testkit::ChooseTab(s.chart.tabSSTab2, 4);
+    forms::MSHFlexGrid& grid = s.chart.mshflexHeart;
+    ASSERT_EQ(grid.Rows(), 4);
+    std::vector<std::string> printed;
+    auto readViewers = [&](int count) {
+        for (int i = 0; i < count; ++i)
+            s.ward.host.OnModal<ward::frmReportViewer>([&printed](ward::frmReportViewer& viewer) {
+                printed.push_back(viewer.CRViewer1.ReportSource<const reports::Document>()->PlainText());
+                EXPECT_TRUE(testkit::CloseWindow(viewer));
+            });
+    };
+    testkit::ClickCell(grid, 1, 2);
+    readViewers(1);
+    testkit::Click(s.chart.cmdExitResultE(2));
+    testkit::ClickCell(grid, 3, 2);
+    EXPECT_EQ(grid.TextMatrix(3, 5), "");
+    readViewers(3);
+    testkit::Click(s.chart.cmdExitResultE(2));
+    ASSERT_EQ(printed.size(), 4u);
+    const char* expected[][2] = {{"Echocardiographic Report", "2D ECHO WITH DOPPLER (ADULT)"},
+                                 {"Carotid Examination", "CAROTID DUPLEX SCAN"},
+                                 {"Carotid Examination", "CAROTID DUPLEX SCAN"},
+                                 {"Venous Upper Examination", "VENOUS DUPLEX SCAN"}};
+    for (std::size_t i = 0; i < printed.size(); ++i) {
+        EXPECT_THAT(printed[i], HasSubstr(expected[i][0]));
+        EXPECT_THAT(printed[i], HasSubstr(expected[i][1]));
+        EXPECT_THAT(printed[i], HasSubstr("VILLANUEVA"));
+        EXPECT_THAT(printed[i], HasSubstr("not kept in this program's data"));
+    }
+    EXPECT_THAT(printed[0], HasSubstr("17 BONIFACIO STREET"));
+    EXPECT_THAT(printed[0], HasSubstr("NAVARRO, TERESA LOPEZ"));
     EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
 }
 

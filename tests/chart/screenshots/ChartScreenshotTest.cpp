@@ -184,6 +184,18 @@ TEST(ChartScreenshots, TheSampleInPatientsEarlierConfinementComposed) {
     chart.Unload();
 }
 
+TEST(ChartScreenshots, TheHeartStationPageWithARowClicked) {
+    DesktopResults desktop;
+    ward::frmFinal& chart = desktop.OpenResults(4);
+    testkit::ClickCell(chart.mshflexHeart, 1, 2);
+    EXPECT_EQ(chart.lblHEart(6).Caption(), "HS-0000301");
+    EXPECT_TRUE(chart.cmdExitResultE(2).Enabled());
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_heart_station")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
 } // namespace
 
 // The sample in-patient's vital signs and nurses notes, as the sample nurse records them.

@@ -109,6 +109,22 @@ const Shipped kShipped[] = {
     {"List_Of_Proccess_Request_New.rpt", {"2024-000123", "SIC"}},
     {"RadioResult.Rpt", {"X-RAY SECTION", "H-5521", "Ward Road, Manila", "N0001", "2024-000123"}},
     {"LaboratoryResult_InTabularFormat_Graph.rpt", {"2024-000123", "L001"}},
+    {"Exam_2DEcho_Adult.rpt",
+     {"Ward Road, Manila", "HS-0042", "Dela Cruz ,Juan Santos", "12 Rizal Street, Quezon City", "45", "M",
+      "Dr. Ana Reyes", "", "", "", "", "SICU-4", "", "", "HS-0042"}},
+    {"AbdominalAorta2.rpt", {"HS-0042"}},
+    {"Carotid.rpt", {"HS-0042"}},
+    {"Carotid2.rpt", {"HS-0042"}},
+    {"ArterialLower.rpt", {"HS-0042"}},
+    {"ArterialLower2.rpt", {"HS-0042"}},
+    {"ArterialUpper.rpt", {"HS-0042"}},
+    {"ArterialUpper2.rpt", {"HS-0042"}},
+    {"RenalArtery.rpt", {"HS-0042"}},
+    {"Transcranial.rpt", {"HS-0042"}},
+    {"ResultECG.rpt", {"HS-0042"}},
+    {"VenousUpper.rpt", {"HS-0042"}},
+    {"VenousLower.rpt", {"HS-0042"}},
+    {"Exam_Hemodynamic.rpt", {"HS-0042", "Dela Cruz ,Juan Santos", "Dr. Ana Reyes", "Dr. Ben Tan"}},
 };
 
 // Where a run's ink lies: its text's width placed in its box as the run aligns it.
