@@ -5,6 +5,7 @@
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
 #include "core/ReportPrinting.h"
+#include "core/StationReports.h"
 #include "core/frmReport.h"
 #include "platform/db/Connection.h"
 #include "platform/db/SqlText.h"
@@ -78,18 +79,12 @@ void frmFinal::PrintReportOfRow() {
                    vb::Trim(app.StationName) + " - Diet List"},
                   "Diet List"};
     } else if (code == "1") {
-        // The census is of the day, so the server's date is read first.
-        RefreshServerDate(app);
-        app.Connection().Execute("PATIENT_DATA..sp_Adm_CensusByStation " +
-                                 db::SqlQuote(vb::Format(app.ServerDate, "yyyy/mm/dd")) + "," +
-                                 db::SqlQuote(vb::Trim(app.StationID)));
+        PrepareCensusReport(app);
         report = {"\\Reports\\CensusByStation_PSH.rpt",
                   {vb::Format(app.ServerDate, "mm/dd/yyyy")},
                   "Census Report by Station"};
     } else if (code == "2") {
-        RefreshServerDate(app);
-        app.Connection().Execute("STATION..Nurse_dischargeList " + db::SqlQuote(vb::Trim(app.StationID)) + "," +
-                                 db::SqlQuote(vb::Format(app.ServerDate, "MM/DD/YYYY")));
+        PrepareDischargeListReport(app);
         report = {"\\Reports\\NurseDischargeReport.rpt",
                   {vb::Trim(app.StationName), vb::Trim(app.HospitalName), vb::Trim(app.HospitalAddress)},
                   "Discharged List"};

@@ -219,6 +219,16 @@ void FormWindow::PlaceInContainer(ControlView& view) {
         bar->setVisible(view.Model().Visible());
         return;
     }
+    // A toolbar stands along the top edge of its window, above everything else in it.
+    if (view.Model().Kind() == forms::ControlKind::Toolbar && view.Model().Container() == nullptr) {
+        QWidget* bar = view.Widget();
+        auto* frameLayout =
+            kind == WindowKind::MainWindow ? mainLayout : qobject_cast<QVBoxLayout*>(client->parentWidget()->layout());
+        if (frameLayout != nullptr && frameLayout->indexOf(bar) < 0)
+            frameLayout->insertWidget(0, bar);
+        bar->setVisible(view.Model().Visible());
+        return;
+    }
     QWidget* parent = client;
     if (container != nullptr) {
         auto found = views.find(container);
@@ -274,10 +284,13 @@ void FormWindow::RebuildMenus() {
         old->deleteLater();
     menuActions.clear();
     std::vector<forms::Menu*> items = form.MenuBar();
-    AddMenuItems(menuBar, nullptr, items, menuActions, [this](forms::Menu& item) {
-        Guard([&item] { item.UserClick(); });
-        return attached;
-    });
+    AddMenuItems(
+        menuBar, nullptr, items, menuActions,
+        [this](forms::Menu& item) {
+            Guard([&item] { item.UserClick(); });
+            return attached;
+        },
+        [this](forms::Menu& item, forms::Form& window) { Guard([&item, &window] { item.UserChooseWindow(window); }); });
     bool anyVisible = std::any_of(items.begin(), items.end(), [](forms::Menu* item) { return item->Visible(); });
     menuBar->setVisible(anyVisible);
 }

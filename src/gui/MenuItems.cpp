@@ -2,6 +2,7 @@
 
 #include "gui/Conversions.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -10,15 +11,39 @@ namespace gui {
 
 namespace {
 
-QAction* AddItem(QMenuBar* bar, QMenu* menu, forms::Menu& item, MenuActions& actions, const MenuClicked& clicked) {
+// The windows the list offers, numbered as the platform numbered them, after the item's own items.
+void ListWindows(QMenu& sub, forms::Menu& item, const WindowChosen& chosen) {
+    for (QAction* old : sub.actions())
+        if (old->property("windowListEntry").toBool()) {
+            sub.removeAction(old);
+            old->deleteLater();
+        }
+    std::vector<forms::Form*> windows = item.ListedWindows();
+    if (windows.empty() || !chosen)
+        return;
+    if (!sub.actions().isEmpty())
+        sub.addSeparator()->setProperty("windowListEntry", true);
+    int number = 0;
+    for (forms::Form* window : windows) {
+        QAction* entry = sub.addAction(QString("&%1 %2").arg(++number).arg(ToQString(window->Caption())));
+        entry->setProperty("windowListEntry", true);
+        QObject::connect(entry, &QAction::triggered, entry, [&item, window, chosen] { chosen(item, *window); });
+    }
+}
+
+QAction* AddItem(QMenuBar* bar, QMenu* menu, forms::Menu& item, MenuActions& actions, const MenuClicked& clicked,
+                 const WindowChosen& chosen) {
     std::vector<forms::Menu*> subItems = item.Items();
     QWidget* owner = bar != nullptr ? static_cast<QWidget*>(bar) : static_cast<QWidget*>(menu);
     QAction* action = nullptr;
-    if (!subItems.empty()) {
+    if (!subItems.empty() || item.WindowList()) {
         auto* sub = new QMenu(owner);
         action = sub->menuAction();
-        QObject::connect(sub, &QMenu::aboutToShow, sub, [&item, clicked] { clicked(item); });
-        AddMenuItems(nullptr, sub, subItems, actions, clicked);
+        QObject::connect(sub, &QMenu::aboutToShow, sub, [&item, clicked, chosen, sub] {
+            if (clicked(item) && item.WindowList())
+                ListWindows(*sub, item, chosen);
+        });
+        AddMenuItems(nullptr, sub, subItems, actions, clicked, chosen);
     } else {
         action = new QAction(owner);
         action->setCheckable(true);
@@ -41,9 +66,9 @@ QAction* AddItem(QMenuBar* bar, QMenu* menu, forms::Menu& item, MenuActions& act
 } // namespace
 
 void AddMenuItems(QMenuBar* bar, QMenu* menu, const std::vector<forms::Menu*>& items, MenuActions& actions,
-                  const MenuClicked& clicked) {
+                  const MenuClicked& clicked, const WindowChosen& chosen) {
     for (forms::Menu* item : items)
-        AddItem(bar, menu, *item, actions, clicked);
+        AddItem(bar, menu, *item, actions, clicked, chosen);
 }
 
 void ShowMenuItem(QAction& action, const forms::Menu& item) {

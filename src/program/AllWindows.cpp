@@ -3,6 +3,8 @@
 #include "assessments/frmAssessmentClinical.h"
 #include "assessments/frmCashAssessment.h"
 #include "charges/frmCharge.h"
+#include "charges/frmChargeSlipVerification.h"
+#include "charges/frmRecievable.h"
 #include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
 #include "components/frmLabResultViewer.h"
@@ -12,12 +14,14 @@
 #include "core/frmReport.h"
 #include "core/frmReportMedicationsheet.h"
 #include "core/frmReportViewer.h"
+#include "discharge/frmCancelMaintainedRoom.h"
 #include "discharge/frmClaimBillSLip.h"
 #include "discharge/frmDCRInstructionMedicationSheet.h"
 #include "discharge/frmDischargeComm.h"
 #include "discharge/frmDischargeMenu.h"
 #include "discharge/frmDoctors.h"
 #include "discharge/frmHBPS.h"
+#include "discharge/frmMaintainedRoom.h"
 #include "discharge/frmPostDiet.h"
 #include "discharge/frmProcessNotification.h"
 #include "pharmacy/frmAdministeredMeds.h"
@@ -102,6 +106,10 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmPostDiet>()
             .Add<frmDoctors>()
             .Add<frmCharge>()
+            .Add<frmChargeSlipVerification>()
+            .Add<frmRecievable>()
+            .Add<frmMaintainedRoom>()
+            .Add<frmCancelMaintainedRoom>()
             .Add<frmCashAssessment>()
             .Add<frmAssessmentClinical>()
             .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {

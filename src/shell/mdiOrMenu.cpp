@@ -39,6 +39,7 @@ mdiOrMenu::mdiOrMenu(App& app) : Form(app.Forms), app(app) {
     cmdClaimSlip.Click = [this] { cmdClaimSlip_Click(); };
     cmdDCRInstructionsMedicationSheet.Click = [this] { cmdDCRInstructionsMedicationSheet_Click(); };
     cmdRoomTransferNotification.Click = [this] { cmdRoomTransferNotification_Click(); };
+    WireMenus();
 }
 
 void mdiOrMenu::Design() {
@@ -72,6 +73,7 @@ void mdiOrMenu::Design() {
     DesignNoticeButtons();
     DesignTimers();
     DesignMenus();
+    DesignToolbar();
 }
 
 forms::Picture mdiOrMenu::PictureFile(const std::string& name) const {
@@ -98,11 +100,15 @@ void mdiOrMenu::DesignMenus() {
     mnuRS.SetCaption("Request Status");
     mnuRS.SetEnabled(false);
     mnuRecvbles.SetCaption("&Receivable Update");
+    mnuAssessment.SetCaption("Assessment Entry");
+    mnuAssessment.SetVisible(false);
+    mnuAssessment.SetEnabled(false);
     mnuMaintained.SetCaption("&Maintained Room");
     mnuMaintained.SetEnabled(false);
     mnuChange.SetCaption("Change Maintained Room");
     mnuCancel.SetCaption("Cancel Maintained Room");
     mnuWindow.SetCaption("&Window");
+    mnuWindow.SetWindowList(true);
     mnuExit.SetCaption("&Exit");
     mnuExitApps.SetCaption("Exit Application");
 }

@@ -6,10 +6,13 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ImageList.h"
 #include "platform/forms/SysInfo.h"
+#include "platform/forms/Toolbar.h"
 #include "platform/vb/Variant.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace db {
 class Recordset;
@@ -49,7 +52,10 @@ public:
     forms::Timer tmrRoomTransfer{*this, "tmrRoomTransfer"};
     forms::Timer tmrButton{*this, "tmrButton"};
 
-    // Menus, with their captions and design states; the menus' actions come with the windows they open.
+    // "Patient List", "View Reports" (a drop-down of the station's reports) and "Exit App.".
+    forms::Toolbar Toolbar1{*this, "Toolbar1"};
+
+    // Menus, with their captions and design states.
     forms::Menu mnuFile{*this, "mnuFile"};
     forms::Menu mnuOpen{mnuFile, "mnuOpen"};
     forms::Menu mnuChargeSlip{mnuFile, "mnuChargeSlip"};
@@ -65,6 +71,7 @@ public:
     forms::Menu mnuInfo{mnuInquiry, "mnuInfo"};
     forms::Menu mnuRS{mnuInquiry, "mnuRS"};
     forms::Menu mnuRecvbles{*this, "mnuRecvbles"};
+    forms::Menu mnuAssessment{*this, "mnuAssessment"};
     forms::Menu mnuMaintained{*this, "mnuMaintained"};
     forms::Menu mnuChange{mnuMaintained, "mnuChange"};
     forms::Menu mnuCancel{mnuMaintained, "mnuCancel"};
@@ -105,6 +112,48 @@ private:
     void ShowNextChargeSlipNumber();
     void KeepChargeSlipBoxRight();
     void ReleaseOutsideComponents();
+
+    // Menus and toolbar.
+    void DesignToolbar();
+    void WireMenus();
+    void mnuOpen_Click();
+    void mnuChargeSlip_Click();
+    void mnuUser_Click();
+    void mnuDetailed_Click();
+    void mnuSummary_Click();
+    void mnuLedger_Click();
+    void mnuCF4_Click();
+    void mnuDischargeNoticeStatus_Click();
+    void mnuFluidIO_Click();
+    void mnuInfo_Click();
+    void mnuRS_Click();
+    void mnuRecvbles_Click();
+    void mnuChange_Click();
+    void mnuCancel_Click();
+    void mnuExitApps_Click();
+    void Toolbar1_ButtonClick(forms::ToolbarButton& Button);
+    void Toolbar1_ButtonMenuClick(forms::ButtonMenu& ButtonMenu);
+
+    // The station's reports.
+    struct MenuReport {
+        std::string file; // in the Reports folder
+        std::vector<vb::Variant> values;
+        std::string caption;
+        bool groupTree = false;
+    };
+    // Prints what prepare gives (nothing when it gives none); any error is shown and ends the action.
+    template <class Prepare> void PrintReport(Prepare prepare);
+    bool HasRightOrSay(const std::string& right, const std::string& refusal);
+    // Asks for the report's dates; false when the nurse gave up.
+    bool AskReportDates(const std::string& caption);
+    std::optional<MenuReport> AuditReport();
+    std::optional<MenuReport> MonthlyReport();
+    std::optional<MenuReport> DietList();
+    std::optional<MenuReport> CensusReport();
+    std::optional<MenuReport> DischargesForTheDay();
+    std::optional<MenuReport> IncomeReport(bool detailed);
+    std::optional<MenuReport> PatientLedger();
+    void ShowCF4Entry();
 
     // Notices.
     void tmrDischarge_Timer();

@@ -17,20 +17,6 @@ namespace {
 const std::string RightsQuery = "SELECT * FROM STATION..tbNurseUserRights WHERE EmployeeID = 'N0001'";
 const std::string ServerDateQuery = "select GETDATE() AS Tdate";
 
-// A value as the report received it, its kind shown for Booleans.
-std::string Shown(const vb::Variant& value) {
-    if (value.Type() == vb::VarType::Boolean)
-        return value.AsBoolean() ? "True (Boolean)" : "False (Boolean)";
-    return vb::CStr(value);
-}
-
-std::vector<std::string> Shown(const std::vector<vb::Variant>& values) {
-    std::vector<std::string> shown;
-    for (const vb::Variant& value : values)
-        shown.push_back(Shown(value));
-    return shown;
-}
-
 // The chart of the fixture's in-patient, shown, for a nurse holding these rights.
 struct ChartWithReports {
     TestApp test;
@@ -159,7 +145,7 @@ TEST(ChartReports, PrintEachTypeWithItsTemplateValuesAndCaption) {
             ASSERT_EQ(c.test.reportEngine.Reports().size(), 1u) << name;
             const RecordedReport& report = c.test.reportEngine.Last();
             EXPECT_EQ(report.path, c.test.host.AppPath() + "\\Reports\\" + r.file) << name;
-            EXPECT_EQ(Shown(report.values), r.values) << name;
+            EXPECT_EQ(ShownValues(report.values), r.values) << name;
             EXPECT_EQ(report.output, RecordedReport::Output::Viewed) << name;
             EXPECT_EQ(report.viewer.Caption, r.caption) << name;
             EXPECT_EQ(report.viewer.ShowGroupTree, r.groupTree) << name;
@@ -262,16 +248,16 @@ TEST(StatementOfAccount, HandsTheTemplateTheAdmissionInOrderWithBothSubreports) 
     Statement s;
     const RecordedReport& report = s.Show();
     EXPECT_EQ(report.path, s.c.test.host.AppPath() + "\\Reports\\StatementOfAccountPatientsLedgerByDepartment.RPT");
-    EXPECT_EQ(Shown(report.values),
+    EXPECT_EQ(ShownValues(report.values),
               (std::vector<std::string>{fixture::InPatientIdNum, fixture::HospitalAddress, "DELA CRUZ ,JUAN PEREZ",
                                         "45 RIZAL AVENUE, ZENTARI CITY", fixture::InPatientHospNum, "PERSONAL",
                                         fixture::InPatientHospNum, "12/07/2026", "", "SIC-03", "4500", "09:30:00 AM",
                                         "", "", "", "SANTOS, MARIA", "DR. ANTONIO REYES"}));
     ASSERT_EQ(report.subreports.size(), 2u);
     EXPECT_EQ(report.subreports[0].name, "HospitalBill");
-    EXPECT_EQ(Shown(report.subreports[0].values), (std::vector<std::string>{fixture::InPatientIdNum}));
+    EXPECT_EQ(ShownValues(report.subreports[0].values), (std::vector<std::string>{fixture::InPatientIdNum}));
     EXPECT_EQ(report.subreports[1].name, "MedicalFee");
-    EXPECT_EQ(Shown(report.subreports[1].values), (std::vector<std::string>{fixture::InPatientIdNum}));
+    EXPECT_EQ(ShownValues(report.subreports[1].values), (std::vector<std::string>{fixture::InPatientIdNum}));
     EXPECT_EQ(report.viewer.Caption, "Statement Of Accounts");
     EXPECT_FALSE(report.viewer.ShowGroupTree);
     EXPECT_TRUE(report.viewer.PrintButton);
@@ -282,7 +268,7 @@ TEST(StatementOfAccount, NamesTheCompanyOfAnotherAccountAndTheDischargeOfADischa
     Statement s;
     s.c.test.patientSearch.patientMaster.patients[fixture::InPatientHospNum].Account = {"C-0042", " ACME CORP "};
     s.c.chart.txtDateDischarged.SetText("12/10/2026 04:15:00 PM");
-    const std::vector<std::string> values = Shown(s.Show().values);
+    const std::vector<std::string> values = ShownValues(s.Show().values);
     EXPECT_EQ(values[4], "C-0042");
     EXPECT_EQ(values[5], "ACME CORP");
     EXPECT_EQ(values[8], "12/10/2026");
@@ -293,7 +279,7 @@ TEST(StatementOfAccount, LeavesThePatientsAddressAndAccountEmptyWhenTheMasterDoe
     Statement s;
     s.c.test.patientSearch.patientMaster.Address.CompleteAddress = "ANOTHER PATIENT'S ADDRESS";
     s.c.chart.txtPno.SetText("999999");
-    const std::vector<std::string> values = Shown(s.Show().values);
+    const std::vector<std::string> values = ShownValues(s.Show().values);
     EXPECT_EQ(values[3], "");
     EXPECT_EQ(values[4], "");
     EXPECT_EQ(values[5], "");

@@ -4,6 +4,7 @@
 #include "platform/vb/VbError.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace testkit {
 
@@ -34,14 +35,44 @@ db::ResultTable MakeTable(std::vector<std::string> columns, const std::vector<Ro
     return table;
 }
 
-void FakeCF4::SetIdNum(const std::string& value) { IdNum = value; }
-void FakeCF4::SetStationID(const std::string& value) { StationID = value; }
-void FakeCF4::SetTitle(const std::string& value) { Title = value; }
-void FakeCF4::SetShowPrint(bool value) { ShowPrint = value; }
-void FakeCF4::SetHospitalName(const std::string& value) { HospitalName = value; }
-void FakeCF4::SetHospitalAddress(const std::string& value) { HospitalAddress = value; }
-void FakeCF4::SetReportPath(const std::string& value) { ReportPath = value; }
-void FakeCF4::SetEmployeeCode(const std::string& value) { EmployeeCode = value; }
+void FakeCF4::SetIdNum(const std::string& value) {
+    Record("IdNum=" + value);
+    IdNum = value;
+}
+void FakeCF4::SetStationID(const std::string& value) {
+    Record("StationID=" + value);
+    StationID = value;
+}
+void FakeCF4::SetTitle(const std::string& value) {
+    Record("Title=" + value);
+    Title = value;
+}
+void FakeCF4::SetShowPrint(bool value) {
+    Record(std::string("ShowPrint=") + (value ? "True" : "False"));
+    ShowPrint = value;
+}
+
+void FakeCF4::ShowEntry() {
+    Record("ShowEntry");
+    if (!showEntryError.empty())
+        throw std::runtime_error(showEntryError);
+}
+void FakeCF4::SetHospitalName(const std::string& value) {
+    Record("HospitalName=" + value);
+    HospitalName = value;
+}
+void FakeCF4::SetHospitalAddress(const std::string& value) {
+    Record("HospitalAddress=" + value);
+    HospitalAddress = value;
+}
+void FakeCF4::SetReportPath(const std::string& value) {
+    Record("ReportPath=" + value);
+    ReportPath = value;
+}
+void FakeCF4::SetEmployeeCode(const std::string& value) {
+    Record("EmployeeCode=" + value);
+    EmployeeCode = value;
+}
 
 bool FakeCF4::ValidateRequirements() {
     Record("ValidateRequirements(" + IdNum + ")");

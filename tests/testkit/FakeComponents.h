@@ -36,6 +36,7 @@ public:
     std::string IdNum, StationID, Title, HospitalName, HospitalAddress, ReportPath, EmployeeCode;
     bool ShowPrint = true;
     bool requirementsComplete = true;
+    std::string showEntryError; // ShowEntry raises it when set
 
     void SetIdNum(const std::string& value) override;
     void SetStationID(const std::string& value) override;
@@ -45,7 +46,7 @@ public:
     void SetHospitalAddress(const std::string& value) override;
     void SetReportPath(const std::string& value) override;
     void SetEmployeeCode(const std::string& value) override;
-    void ShowEntry() override { Record("ShowEntry"); }
+    void ShowEntry() override;
     bool ValidateRequirements() override;
 };
 

@@ -3,6 +3,7 @@
 #include "platform/reports/ReportError.h"
 #include "platform/reports/Template.h"
 #include "platform/reports/TemplatePath.h"
+#include "platform/vb/Conversions.h"
 
 #include <gtest/gtest.h>
 
@@ -164,5 +165,16 @@ int RecordingReportEngine::ViewedCount() const {
 }
 
 void RecordingReportEngine::FailNextOpen(std::string message) { nextOpenFailure = std::move(message); }
+
+std::vector<std::string> ShownValues(const std::vector<vb::Variant>& values) {
+    std::vector<std::string> shown;
+    for (const vb::Variant& value : values) {
+        if (value.Type() == vb::VarType::Boolean)
+            shown.push_back(value.AsBoolean() ? "True (Boolean)" : "False (Boolean)");
+        else
+            shown.push_back(vb::CStr(value));
+    }
+    return shown;
+}
 
 } // namespace testkit

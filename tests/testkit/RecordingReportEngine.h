@@ -69,4 +69,8 @@ private:
     bool noPrinter = false;
 };
 
+// Values as a report received them, Booleans marked "True (Boolean)" or "False (Boolean)" so that a Boolean is
+// told from its text.
+std::vector<std::string> ShownValues(const std::vector<vb::Variant>& values);
+
 } // namespace testkit

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace testkit {
 
 namespace {
@@ -137,6 +139,56 @@ void MouseMove(forms::Control& control, float X, float Y, int Button, int Shift)
 void ChooseMenu(forms::Menu& item) {
     if (Reachable(item, "choose the menu item"))
         item.UserClick();
+}
+
+void ChooseWindow(forms::Menu& windowList, forms::Form& window) {
+    if (!Reachable(windowList, "choose a window from"))
+        return;
+    std::vector<forms::Form*> listed = windowList.ListedWindows();
+    if (std::find(listed.begin(), listed.end(), &window) == listed.end()) {
+        ADD_FAILURE() << "Cannot choose " << window.Name() << " from " << windowList.DisplayName()
+                      << ": it is not listed";
+        return;
+    }
+    windowList.UserChooseWindow(window);
+}
+
+namespace {
+
+forms::ToolbarButton* ReachableButton(forms::Toolbar& bar, const std::string& buttonKey, const std::string& what) {
+    if (!Reachable(bar, what))
+        return nullptr;
+    for (int index = 1; index <= bar.ButtonCount(); ++index) {
+        forms::ToolbarButton& button = bar.Buttons(index);
+        if (button.Key() != buttonKey)
+            continue;
+        if (!button.Enabled()) {
+            ADD_FAILURE() << "Cannot " << what << ": its button " << buttonKey << " is disabled";
+            return nullptr;
+        }
+        return &button;
+    }
+    ADD_FAILURE() << "Cannot " << what << ": it has no button " << buttonKey;
+    return nullptr;
+}
+
+} // namespace
+
+void ClickToolbarButton(forms::Toolbar& bar, const std::string& buttonKey) {
+    if (forms::ToolbarButton* button = ReachableButton(bar, buttonKey, "click a button of"))
+        bar.UserClickButton(*button);
+}
+
+void ChooseToolbarItem(forms::Toolbar& bar, const std::string& buttonKey, const std::string& itemKey) {
+    forms::ToolbarButton* button = ReachableButton(bar, buttonKey, "choose an item of");
+    if (button == nullptr)
+        return;
+    for (int index = 1; index <= button->ButtonMenuCount(); ++index)
+        if (button->ButtonMenus(index).Key() == itemKey) {
+            bar.UserChooseButtonMenu(button->ButtonMenus(index));
+            return;
+        }
+    ADD_FAILURE() << "Cannot choose " << itemKey << ": button " << buttonKey << " has no such item";
 }
 
 bool CloseWindow(forms::Form& form) {

@@ -8,6 +8,7 @@
 #include "platform/forms/Lists.h"
 #include "platform/forms/MonthView.h"
 #include "platform/forms/Tabs.h"
+#include "platform/forms/Toolbar.h"
 
 #include <string>
 
@@ -38,6 +39,12 @@ void MouseUp(forms::Control& control, int Button, float X = 0, float Y = 0, int 
 void MouseMove(forms::Control& control, float X, float Y, int Button = 0, int Shift = 0);
 // Chooses a menu item of the window's menu bar.
 void ChooseMenu(forms::Menu& item);
+// Chooses a child window from a window-list menu; a window the list does not offer fails the test.
+void ChooseWindow(forms::Menu& windowList, forms::Form& window);
+// Clicks the face of a toolbar button, or chooses an item of a drop-down button's list, both by key. A key the bar
+// does not have, or a disabled button, fails the test.
+void ClickToolbarButton(forms::Toolbar& bar, const std::string& buttonKey);
+void ChooseToolbarItem(forms::Toolbar& bar, const std::string& buttonKey, const std::string& itemKey);
 // The window's close box; false when QueryUnload or Unload kept it open.
 bool CloseWindow(forms::Form& form);
 

@@ -35,7 +35,8 @@ enum class ControlKind {
     StatusBar,
     ReportViewer,
     ImageList,
-    SysInfo
+    SysInfo,
+    Toolbar
 };
 
 struct Font {

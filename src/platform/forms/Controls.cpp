@@ -404,6 +404,25 @@ std::vector<Menu*> Menu::Items() const {
     return items;
 }
 
+void Menu::SetWindowList(bool value) { Update(props.WindowList, value, "WindowList"); }
+
+std::vector<Form*> Menu::ListedWindows() const {
+    std::vector<Form*> listed;
+    if (!props.WindowList)
+        return listed;
+    for (Form* window : Parent().Context().LoadedForms())
+        if (window->MDIChild() && window->Visible())
+            listed.push_back(window);
+    return listed;
+}
+
+void Menu::UserChooseWindow(Form& window) {
+    std::vector<Form*> listed = ListedWindows();
+    if (IsEffectivelyEnabled() && IsEffectivelyVisible() &&
+        std::find(listed.begin(), listed.end(), &window) != listed.end())
+        window.Show();
+}
+
 void Menu::UserClick() {
     if (IsEffectivelyEnabled() && IsEffectivelyVisible())
         Raise(Click);

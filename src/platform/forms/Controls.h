@@ -330,6 +330,12 @@ public:
     std::vector<Menu*> Items() const;
     // A caption of "-" is a separator line.
     bool IsSeparator() const { return props.Caption == "-"; }
+    // A menu that lists the main window's open child windows below its own items; choosing one brings it forward.
+    bool WindowList() const { return props.WindowList; }
+    void SetWindowList(bool value);
+    // The child windows the list offers now: loaded, shown and inside the main window, in the order they loaded.
+    std::vector<Form*> ListedWindows() const;
+    void UserChooseWindow(Form& window);
 
     bool HasGeometry() const override { return false; }
     void UserClick() override;
@@ -339,6 +345,7 @@ private:
     struct Props {
         std::string Caption;
         bool Checked = false;
+        bool WindowList = false;
     };
     Props props;
 };
