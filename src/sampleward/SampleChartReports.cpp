@@ -19,66 +19,17 @@ Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
     return answer;
 }
 
-// One charge of the admission's bill.
-struct BillLine {
-    const char* Department;
-    double DaysAgo;
-    const char* ChargeSlip;
-    const char* Item; // the doctor's code on a doctor's fee
-    const char* Description;
-    double Quantity;
-    double Amount;
-};
-
-// The in-patient's charges: the ward's monitor, the chest x-ray, the laboratory's three results, the medicines and
-// supplies of the stock cards below with the return credited, and the attending doctor's admission fee. The
-// out-patient has not been charged yet.
-std::vector<BillLine> BillLines(const std::string& idNum) {
-    if (idNum != InPatientIdNum)
-        return {};
-    return {{"MD", 2.5, "0004518", "D0301", "ADMISSION FEE", 1, 1500},
-            {"SU", 2, "0004519", "SU010", "CARDIAC MONITOR (PER DAY)", 2, 1000},
-            {"XR", 2, "CS-0001150", "XR001", "CHEST PA", 1, 600},
-            {"PH", 2, "CS-0001188", "PARA500", "PARACETAMOL 500MG TAB", 6, 30},
-            {"CS", 1.8, "CS-0001190", "SYR05", "SYRINGE 5ML", 3, 21},
-            {"LB", 0.9, "CS-1001", "L001", "HEMOGLOBIN", 1, 120},
-            {"LB", 0.9, "CS-1001", "L002", "WBC COUNT", 1, 150},
-            {"LB", 0.9, "CS-1002", "L010", "CREATININE", 1, 200},
-            {"PH", 1, "CS-0001201", "CEFU750", "CEFUROXIME 750MG VIAL", 2, 770},
-            {"PH", 0.5, "CM000101", "PARA500", "PARACETAMOL 500MG TAB (RETURNED)", -2, -10}};
-}
-
 // The doctors' names as the sample's catalogue of doctors gives them.
 const char* DoctorName(const std::string& code) { return code == "D0301" ? "NAVARRO, TERESA LOPEZ" : ""; }
 
 // Both values stand for the admission, once for each bill table.
 Answer Departments(const std::vector<std::string>& values) {
-    std::vector<BillLine> lines = BillLines(values.at(0));
-    std::sort(lines.begin(), lines.end(),
-              [](const BillLine& a, const BillLine& b) { return std::string(a.Department) < b.Department; });
-    std::vector<Row> rows;
-    for (const BillLine& line : lines) {
-        if (rows.empty() || vb::CStr(rows.back()[0]) != line.Department) {
-            rows.push_back({line.Department, std::int32_t{1}, line.Amount});
-            continue;
-        }
-        rows.back()[1] = vb::CLng(rows.back()[1]) + 1;
-        rows.back()[2] = vb::CDbl(rows.back()[2]) + line.Amount;
-    }
-    return Rows({"RevenueID", "Lines", "Amount"}, rows);
-}
-
-std::vector<BillLine> InOrder(std::vector<BillLine> lines) {
-    std::stable_sort(lines.begin(), lines.end(), [](const BillLine& a, const BillLine& b) {
-        const int department = std::string(a.Department).compare(b.Department);
-        return department != 0 ? department < 0 : a.DaysAgo > b.DaysAgo;
-    });
-    return lines;
+    return Rows({"RevenueID", "Lines", "Amount"}, DepartmentTotals(SampleBillLines(values.at(0))));
 }
 
 Answer HospitalBill(const std::vector<std::string>& values) {
     std::vector<Row> rows;
-    for (const BillLine& line : InOrder(BillLines(values.at(0))))
+    for (const SampleBillLine& line : InBillOrder(SampleBillLines(values.at(0))))
         if (std::string(line.Department) != "MD")
             rows.push_back({line.Department, DaysAgo(line.DaysAgo), line.ChargeSlip, line.Item, line.Description,
                             line.Quantity, line.Amount});
@@ -87,7 +38,7 @@ Answer HospitalBill(const std::vector<std::string>& values) {
 
 Answer MedicalFees(const std::vector<std::string>& values) {
     std::vector<Row> rows;
-    for (const BillLine& line : InOrder(BillLines(values.at(0))))
+    for (const SampleBillLine& line : InBillOrder(SampleBillLines(values.at(0))))
         if (std::string(line.Department) == "MD")
             rows.push_back(
                 {DaysAgo(line.DaysAgo), line.ChargeSlip, line.Description, line.Amount, DoctorName(line.Item)});
@@ -131,11 +82,6 @@ Answer Patient(const std::vector<std::string>& values) {
                             sample.admission.Room.RoomID == "OPD" ? Null : vb::Variant(sample.admission.Room.RoomID),
                             NameOf(sample)});
     return Rows({"HospNum", "RoomID", "PatientName"}, rows);
-}
-
-// A date the report sent as 'yyyymmdd hh:nn:ss'.
-vb::Date SentDate(const std::string& text) {
-    return vb::MakeDate({std::stoi(text.substr(0, 4)), std::stoi(text.substr(4, 2)), std::stoi(text.substr(6, 2))});
 }
 
 // Values: the first and last day of the range, then the station. Every sample request is the ward's own.
@@ -254,6 +200,46 @@ void DeclarePostedItems(SampleServer& server) {
 }
 
 } // namespace
+
+std::vector<SampleBillLine> SampleBillLines(const std::string& idNum) {
+    if (idNum != InPatientIdNum)
+        return {};
+    return {{"MD", 2.5, "0004518", "D0301", "ADMISSION FEE", 1, 1500},
+            {"SU", 2, "0004519", "SU010", "CARDIAC MONITOR (PER DAY)", 2, 1000},
+            {"XR", 2, "CS-0001150", "XR001", "CHEST PA", 1, 600},
+            {"PH", 2, "CS-0001188", "PARA500", "PARACETAMOL 500MG TAB", 6, 30},
+            {"CS", 1.8, "CS-0001190", "SYR05", "SYRINGE 5ML", 3, 21},
+            {"LB", 0.9, "CS-1001", "L001", "HEMOGLOBIN", 1, 120},
+            {"LB", 0.9, "CS-1001", "L002", "WBC COUNT", 1, 150},
+            {"LB", 0.9, "CS-1002", "L010", "CREATININE", 1, 200},
+            {"PH", 1, "CS-0001201", "CEFU750", "CEFUROXIME 750MG VIAL", 2, 770},
+            {"PH", 0.5, "CM000101", "PARA500", "PARACETAMOL 500MG TAB (RETURNED)", -2, -10}};
+}
+
+std::vector<SampleBillLine> InBillOrder(std::vector<SampleBillLine> lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const SampleBillLine& a, const SampleBillLine& b) {
+        const int department = std::string(a.Department).compare(b.Department);
+        return department != 0 ? department < 0 : a.DaysAgo > b.DaysAgo;
+    });
+    return lines;
+}
+
+std::vector<Row> DepartmentTotals(const std::vector<SampleBillLine>& lines) {
+    std::vector<Row> rows;
+    for (const SampleBillLine& line : InBillOrder(lines)) {
+        if (rows.empty() || vb::CStr(rows.back()[0]) != line.Department) {
+            rows.push_back({line.Department, std::int32_t{1}, line.Amount});
+            continue;
+        }
+        rows.back()[1] = vb::CLng(rows.back()[1]) + 1;
+        rows.back()[2] = vb::CDbl(rows.back()[2]) + line.Amount;
+    }
+    return rows;
+}
+
+vb::Date SentDate(const std::string& text) {
+    return vb::MakeDate({std::stoi(text.substr(0, 4)), std::stoi(text.substr(4, 2)), std::stoi(text.substr(6, 2))});
+}
 
 void DeclareChartReports(SampleServer& server) {
     DeclareStatementOfAccount(server);

@@ -228,6 +228,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareHeartStation(server);
     DeclarePatientList(server);
     DeclareHospitals(server);
+    DeclareStationReports(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

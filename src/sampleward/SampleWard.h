@@ -100,6 +100,26 @@ void DeclareLabResults(SampleServer& server);
 void DeclareChart(SampleServer& server);
 // Declares what the chart's header reads of each sample admission: diet, PhilHealth membership and package notes.
 void DeclareChartHeader(SampleServer& server);
+// One charge of an admission's bill.
+struct SampleBillLine {
+    const char* Department;
+    double DaysAgo;
+    const char* ChargeSlip;
+    const char* Item; // the doctor's code on a doctor's fee
+    const char* Description;
+    double Quantity;
+    double Amount;
+};
+// The in-patient's charges, all posted by the station: the ward's monitor, the chest x-ray, the laboratory's three
+// results, the medicines and supplies of its stock cards with the return credited, and the attending doctor's
+// admission fee. The out-patient has not been charged yet.
+std::vector<SampleBillLine> SampleBillLines(const std::string& idNum);
+// The lines by department, each department's oldest first.
+std::vector<SampleBillLine> InBillOrder(std::vector<SampleBillLine> lines);
+// One row per department: RevenueID, the number of lines and their amount, in department order.
+std::vector<Row> DepartmentTotals(const std::vector<SampleBillLine>& lines);
+// A date a report sent as 'yyyymmdd hh:nn:ss'.
+vb::Date SentDate(const std::string& text);
 // Declares the statement of account, the processed-request lists and the posted medicines and supplies of the
 // patients as the chart's report templates read them.
 void DeclareChartReports(SampleServer& server);
@@ -135,6 +155,9 @@ const std::vector<std::string>& NurseProfileColumns();
 // finds it like any admission.
 inline constexpr const char* EarlierInPatientIdNum = "2025000433";
 std::vector<SampleAdmission> EarlierSampleAdmissions();
+// Declares what the station's reports of the main menu read: the logs, the requests, the diets, the census and the
+// discharges of the day, the station's income, the discharge notices and an admission's requests.
+void DeclareStationReports(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -100,11 +100,12 @@ vb::Date Now() {
 }
 
 const std::vector<SampleEmployee>& SampleEmployees() {
-    // Access codes: N1001 "WARD1", N1002 "WARD2", S1001 "HEAD1".
+    // Access codes: N1001 "WARD1", N1002 "WARD2", S1001 "HEAD1". N1002 lacks the receivable update, the income
+    // reports and the charge-slip setting (rights 13, 18, 20 and 21), so the main menu refuses them.
     static const std::vector<SampleEmployee> employees = {
         {SampleNurseID, "DIAZ", "CLARA", "MENDOZA", "STAFF NURSE", "5BF57B8485E6",
          "|1|2|3|4|5|6|9|10|11|12|13|16|17|18|19|20|21|22"},
-        {"N1002", "FLORES", "PAOLO", "AQUINO", "STAFF NURSE", "5BF57B8485E7", "|1|3|20|22"},
+        {"N1002", "FLORES", "PAOLO", "AQUINO", "STAFF NURSE", "5BF57B8485E7", "|1|3|22"},
         {"S1001", "BAUTISTA", "LORNA", "CASTRO", "HEAD NURSE", "5BE466EE7EFF",
          "|1|2|3|4|5|6|9|10|11|12|13|16|17|18|19|20|21|22|29"},
     };

@@ -116,14 +116,12 @@ class SampleChartReport : public testing::TestWithParam<ChartReport> {};
 TEST_P(SampleChartReport, PrintsTheSampleRowsWithEveryStatementAnswered) {
     const ChartReport& c = GetParam();
     std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
-    reports::TemplateReportEngine engine(*ward);
-    auto report = engine.OpenReport(testkit::RecordingReportEngine::ShippedTemplates().string() + "\\" + c.file);
-    report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
-    reports::SetParameterValues(*report, c.values);
-    for (const char* subreport : {"HospitalBill", "MedicalFee"})
-        if (c.file.starts_with("StatementOfAccount"))
-            reports::SetParameterValues(report->OpenSubreport(subreport), {c.values.front()});
-    const std::string text = engine.LayOutReport(*report).PlainText();
+    const std::string text =
+        samplewardtest::LaidOutOnSampleWard(*ward, c.file, c.values, [&c](reports::Report& report) {
+            for (const char* subreport : {"HospitalBill", "MedicalFee"})
+                if (c.file.starts_with("StatementOfAccount"))
+                    reports::SetParameterValues(report.OpenSubreport(subreport), {c.values.front()});
+        });
 
     for (const std::string& expected : c.shown)
         EXPECT_THAT(text, HasSubstr(expected));

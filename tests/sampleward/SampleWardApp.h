@@ -4,12 +4,15 @@
 #include "core/App.h"
 #include "core/HospitalSettings.h"
 #include "core/ModuleHelpers.h"
+#include "platform/reports/TemplateReportEngine.h"
 #include "sampleward/SampleWard.h"
 #include "testkit/FakeComponents.h"
+#include "testkit/RecordingReportEngine.h"
 #include "testkit/ScriptedHost.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // The program's application on the sample ward, for the tests of this folder.
@@ -17,6 +20,20 @@ namespace samplewardtest {
 
 template <class Interface> void Create(ward::App& app, std::unique_ptr<Interface>& slot, const std::string& progId) {
     slot = app.Factory.Create<Interface>(progId);
+}
+
+// The text of a shipped template laid out on the sample ward with these values; more gives the report what else it
+// takes (its sub-reports' values).
+inline std::string LaidOutOnSampleWard(sampleward::SampleServer& ward, const std::string& file,
+                                       const std::vector<vb::Variant>& values,
+                                       const std::function<void(reports::Report&)>& more = {}) {
+    reports::TemplateReportEngine engine(ward);
+    auto report = engine.OpenReport(testkit::RecordingReportEngine::ShippedTemplates().string() + "\\" + file);
+    report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
+    reports::SetParameterValues(*report, values);
+    if (more)
+        more(*report);
+    return engine.LayOutReport(*report).PlainText();
 }
 
 // A fresh application on the sample ward, as the program has it once the sample nurse has signed in and chosen the

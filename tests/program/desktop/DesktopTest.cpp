@@ -1,10 +1,12 @@
 #include "gui/Desktop.h"
 #include "chart/frmFinal.h"
 #include "core/App.h"
+#include "core/frmReportViewer.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
 #include "gui/main/ScreenshotPath.h"
+#include "platform/reports/Page.h"
 #include "sampleward/SampleWard.h"
 #include "shell/frmLogIn.h"
 #include "shell/frmSearch.h"
@@ -34,10 +36,40 @@ struct Visit {
     std::string chartIdNum;
     bool exitAsked = false;
     bool backAtTheList = false;
+    bool censusAsked = false;
+    std::string censusShown;
+    bool censusClosed = false;
+    bool exitChosen = false;
     std::string mainTitle;
     std::string listCaption;
     bool timedOut = false;
 };
+
+// The report viewer the program has open, or nullptr.
+ward::frmReportViewer* OpenViewer(ward::App& app) {
+    for (forms::Form* form : app.Forms.LoadedForms())
+        if (auto* viewer = dynamic_cast<ward::frmReportViewer*>(form); viewer != nullptr && viewer->Visible())
+            return viewer;
+    return nullptr;
+}
+
+// Once the census is in its viewer: reads it, takes its picture and closes it. The nurse's own steps wait meanwhile,
+// since the viewer's modal loop runs inside one of them.
+void ReadTheCensusWhenShown(gui::QtHost& host, ward::App& app, Visit& visit, QTimer& nurse) {
+    auto* reader = new QTimer(&nurse);
+    QObject::connect(reader, &QTimer::timeout, [&host, &app, &visit, reader] {
+        ward::frmReportViewer* viewer = OpenViewer(app);
+        if (viewer == nullptr)
+            return;
+        reader->stop();
+        reader->deleteLater();
+        visit.censusShown = viewer->CRViewer1.ReportSource<const reports::Document>()->PlainText();
+        EXPECT_TRUE(gui::SaveScreenshot(*host.WindowOf(*viewer)->TopLevel(), ScreenshotPath("census_sample_ward")));
+        viewer->Unload();
+        visit.censusClosed = true;
+    });
+    reader->start(250);
+}
 
 // Presses Yes on the question box the program has open.
 void AnswerYes() {
@@ -97,11 +129,26 @@ void WorkAsTheSampleNurse(gui::QtHost& host, ward::App& app, Visit& visit) {
             QTimer::singleShot(300, AnswerYes);
             chart.ClickControl(chart.cmdExit);
             return;
-        } else if (visit.exitAsked) {
+        } else if (visit.exitAsked && !visit.censusAsked) {
             ward::frmSearch& list = app.Forms.Instance<ward::frmSearch>();
             visit.backAtTheList = !app.Forms.IsLoaded<ward::frmFinal>() && list.ActiveControl() == &list.mshflexList &&
                                   !list.lblProcedures(0).Enabled();
-        } else {
+            // "View Reports", "Census Report": the census shows in its viewer until the nurse closes it.
+            visit.censusAsked = true;
+            ReadTheCensusWhenShown(host, app, visit, *nurse);
+            forms::Toolbar& bar = app.Forms.Instance<ward::mdiOrMenu>().Toolbar1;
+            bar.UserChooseButtonMenu(bar.Buttons("Report").ButtonMenus("Census"));
+            return;
+        } else if (visit.censusClosed && !visit.exitChosen) {
+            // "Exit App.", "Exit Application" ends the program.
+            visit.exitChosen = true;
+            nurse->stop();
+            nurse->deleteLater();
+            delete clock;
+            forms::Toolbar& bar = app.Forms.Instance<ward::mdiOrMenu>().Toolbar1;
+            bar.UserChooseButtonMenu(bar.Buttons("Exit").ButtonMenus("Exit"));
+            return;
+        } else if (!visit.timedOut) {
             return;
         }
         nurse->stop();
@@ -129,7 +176,7 @@ private:
     QByteArray previousTemp;
 };
 
-TEST_F(Desktop, TheSampleNurseSignsInOpensAPatientsChartFromTheListComesBackAndTheProgramEnds) {
+TEST_F(Desktop, TheSampleNurseOpensAPatientsChartComesBackPrintsTheCensusAndExitsTheProgram) {
     Visit visit;
     program::Options options;
     options.SampleWard = true;
@@ -143,6 +190,9 @@ TEST_F(Desktop, TheSampleNurseSignsInOpensAPatientsChartFromTheListComesBackAndT
     EXPECT_TRUE(visit.chartOpened);
     EXPECT_EQ(visit.chartIdNum, sampleward::InPatientIdNum);
     EXPECT_TRUE(visit.backAtTheList);
+    EXPECT_NE(visit.censusShown.find("Census Report by Station"), std::string::npos) << visit.censusShown;
+    EXPECT_NE(visit.censusShown.find("VILLANUEVA, ROBERTO SALAZAR"), std::string::npos) << visit.censusShown;
+    EXPECT_TRUE(visit.exitChosen);
     EXPECT_EQ(visit.mainTitle, "Tessun Zentari - ZODESURGICAL INTENSIVE CARE UNIT - SAMPLE WARD: nothing is saved");
 }
 
