@@ -18,5 +18,6 @@ std::unique_ptr<ControlView> MakeMonthViewView(forms::Control& control, FormWind
 std::unique_ptr<ControlView> MakeRichTextView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeProgressBarView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeStatusBarView(forms::Control& control, FormWindow& window);
+std::unique_ptr<ControlView> MakeDayScheduleView(forms::Control& control, FormWindow& window);
 
 } // namespace gui

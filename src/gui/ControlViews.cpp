@@ -350,6 +350,8 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, FormWindow
         return MakeProgressBarView(control, window);
     case forms::ControlKind::StatusBar:
         return MakeStatusBarView(control, window);
+    case forms::ControlKind::DaySchedule:
+        return MakeDayScheduleView(control, window);
     case forms::ControlKind::ReportViewer:
         return MakeReportViewerView(static_cast<forms::ReportViewer&>(control), window);
     default:

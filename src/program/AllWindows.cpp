@@ -5,6 +5,7 @@
 #include "charges/frmCharge.h"
 #include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
+#include "chart/frmScheduleRequestStatus.h"
 #include "components/frmLabResultViewer.h"
 #include "components/frmPickList.h"
 #include "core/App.h"
@@ -60,6 +61,7 @@ const forms::WindowCatalog<App>& AllWindows() {
         windows.Add<mdiOrMenu>()
             .Add<frmFinal>()
             .Add<frmCheckData>()
+            .Add<frmScheduleRequestStatus>()
             .Add<frmCdfViewing>()
             .Add<frmReport>()
             .Add<frmReportViewer>()

@@ -228,6 +228,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareHeartStation(server);
     DeclarePatientList(server);
     DeclareHospitals(server);
+    DeclareORSchedule(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

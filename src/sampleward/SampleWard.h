@@ -135,6 +135,9 @@ const std::vector<std::string>& NurseProfileColumns();
 // finds it like any admission.
 inline constexpr const char* EarlierInPatientIdNum = "2025000433";
 std::vector<SampleAdmission> EarlierSampleAdmissions();
+// Declares the operating rooms, their day settings, the bookings of each day, the scheduling clock and the
+// station's requests, with the saving and revoking of a request.
+void DeclareORSchedule(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -35,7 +35,8 @@ enum class ControlKind {
     StatusBar,
     ReportViewer,
     ImageList,
-    SysInfo
+    SysInfo,
+    DaySchedule
 };
 
 struct Font {
