@@ -3,6 +3,8 @@
 #include "assessments/frmAssessmentClinical.h"
 #include "assessments/frmCashAssessment.h"
 #include "charges/frmCharge.h"
+#include "charges/frmDoctorsFee.h"
+#include "charges/frmPSIReading.h"
 #include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
 #include "chart/frmScheduleRequestStatus.h"
@@ -104,6 +106,8 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmPostDiet>()
             .Add<frmDoctors>()
             .Add<frmCharge>()
+            .Add<frmPSIReading>()
+            .Add<frmDoctorsFee>()
             .Add<frmCashAssessment>()
             .Add<frmAssessmentClinical>()
             .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {
