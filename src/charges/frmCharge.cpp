@@ -19,6 +19,7 @@ frmCharge::frmCharge(App& app)
     txtEntry.KeyDown = [this](int& KeyCode, int Shift) { txtEntry_KeyDown(KeyCode, Shift); };
     cmdCDF.Click = [this] { cmdCDF_Click(); };
     mshflexList.Click = [this] { mshflexList_Click(); };
+    cmdCloseTank.Click = [this] { cmdCloseTank_Click(); };
 }
 
 void frmCharge::Design() {
@@ -152,7 +153,8 @@ void frmCharge::ListPostedCharges() {
     db::Recordset rs = app.Connection().Open("STATION..List_All_SUCharges " + db::SqlQuote(txtPno.Text()) + "," +
                                                  db::SqlQuote(txtId.Text()) + "," + db::SqlQuote(app.StationID),
                                              db::CursorType::Static, db::LockType::ReadOnly);
-    if (rs.Eof()) {
+    const bool listed = !rs.Eof();
+    if (!listed) {
         mshflexList.SetEnabled(false);
         txtMessage.SetVisible(true);
         mshflexList.SetRows(2);
@@ -164,6 +166,8 @@ void frmCharge::ListPostedCharges() {
     mshflexList.SetRedraw(true);
     rs.Close();
     MarkCancelledCharges();
+    if (listed && app.Parameters().AllowOpenCloseTank())
+        MarkOxygenTanks();
 }
 
 void frmCharge::MarkCancelledCharges() {
@@ -171,10 +175,7 @@ void frmCharge::MarkCancelledCharges() {
     for (int row = mshflexList.FixedRows(); row < mshflexList.Rows(); ++row) {
         if (vb::Left(mshflexList.TextMatrix(row, 4), 1) != "-")
             continue;
-        mshflexList.SetRow(row);
-        mshflexList.SetCol(mshflexList.FixedCols());
-        mshflexList.SetRowSel(row);
-        mshflexList.SetColSel(mshflexList.Cols() - 1);
+        SelectListRow(row);
         mshflexList.SetFillStyle(forms::flexFillRepeat);
         mshflexList.SetCellForeColor(255);
         mshflexList.SetFillStyle(forms::flexFillSingle);

@@ -48,6 +48,15 @@ private:
     void mshflexList_Click();
     void ListPostedCharges();
     void MarkCancelledCharges();
+    // Selects every cell of a list row after the fixed column, for painting.
+    void SelectListRow(int row);
+    // The oxygen tanks: each tank posting of the list painted by its tank's state, and "Close Tank".
+    bool IsTankClosed(const std::string& RefNum, const std::string& IdNum, bool quiet);
+    bool TankRecordExists(const std::string& RefNum, const std::string& IdNum);
+    bool IsTankPosting(int row);
+    void MarkOxygenTanks();
+    void cmdCloseTank_Click();
+    void CloseTank();
 
     EntryGrid entry;
     ItemEntry itemEntry;

@@ -125,6 +125,7 @@ frmFinal::frmFinal(App& app) : Form(app.Forms), app(app) {
     WireNotes();
     WireProfilePage();
     WireClinicalSummaryPage();
+    WireORSchedule();
 }
 
 void frmFinal::Design() {

@@ -4,6 +4,7 @@
 #include "platform/forms/ControlArray.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/DatePicker.h"
+#include "platform/forms/DaySchedule.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Grid.h"
 #include "platform/forms/ImageList.h"
@@ -206,8 +207,28 @@ public:
     // The admission number of the confinement clicked last; "Print" prints it.
     std::string SelectedConfinementIdNum;
 
-    // Page 7, the operating-room schedule: the day to book.
+    // Page 7, the operating-room schedule: the day shown, its bookings by room, the details of a picked booking, and
+    // the request for an operation. The code boxes are item 0 and the names item 1 of the three look-up pairs.
     forms::MonthView MonthView1{*this, "MonthView1"};
+    forms::DaySchedule Schedule1{*this, "Schedule1"};
+    forms::Frame fraSchedule{*this, "fraSchedule"};
+    forms::ControlArray<forms::Label> lblSchedule{*this, "lblSchedule"};
+    forms::ControlArray<forms::DTPicker> dtpSchedule{*this, "dtpSchedule"};
+    forms::ComboBox cboStartTime{*this, "cboStartTime"};
+    forms::ControlArray<forms::TextBox> txtOperation{*this, "txtOperation"};
+    forms::ControlArray<forms::TextBox> txtSurgeon{*this, "txtSurgeon"};
+    forms::ControlArray<forms::TextBox> txtAnesthesiologist{*this, "txtAnesthesiologist"};
+    forms::TextBox txtScheduleRemarks{*this, "txtScheduleRemarks"};
+    forms::CommandButton cmdProcedure{*this, "cmdProcedure"};
+    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton Command2{*this, "Command2"};
+    // 0 "Save", 2 "Exit" of the details panel, 3 "List of Request Entered".
+    forms::ControlArray<forms::CommandButton> cmdSaveSchedule{*this, "cmdSaveSchedule"};
+    // The details panel: item 2 the room; items 5 the date, 2 the start, 3 the length and 4 the text.
+    forms::PictureBox pictSchedule{*this, "pictSchedule"};
+    forms::ControlArray<forms::Label> lblScheduleDetails{*this, "lblScheduleDetails"};
+    forms::ControlArray<forms::TextBox> txtScheduleRoom{*this, "txtScheduleRoom"};
+    forms::ControlArray<forms::TextBox> txtDuration{*this, "txtDuration"};
 
     // Empties the cart to its header and one blank row and sets its columns; AMOUNT shows only with IsShowAmount.
     void LayOutRequestCart();
@@ -379,8 +400,31 @@ private:
                             bool lineAfter);
     void ShowSummaryProgress(const db::Recordset& rs);
     void cmdClinicalOption_Click(int Index);
+    // The operating-room schedule and its request.
+    void WireORSchedule();
+    void DesignRequestForm();
+    void DesignScheduleDetails();
     void InitORScheduler();
+    void LoadORSchedule();
     void ResetScheduleRequest();
+    void MonthView1_DateClick(vb::Date DateClicked);
+    void Schedule1_BookingPick(int& Booking);
+    void Command1_Click();
+    void Command2_Click();
+    void cmdProcedure_Click();
+    void txtSurgeon_KeyPress(int Index, int& KeyAscii);
+    void txtAnesthesiologist_KeyPress(int Index, int& KeyAscii);
+    void txtOperation_KeyPress(int Index, int& KeyAscii);
+    // Looks a doctor up by the name box's text; true when one was picked and written into the pair.
+    bool SearchDoctor(forms::ControlArray<forms::TextBox>& pair);
+    // Enter searches the doctor and, after a pick, is taken and moves the focus on; other keys are upper-cased.
+    void DoctorNameKeyPress(forms::ControlArray<forms::TextBox>& pair, int& KeyAscii);
+    void SearchProcedure();
+    void cmdSaveSchedule_Click(int Index);
+    void SaveScheduleRequest();
+    // The requested start as a date and time, or nothing when the start text is no time of day.
+    std::optional<vb::Date> RequestedStart();
+    std::string RequestSummary();
 
     // The request cart and the quick lists that fill it. A cart row is one department's exam: department and code
     // tell rows apart.

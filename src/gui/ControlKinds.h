@@ -19,5 +19,6 @@ std::unique_ptr<ControlView> MakeRichTextView(forms::Control& control, FormWindo
 std::unique_ptr<ControlView> MakeProgressBarView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeStatusBarView(forms::Control& control, FormWindow& window);
 std::unique_ptr<ControlView> MakeToolbarView(forms::Control& control, FormWindow& window);
+std::unique_ptr<ControlView> MakeDayScheduleView(forms::Control& control, FormWindow& window);
 
 } // namespace gui

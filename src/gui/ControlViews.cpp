@@ -352,6 +352,8 @@ std::unique_ptr<ControlView> MakeControlView(forms::Control& control, FormWindow
         return MakeStatusBarView(control, window);
     case forms::ControlKind::Toolbar:
         return MakeToolbarView(control, window);
+    case forms::ControlKind::DaySchedule:
+        return MakeDayScheduleView(control, window);
     case forms::ControlKind::ReportViewer:
         return MakeReportViewerView(static_cast<forms::ReportViewer&>(control), window);
     default:

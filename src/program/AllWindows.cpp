@@ -5,8 +5,11 @@
 #include "charges/frmCharge.h"
 #include "charges/frmChargeSlipVerification.h"
 #include "charges/frmRecievable.h"
+#include "charges/frmDoctorsFee.h"
+#include "charges/frmPSIReading.h"
 #include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
+#include "chart/frmScheduleRequestStatus.h"
 #include "components/frmLabResultViewer.h"
 #include "components/frmPickList.h"
 #include "core/App.h"
@@ -64,6 +67,7 @@ const forms::WindowCatalog<App>& AllWindows() {
         windows.Add<mdiOrMenu>()
             .Add<frmFinal>()
             .Add<frmCheckData>()
+            .Add<frmScheduleRequestStatus>()
             .Add<frmCdfViewing>()
             .Add<frmReport>()
             .Add<frmReportViewer>()
@@ -110,6 +114,8 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmRecievable>()
             .Add<frmMaintainedRoom>()
             .Add<frmCancelMaintainedRoom>()
+            .Add<frmPSIReading>()
+            .Add<frmDoctorsFee>()
             .Add<frmCashAssessment>()
             .Add<frmAssessmentClinical>()
             .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {

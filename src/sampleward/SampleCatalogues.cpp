@@ -96,7 +96,10 @@ void DeclareCatalogues(SampleServer& server) {
                      {"OtherRevenueID", "OtherRevenue", "RevenueID"},
                      "RevenueID = '{?}'",
                      "OtherRevenue",
-                     {{"0412", "SUTURING", "OR"}, {"0415", "WOUND DEBRIDEMENT", "OR"}, {"0601", "ECG TRACING", "MI"}}});
+                     {{"0412", "SUTURING", "OR"},
+                      {"0415", "WOUND DEBRIDEMENT", "OR"},
+                      {"0420", "APPENDECTOMY", "OR"},
+                      {"0601", "ECG TRACING", "MI"}}});
     Declare(
         server,
         {"STATION..LaboratoryExams",

@@ -229,6 +229,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclarePatientList(server);
     DeclareHospitals(server);
     DeclareStationReports(server);
+    DeclareORSchedule(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -158,6 +158,9 @@ std::vector<SampleAdmission> EarlierSampleAdmissions();
 // Declares what the station's reports of the main menu read: the logs, the requests, the diets, the census and the
 // discharges of the day, the station's income, the discharge notices and an admission's requests.
 void DeclareStationReports(SampleServer& server);
+// Declares the operating rooms, their day settings, the bookings of each day, the scheduling clock and the
+// station's requests, with the saving and revoking of a request.
+void DeclareORSchedule(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

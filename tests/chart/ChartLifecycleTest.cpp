@@ -11,6 +11,7 @@
 #include "requestentry/frmPTFile.h"
 #include "requestentry/frmRTfile.h"
 #include "testkit/FixtureChart.h"
+#include "testkit/FixtureORSchedule.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
@@ -32,6 +33,7 @@ struct OpenedChart {
                          const fixture::SettingChanges& settings = {})
         : chart(Open(test, settings)) {
         test.server.On(RightsQuery).Returns({"EmployeeID", "EmployeeRights"}, {{"N0001", rights}});
+        fixture::DeclareORSchedule(test.server, "12/11/2026 ");
     }
 
     static ward::frmFinal& Open(TestApp& test, const fixture::SettingChanges& settings) {

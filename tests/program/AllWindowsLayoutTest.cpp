@@ -3,6 +3,7 @@
 #include "program/AllWindows.h"
 #include "testkit/FixtureCharge.h"
 #include "testkit/FixtureChart.h"
+#include "testkit/FixtureORSchedule.h"
 #include "testkit/FixturePatientList.h"
 
 #include <gmock/gmock.h>
@@ -30,6 +31,14 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
             .On("SELECT HospitalName,HospitalID FROM BUILD_FILE..tbcoHospital WHERE HospitalName like '' + '%' "
                 "ORDER BY HospitalName")
             .Returns({"HospitalName", "HospitalID"}, {{"MAKATI MEDICAL CENTER", "H0002"}});
+        // The station's operating-room requests, which their list shows as it loads.
+        test.server.On(testkit::ward_fixture::RequestListQuery())
+            .Returns(testkit::ward_fixture::RequestColumns, testkit::ward_fixture::RequestRows());
+        // The doctor's fees of nobody, which the fee picker lists as it loads.
+        test.server
+            .On("Select Description,Amount from BUILD_FILE..tbCoDoctorBill Where DoctorID ='' and Status = 1 and "
+                "Amount >0 Order By Description")
+            .Returns({"Description", "Amount"}, {});
         // The charge window's CDF check of nobody's admission.
         testkit::ward_fixture::DeclareNoCdf(test.server, "", "");
         // The chart's admission, which the windows that edit it validate as they load.

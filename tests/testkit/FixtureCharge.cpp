@@ -34,8 +34,30 @@ void DeclareNoCdf(ScriptedServer& server, const std::string& idNum, const std::s
     server.On(statements[2]).Returns({"Amount"}, {});
 }
 
+std::string TankRecordQuery(const std::string& slip, const std::string& idNum) {
+    return "Select 1 from STATION..tbOpenClosetank WHERE IDNUM = '" + idNum + "' and Refnum = '" + slip + "'";
+}
+
+std::string OpenTankQuery(const std::string& slip, const std::string& idNum) {
+    return TankRecordQuery(slip, idNum) + " and Status = 1";
+}
+
+std::string AnyOpenTankQuery(const std::string& idNum) {
+    return "Select 1 from STATION..tbOpenClosetank WHERE IDNUM = '" + idNum + "' AND STATUS = 1";
+}
+
+void DeclareTanks(ScriptedServer& server, const std::vector<Tank>& tanks) {
+    for (const Tank& tank : tanks) {
+        server.On(TankRecordQuery(tank.slip)).Returns({""}, {{1}});
+        server.On(OpenTankQuery(tank.slip)).Returns({""}, tank.open ? std::vector<Row>{{1}} : std::vector<Row>{});
+    }
+    server.OnPattern(TankRecordQuery("{?}", "{?}")).Returns({""}, {});
+    server.OnPattern(OpenTankQuery("{?}", "{?}")).Returns({""}, {});
+}
+
 ward::frmCharge& OpenChargeWindow(TestApp& test, const ChargeWindowSetUp& setUp) {
     DeclareSettings(test.server, setUp.hospital, setUp.wardParameters);
+    DeclareTanks(test.server, setUp.tanks);
     DeclareNoCdf(test.server);
     test.server.On(PostedChargesQuery()).Returns(PostedChargesColumns(), setUp.posted);
     test.app.CurIdNum = InPatientIdNum;

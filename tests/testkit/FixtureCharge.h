@@ -29,10 +29,24 @@ void DeclareNoCdf(ScriptedServer& server, const std::string& idNum = InPatientId
 inline const std::vector<std::pair<std::string, std::string>> ChargingCodes = {
     {"SU", "NURSING SERVICES"}, {"PH", "PHARMACY"}, {"CS", "CENTRAL SUPPLY"}, {"MD", "DOCTOR'S FEE"}, {"OX", "OXYGEN"}};
 
+// An oxygen tank of the admission: the charge slip of the posting that opened it, and whether it is still open.
+struct Tank {
+    std::string slip;
+    bool open = true;
+};
+// What the charge window asks of a tank: whether a row exists for the slip, whether it is open, and whether the
+// admission has any open tank.
+std::string TankRecordQuery(const std::string& slip, const std::string& idNum = InPatientIdNum);
+std::string OpenTankQuery(const std::string& slip, const std::string& idNum = InPatientIdNum);
+std::string AnyOpenTankQuery(const std::string& idNum = InPatientIdNum);
+// The tank rows of the admission; a slip without one is answered with no row.
+void DeclareTanks(ScriptedServer& server, const std::vector<Tank>& tanks);
+
 struct ChargeWindowSetUp {
     SettingChanges hospital;
     std::vector<Row> wardParameters = NurseSetupRows();
     std::vector<Row> posted;
+    std::vector<Tank> tanks;
     std::string room = "SIC-03";
 };
 

@@ -322,4 +322,9 @@ void ClickDay(forms::MonthView& calendar, vb::Date day) {
         calendar.UserClickDay(day);
 }
 
+void ClickSchedule(forms::DaySchedule& schedule, const std::string& room, vb::Date time) {
+    if (FocusForWork(schedule, "click"))
+        schedule.UserPick(room, time);
+}
+
 } // namespace testkit

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/forms/DatePicker.h"
+#include "platform/forms/DaySchedule.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Grid.h"
 #include "platform/forms/ListView.h"
@@ -68,5 +69,7 @@ void ChooseTab(forms::SSTab& tab, int index);
 bool PickDate(forms::DTPicker& picker, vb::Date date);
 // Clicks a day of a month calendar: the day becomes its value and DateClick follows.
 void ClickDay(forms::MonthView& calendar, vb::Date day);
+// Clicks a room's column of a day schedule at a time of day.
+void ClickSchedule(forms::DaySchedule& schedule, const std::string& room, vb::Date time);
 
 } // namespace testkit

@@ -36,7 +36,8 @@ enum class ControlKind {
     ReportViewer,
     ImageList,
     SysInfo,
-    Toolbar
+    Toolbar,
+    DaySchedule
 };
 
 struct Font {

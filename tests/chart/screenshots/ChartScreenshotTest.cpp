@@ -1,6 +1,7 @@
 #include "chart/frmCheckData.h"
 #include "chart/frmFinal.h"
 #include "components/NurseActivityComponents.h"
+#include "chart/frmScheduleRequestStatus.h"
 #include "components/OwnComponents.h"
 #include "core/App.h"
 #include "core/HospitalSettings.h"
@@ -10,6 +11,7 @@
 #include "gui/Screenshot.h"
 #include "gui/main/ScreenshotPath.h"
 #include "platform/forms/LayoutCheck.h"
+#include "platform/vb/DateTime.h"
 #include "sampleward/SampleWard.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/UserActions.h"
@@ -171,6 +173,30 @@ TEST(ChartScreenshots, BothPagesOfTheSampleInPatientsProfile) {
     chart.Unload();
 }
 
+// The Schedule Operation page of the sample in-patient on a day with bookings, one of them picked.
+TEST(ChartScreenshots, TheOperatingRoomScheduleWithABookingPicked) {
+    DesktopChart desktop;
+    static_cast<testkit::FakeLogin&>(*desktop.app.CurrentUser).employeeCode = sampleward::SampleNurseID;
+    desktop.app.ReloadORSchedule = true;
+    ward::frmFinal& chart = desktop.OpenInPatientsChart();
+    testkit::ChooseTab(chart.tabSSTab1, 7);
+    ASSERT_EQ(chart.tabSSTab1.Tab(), 7);
+    // Every fourth day of the sample ward's month has no booking: the day before it has.
+    const vb::Date today = vb::DateValue(vb::Variant(desktop.app.ServerDate));
+    const vb::Date booked = vb::Day(vb::Variant(today)) % 4 == 3 ? vb::Date{today.serial - 1} : today;
+    testkit::ClickDay(chart.MonthView1, booked);
+    ASSERT_FALSE(chart.Schedule1.Bookings().empty());
+    const forms::ScheduleBooking first = chart.Schedule1.Bookings().front();
+    testkit::ClickSchedule(chart.Schedule1, first.Room, first.Start);
+    EXPECT_TRUE(chart.pictSchedule.Visible());
+    chart.txtSurgeon(1).SetText("REYES ,JOSE");
+    chart.txtSurgeon(0).SetText("1034");
+    EXPECT_TRUE(forms::FindOverlaps(chart).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_or_schedule")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    chart.Unload();
+}
+
 TEST(ChartScreenshots, TheSampleInPatientsEarlierConfinementComposed) {
     DesktopProfile desktop;
     ward::frmFinal& chart = desktop.OpenInPatientsChart();
@@ -194,6 +220,19 @@ TEST(ChartScreenshots, TheHeartStationPageWithARowClicked) {
     ASSERT_TRUE(gui::SaveScreenshot(desktop.host, chart, guitest::ScreenshotPath("frmFinal_heart_station")));
     EXPECT_TRUE(desktop.server->Unanswered().empty());
     chart.Unload();
+}
+
+TEST(ChartScreenshots, TheListOfRequestsEntered) {
+    DesktopChart desktop;
+    static_cast<testkit::FakeLogin&>(*desktop.app.CurrentUser).employeeCode = sampleward::SampleNurseID;
+    auto& list = desktop.app.Forms.Get<ward::frmScheduleRequestStatus>();
+    list.Show();
+    testkit::ClickCell(list.mshflexPending, 3, 1);
+    EXPECT_TRUE(list.cmdPending(1).Enabled());
+    EXPECT_TRUE(forms::FindOverlaps(list).empty());
+    ASSERT_TRUE(gui::SaveScreenshot(desktop.host, list, guitest::ScreenshotPath("frmScheduleRequestStatus")));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+    list.Unload();
 }
 
 } // namespace
