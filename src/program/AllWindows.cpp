@@ -33,6 +33,7 @@
 #include "requestentry/frmNuclear.h"
 #include "requestentry/frmPTFile.h"
 #include "requestentry/frmRTfile.h"
+#include "results/frmAutoPrint.h"
 #include "requestentry/frmRequest.h"
 #include "shell/clsSearcher.h"
 #include "shell/frmCF4Entry.h"
@@ -104,6 +105,7 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmCharge>()
             .Add<frmCashAssessment>()
             .Add<frmAssessmentClinical>()
+            .Add<frmAutoPrint>()
             .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {
                 auto list = std::make_shared<components::frmPickList>(context);
                 list->Create();

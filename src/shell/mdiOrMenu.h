@@ -48,6 +48,9 @@ public:
     forms::Timer tmrDCRInsMeds{*this, "tmrDCRInsMeds"};
     forms::Timer tmrRoomTransfer{*this, "tmrRoomTransfer"};
     forms::Timer tmrButton{*this, "tmrButton"};
+    // The verified-results button and its check; nothing starts the check.
+    forms::CommandButton cmdCommunication{*this, "cmdCommunication"};
+    forms::Timer tmrComm{*this, "tmrComm"};
 
     // Menus, with their captions and design states; the menus' actions come with the windows they open.
     forms::Menu mnuFile{*this, "mnuFile"};
@@ -77,6 +80,7 @@ public:
     void tmrChkClaimSlip_Timer();
     void tmrDCRInstructions_Timer();
     void tmrRoomTransfer_Timer();
+    void tmrComm_Timer();
 
 private:
     void Design() override;
@@ -115,6 +119,7 @@ private:
     void cmdClaimSlip_Click();
     void cmdDCRInstructionsMedicationSheet_Click();
     void cmdRoomTransferNotification_Click();
+    void cmdCommunication_Click();
     void Agent1_DblClick(const std::string& CharacterID);
     bool RefreshCurrentAdmission();
     void AnnounceDischarges();
