@@ -40,6 +40,8 @@ mdiOrMenu::mdiOrMenu(App& app) : Form(app.Forms), app(app) {
     cmdDCRInstructionsMedicationSheet.Click = [this] { cmdDCRInstructionsMedicationSheet_Click(); };
     cmdRoomTransferNotification.Click = [this] { cmdRoomTransferNotification_Click(); };
     WireMenus();
+    tmrComm.TimerEvent = [this] { tmrComm_Timer(); };
+    cmdCommunication.Click = [this] { cmdCommunication_Click(); };
 }
 
 void mdiOrMenu::Design() {
