@@ -81,6 +81,7 @@ TEST(SampleRequestCart, TheCartIsSentAndEmptied) {
         s.ward.app.ValidatedUserID = sampleward::SampleNurseID;
         v.Unload();
     });
+    s.ward.app.AttendingDoctor1Code = "";
     s.ward.host.OnModal<ward::frmRequestingDoctor>([&](ward::frmRequestingDoctor& d) {
         s.ward.app.RequestingDoctorCode = "0";
         s.ward.app.RequestingDoctorName = "DR. SAMPLE";
@@ -97,6 +98,7 @@ TEST(SampleRequestCart, TheCartIsSentAndEmptied) {
 TEST(SampleRequestCart, TheRequestListsAreFilledAndThePendingRequestCancelled) {
     SampleCart s;
     ward::frmFinal& chart = s.chart;
+    chart.tabSSTab1.SetTab(1);
     EXPECT_EQ(chart.mshflexProcessed(0).TextMatrix(1, 1), "CHEST PA");
     EXPECT_EQ(chart.mshflexProcessed(1).TextMatrix(1, 1), "COMPLETE BLOOD COUNT");
     EXPECT_EQ(chart.mshflexProcessed(2).TextMatrix(1, 1), "CHEST PA");
