@@ -95,9 +95,17 @@ public:
     forms::MSHFlexGrid mshflexReports{*this, "mshflexReports"};
     forms::ImageList imgListReports{*this, "imgListReports"};
 
-    // Page 1, the nurse's requests: 0 processed, 1 pending, 2 exams with results.
+    // Page 1, the nurse's requests: 0 processed, 1 pending, 2 exams with results; "Refresh" reloads them. The
+    // clinical assessments of the admission, with the message shown over them when there are none. The printouts of
+    // the pending requests: 0 of this station, 1 of all stations.
     forms::ControlArray<forms::Label> lblProcessed{*this, "lblProcessed"};
     forms::ControlArray<forms::MSHFlexGrid> mshflexProcessed{*this, "mshflexProcessed"};
+    forms::CommandButton cmdView{*this, "cmdView"};
+    forms::Frame fraList{*this, "fraList"};
+    forms::MSHFlexGrid mshflexList{*this, "mshflexList"};
+    forms::TextBox txtMessage{*this, "txtMessage"};
+    forms::ControlArray<forms::Image> imgPendingRequest{*this, "imgPendingRequest"};
+    forms::ControlArray<forms::Label> lblPendingRequest{*this, "lblPendingRequest"};
 
     // Page 2, results by department; item 2 of each button array is "View".
     forms::SSTab tabSSTab2{*this, "tabSSTab2"};
@@ -443,6 +451,20 @@ private:
     void mshflexOrders_DblClick();
     void cmdDelete_Click();
     forms::ListBox* ListNamed(const std::string& name);
+
+    // The request lists of page 1 and the cancelling of a pending request.
+    void WireRequestLists();
+    void LayOutRequestList(forms::MSHFlexGrid& grid, int cols);
+    void ListPendingRequests();
+    void ListRequestsRowByRow(forms::MSHFlexGrid& grid, const std::string& kind);
+    void ListAssessments();
+    void cmdView_Click();
+    void mshflexProcessed_DblClick(int Index);
+    // The acting nurse signs for the requests, asked again while the nurse answers Yes; false when given up.
+    bool SignForRequests();
+    // The pending request of the list's current row, once the nurse has confirmed it and signed for it.
+    void CancelPendingRequest();
+    void imgPendingRequest_Click(int Index);
 
     // The search buttons beside the quick lists: each opens the request dialog of its department behind the gate.
     void WireRequestEntry();

@@ -104,27 +104,37 @@ void ReadNursingSettings(const db::Recordset& rs, HospitalSettings& s) {
     ReadFlag(rs, "AppendDrugDescCharge", s.AppendDrugDescCharge);
 }
 
-// Reads the first row of a settings query, if the query runs and has one.
+// Reads the first row of a settings query, if it has one.
 void ReadFirstRow(App& app, const char* sql, const std::function<void(const db::Recordset&)>& read) {
-    Ignoring([&] {
-        db::Recordset rs = app.Connection().Open(sql, db::CursorType::Dynamic, db::LockType::ReadOnly);
-        if (!rs.Eof())
-            read(rs);
-        rs.Close();
+    db::Recordset rs = app.Connection().Open(sql, db::CursorType::Dynamic, db::LockType::ReadOnly);
+    if (!rs.Eof())
+        read(rs);
+    rs.Close();
+}
+
+// The three reads of the settings, each passed to the step runner.
+void LoadSettings(App& app, const std::function<void(const std::function<void()>&)>& run) {
+    ClearFlags(app);
+    run([&] {
+        ReadFirstRow(app, "Select * from PATIENT_DATA..tbHospitalInfo",
+                     [&](const db::Recordset& rs) { ReadHospitalInfo(rs, app); });
     });
+    run([&] {
+        ReadFirstRow(
+            app,
+            "Select PHICOneDay,NurseResultDispositionOnly,NoRequestingAfterFinalNotice,ValidateUnusedMedClearance,"
+            "PrintPHCSRequest,AppendDrugDescCharge From STATION..tbNursing_Settings",
+            [&](const db::Recordset& rs) { ReadNursingSettings(rs, app); });
+    });
+    run([&] { app.Parameters().LoadParameters(app); });
 }
 
 } // namespace
 
-void LoadHospitalSettings(App& app) {
-    ClearFlags(app);
-    ReadFirstRow(app, "Select * from PATIENT_DATA..tbHospitalInfo",
-                 [&](const db::Recordset& rs) { ReadHospitalInfo(rs, app); });
-    ReadFirstRow(app,
-                 "Select PHICOneDay,NurseResultDispositionOnly,NoRequestingAfterFinalNotice,ValidateUnusedMedClearance,"
-                 "PrintPHCSRequest,AppendDrugDescCharge From STATION..tbNursing_Settings",
-                 [&](const db::Recordset& rs) { ReadNursingSettings(rs, app); });
-    Ignoring([&] { app.Parameters().LoadParameters(app); });
+void LoadHospitalSettings(App& app) { LoadSettings(app, Ignoring); }
+
+void LoadHospitalSettingsOrFail(App& app) {
+    LoadSettings(app, [](const std::function<void()>& step) { step(); });
 }
 
 } // namespace ward

@@ -124,6 +124,10 @@ void ShowPatientPackageInfo(App& app, const forms::TextBox& txtId, forms::Form& 
     else
         chart.SetCaption(vb::Trim(chart.Caption()));
 
+    SetTransplantAndDialysisTexts(app);
+}
+
+void SetTransplantAndDialysisTexts(App& app) {
     const std::string transplant = vb::Trim(app.TransplantID);
     if (transplant == "0")
         app.TransplantText = "Non_Transplant";

@@ -33,6 +33,9 @@ std::string GetAdmissionPackage(App& app, const std::string& IdNum, const std::s
 // DialysisText, and adds its packages, VIP and senior-citizen notes to the chart's caption. The chart passes its
 // admission box and itself.
 void ShowPatientPackageInfo(App& app, const forms::TextBox& txtId, forms::Form& chart);
+// The texts the laboratory request form prints for TransplantID and DialysisID: "0", "1" and (dialysis only) "2"
+// name them; any other value leaves the text as it was.
+void SetTransplantAndDialysisTexts(App& app);
 // Saves TransplantID and DialysisID for the admission in the chart's box.
 void SavePatientOtherInfo(App& app, const forms::TextBox& txtId);
 

@@ -132,6 +132,15 @@ void DeclareIssuedItems(SampleServer& server, const std::string& idNum, bool wit
     }
 }
 
+// The other admissions of the station's list have no requests.
+void DeclareNoRequests(SampleServer& server) {
+    std::vector<std::string> pendingFields = RequestFields;
+    pendingFields.push_back("Requestnum");
+    for (const char* kind : {"1", "2", "3"})
+        server.OnPattern(statements::Requests("{?}", kind))
+            .Returns(std::string(kind) == "2" ? pendingFields : RequestFields, {});
+}
+
 } // namespace
 
 std::vector<SampleRequest> SampleRequests(const std::string& idNum) {
@@ -144,6 +153,7 @@ std::vector<SampleRequest> SampleRequests(const std::string& idNum) {
 }
 
 void DeclareNurseActivity(SampleServer& server) {
+    DeclareNoRequests(server);
     DeclareRequests(server, InPatientIdNum);
     DeclareRequests(server, OutPatientIdNum);
     DeclareResults(server, InPatientIdNum, true);

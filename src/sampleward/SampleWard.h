@@ -147,6 +147,11 @@ void DeclareCharges(SampleServer& server);
 // The request cart's picks: the exam checks, profiles, specimens and priorities of the quick lists' exams, and the
 // international admission.
 void DeclareRequestCart(SampleServer& server);
+// The columns of STATION..sp_Nurse_Clinical_AssessmentStatus as the chart's assessment list shows them: 3 the
+// department, 5 the amount, 8 the assessment, 9 its status, 11 its date; the others are hidden.
+const std::vector<std::string>& AssessmentStatusColumns();
+// The query of the pending requests' printout, with the station literal (or a pattern standing for it).
+std::string PendingRequestsPrintout(const std::string& station);
 // Declares the profile of each sample admission (allergies, nursing profile, the doctors' history of in-patients)
 // and what the clinical summary and its template read besides the confinement lists.
 void DeclareChartProfile(SampleServer& server);

@@ -2,6 +2,7 @@
 #include "requestentry/frmNeuRoExams.h"
 #include "requestentry/frmPTFile.h"
 #include "shell/frmMessage.h"
+#include "shell/frmTransaction_UserValidation.h"
 #include "testkit/FixtureChart.h"
 #include "testkit/UserActions.h"
 
@@ -46,6 +47,18 @@ TEST(ChartClosing, OffersToSendTheCartThenAsksToExit) {
                 dialogShown = true;
                 Click(dialog.cmdOption(*c.sendNow ? 0 : 1));
             });
+        }
+        if (c.sendNow == true) {
+            // The save finds the patient in the room; the nurse gives up signing, so nothing is sent.
+            test.server.On("STATION..Nurse_CheckPatientRoom '" + std::string(fixture::InPatientIdNum) + "','" +
+                           fixture::InPatientHospNum + "',''")
+                .Returns({"RoomID", "StationID"}, {});
+            test.host.OnModal<ward::frmTransaction_UserValidation>([&](ward::frmTransaction_UserValidation& v) {
+                test.app.ValidatedUserID = "";
+                v.Unload();
+            });
+            test.host.ExpectMsgBox("Entered request(s) will not be save! \r\nDo you want to save and send the request(s)?")
+                .Answer(forms::vbNo);
         }
         test.host.ExpectMsgBox(c.question)
             .Title("Message")

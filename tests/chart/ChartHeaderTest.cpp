@@ -15,6 +15,11 @@ namespace fixture = testkit::ward_fixture;
 
 namespace {
 
+// The request lists' reload reads the admission's clinical assessments as the box holds the number.
+std::string AssessmentStatusQuery(const std::string& idNum) {
+    return "STATION..sp_Nurse_Clinical_AssessmentStatus '" + idNum + "'";
+}
+
 // The chart opened on one of the fixture's patients, its header not loaded yet.
 struct HeaderChart {
     TestApp test;
@@ -94,7 +99,7 @@ TEST(ChartHeader, WritesTheAdmissionIntoItsBoxesAndTheCurrentPatient) {
 
     EXPECT_TRUE(c.test.server.SentExactly(
         {fixture::DietQuery(fixture::InPatientIdNum), fixture::MembershipQuery(fixture::InPatientIdNum),
-         fixture::PackageInfoQuery(fixture::InPatientIdNum), fixture::SeniorCitizenQuery(fixture::InPatientIdNum),
+         AssessmentStatusQuery(fixture::InPatientIdNum), fixture::PackageInfoQuery(fixture::InPatientIdNum), fixture::SeniorCitizenQuery(fixture::InPatientIdNum),
          fixture::AdmissionPackageQuery(fixture::InPatientIdNum)},
         mark));
     EXPECT_THAT(c.test.patientSearch.Calls, testing::Contains("ValidateAdmission(2026001234)"));
@@ -112,7 +117,8 @@ TEST(ChartHeader, SendsTheAdmissionBoxUntrimmedWhereItIsAndTrimmedWhereItIsTrimm
     EXPECT_EQ(c.test.patientSearch.admission.Calls.front(), "Admission.Refresh");
     EXPECT_THAT(c.test.patientSearch.Calls, testing::Contains("ValidateAdmission(" + typed + ")"));
     EXPECT_TRUE(c.test.server.SentExactly(
-        {fixture::DietQuery(typed), fixture::MembershipQuery(fixture::InPatientIdNum), fixture::PackageInfoQuery(typed),
+        {fixture::DietQuery(typed), fixture::MembershipQuery(fixture::InPatientIdNum), AssessmentStatusQuery(typed),
+         fixture::PackageInfoQuery(typed),
          fixture::SeniorCitizenQuery(fixture::InPatientIdNum), fixture::AdmissionPackageQuery(fixture::InPatientIdNum)},
         mark));
 }
@@ -292,7 +298,8 @@ TEST(ChartHeader, LoadsAnOutPatientVisit) {
     EXPECT_EQ(c.test.app.AttendingDoctor1Code, "D0205");
     EXPECT_TRUE(c.test.server.SentExactly(
         {fixture::DietQuery(fixture::OutPatientIdNum), fixture::MembershipQuery(fixture::OutPatientIdNum),
-         fixture::PhilhealthQuery(fixture::OutPatientHospNum), fixture::PackageInfoQuery(fixture::OutPatientIdNum),
+         fixture::PhilhealthQuery(fixture::OutPatientHospNum), AssessmentStatusQuery(fixture::OutPatientIdNum),
+         fixture::PackageInfoQuery(fixture::OutPatientIdNum),
          fixture::SeniorCitizenQuery(fixture::OutPatientIdNum), fixture::VisitPackageQuery(fixture::OutPatientIdNum)},
         mark));
 }

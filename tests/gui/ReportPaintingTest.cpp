@@ -192,6 +192,39 @@ TEST(ReportPainting, TheVitalSignsSheetWrittenToPdfReadsBackWithTheAdmissionsRea
     EXPECT_TRUE(ward->Unanswered().empty());
 }
 
+TEST(ReportPainting, TheLaboratoryRequestFormWrittenToPdfReadsBackWithThePatientAndTheUsersPrintRows) {
+    std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+    reports::TemplateReportEngine engine(*ward);
+    auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\LabRequestForm.RPT");
+    report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
+    reports::SetParameterValues(*report, {"1 SAMPLE AVENUE, ZENTARI CITY", "(02) 555-0100", "300101",
+                                          sampleward::InPatientIdNum, "VILLANUEVA ,ROBERTO SALAZAR", "54", "M",
+                                          "SIC-02", "PRIVATE", "REF-0091", "", "STAT", "Non_Transplant", "None",
+                                          "SANTOS, MIGUEL", "In-Patient", sampleward::SampleNurseID, "HEM"});
+    const std::string text = PdfText(engine.LayOutReport(*report));
+    for (const char* expected : {"LABORATORY REQUEST FORM", "STAT", "VILLANUEVA ,ROBERTO SALAZAR", "REF-0091",
+                                 "SANTOS, MIGUEL", "Section HEM", "LB-0000452", "101 COMPLETE BLOOD COUNT", "WB"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    EXPECT_TRUE(ward->Unanswered().empty());
+}
+
+TEST(ReportPainting, ThePendingRequestsWrittenToPdfReadBackByStationOrForAll) {
+    for (const char* station : {"SIC", ""}) {
+        SCOPED_TRACE(station);
+        std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+        reports::TemplateReportEngine engine(*ward);
+        auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\List_Of_All_PendingRequest_ByAll_Station.Rpt");
+        report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
+        reports::SetParameterValues(*report, {std::string(station)});
+        const std::string text = PdfText(engine.LayOutReport(*report));
+        for (const char* expected : {"List of All Pending Requests", "Station SIC", "VILLANUEVA, ROBERTO SALAZAR",
+                                     "COMPLETE BLOOD COUNT", "LB-0000451"})
+            EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+        EXPECT_EQ(text.find("CHEST PA"), std::string::npos) << text;
+        EXPECT_TRUE(ward->Unanswered().empty());
+    }
+}
+
 TEST(ReportPainting, APdfThatCannotBeWrittenRaisesAReportError) {
     reports::Document document;
     document.pages.emplace_back();

@@ -48,7 +48,8 @@ TEST(SampleChartGates, TheInPatientReachesEveryWindowBehindTheGates) {
     testkit::Click(s.chart.cmdNextPatient(3));
     s.CloseWhenShown<ward::frmHtWt>();
     testkit::Click(s.chart.cmdNextPatient(0));
-    s.CloseWhenShown<ward::frmHBPS>();
+    // The in-patient's blood count is still pending: no discharge order yet.
+    s.ward.host.ExpectMsgBox("You can`t send discharge order at this time.There are still pending requests.");
     testkit::Click(s.chart.cmdNextPatient(6));
     s.CloseWhenShown<ward::frmDischargeMenu>();
     testkit::Click(s.chart.cmdNextPatient(4));
@@ -64,7 +65,7 @@ TEST(SampleChartGates, TheInPatientReachesEveryWindowBehindTheGates) {
     s.CloseWhenShown<ward::frmDoctors>();
     testkit::Click(s.chart.cmdNextPatient(10));
     EXPECT_EQ(s.ward.host.ModalShows(),
-              (std::vector<std::string>{"frmPharmacyRequest", "frmPharmacyRequest", "frmPostDiet", "frmHtWt", "frmHBPS",
+              (std::vector<std::string>{"frmPharmacyRequest", "frmPharmacyRequest", "frmPostDiet", "frmHtWt",
                                         "frmDischargeMenu", "frmAdministeredMeds", "frmPHEntry", "frmCSREntry",
                                         "frmDoctors"}));
     EXPECT_EQ(s.chart.txtAdiet.Text(), "SOFT DIET");

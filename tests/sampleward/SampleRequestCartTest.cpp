@@ -1,7 +1,10 @@
 #include "SampleWardApp.h"
 #include "chart/frmFinal.h"
+#include "core/frmReportViewer.h"
 #include "platform/vb/Strings.h"
 #include "requestcart/frmRemarks.h"
+#include "shell/frmRequestingDoctor.h"
+#include "shell/frmTransaction_UserValidation.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
@@ -67,6 +70,50 @@ TEST(SampleRequestCart, EachQuickListOrdersIntoTheCart) {
         EXPECT_FALSE(cart.TextMatrix(row, 5).empty()) << row;
     }
     EXPECT_EQ(s.chart.mshflexProfileList.TextMatrix(2, 1), "331");
+    EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleRequestCart, TheCartIsSentAndEmptied) {
+    SampleCart s;
+    s.Pick(s.chart.lstListLaboratory, "101");
+    s.Pick(s.chart.lstListXray, "12");
+    s.ward.host.OnModal<ward::frmTransaction_UserValidation>([&](ward::frmTransaction_UserValidation& v) {
+        s.ward.app.ValidatedUserID = sampleward::SampleNurseID;
+        v.Unload();
+    });
+    s.ward.app.AttendingDoctor1Code = "";
+    s.ward.host.OnModal<ward::frmRequestingDoctor>([&](ward::frmRequestingDoctor& d) {
+        s.ward.app.RequestingDoctorCode = "0";
+        s.ward.app.RequestingDoctorName = "DR. SAMPLE";
+        d.Hide();
+    });
+    s.ward.host.OnModal<ward::frmReportViewer>([](ward::frmReportViewer& viewer) { testkit::CloseWindow(viewer); });
+    testkit::Click(s.chart.cmdSave);
+    EXPECT_TRUE(s.chart.mshflexOrders.TextMatrix(1, 1).empty());
+    EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+}
+
+// The in-patient's lists as the header load fills them: a processed and resulted x-ray, a pending blood count, an
+// assessment. The blood count is cancelled by the signed-in nurse; both printouts of the pending requests open.
+TEST(SampleRequestCart, TheRequestListsAreFilledAndThePendingRequestCancelled) {
+    SampleCart s;
+    ward::frmFinal& chart = s.chart;
+    chart.tabSSTab1.SetTab(1);
+    EXPECT_EQ(chart.mshflexProcessed(0).TextMatrix(1, 1), "CHEST PA");
+    EXPECT_EQ(chart.mshflexProcessed(1).TextMatrix(1, 1), "COMPLETE BLOOD COUNT");
+    EXPECT_EQ(chart.mshflexProcessed(2).TextMatrix(1, 1), "CHEST PA");
+    EXPECT_FALSE(chart.txtMessage.Visible());
+
+    s.ward.host.ExpectMsgBox("Are you sure you want to Cancel this request?").Answer(forms::vbYes);
+    s.ward.host.OnModal<ward::frmTransaction_UserValidation>([&](ward::frmTransaction_UserValidation& v) {
+        s.ward.app.ValidatedUserID = sampleward::SampleNurseID;
+        v.Unload();
+    });
+    testkit::DoubleClickCell(chart.mshflexProcessed(1), 1, 1);
+    for (int item = 0; item < 2; ++item) {
+        s.ward.host.OnModal<ward::frmReportViewer>([](ward::frmReportViewer& viewer) { testkit::CloseWindow(viewer); });
+        testkit::Click(chart.imgPendingRequest(item));
+    }
     EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
 }
 

@@ -96,6 +96,9 @@ void DeclareHeader(ScriptedServer& server, const std::string& idNum, const std::
 
 void DeclareChartSetUp(ScriptedServer& server, const SettingChanges& hospitalChanges) {
     DeclareSettings(server, hospitalChanges);
+    // The request lists' reloads find no clinical assessment unless a test declares one.
+    server.OnPattern("STATION..sp_Nurse_Clinical_AssessmentStatus '{?}'")
+        .Returns(sampleward::AssessmentStatusColumns(), {});
     server.On(ReportListQuery).Returns(ReportListColumns, ReportListRows());
     for (const ExamCatalogue& catalogue : ExamCatalogues())
         server.On(catalogue.table).Returns(catalogue.columns, catalogue.rows);

@@ -188,6 +188,24 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
                                          << Lines(repeated);
 }
 
+namespace {
+
+// How many statements from the position on were sent up to the last one of the first committed transaction; all of
+// them when none was committed.
+std::size_t StatementsUpToTheFirstCommit(const std::vector<SentStatement>& sent, std::size_t from) {
+    int committed = 0;
+    std::size_t count = sent.size() - from;
+    for (std::size_t i = from; i < sent.size(); ++i) {
+        if (committed == 0 && sent[i].outcome == Outcome::Committed)
+            committed = sent[i].transaction;
+        if (committed != 0 && sent[i].transaction == committed)
+            count = i + 1 - from;
+    }
+    return count;
+}
+
+} // namespace
+
 ::testing::AssertionResult EachFailureCommitsNothing(const std::function<ScriptedServer&()>& freshWorld,
                                                      const std::function<void()>& save, FailureScope scope) {
     auto runQuietly = [&save] {
@@ -200,11 +218,15 @@ std::vector<std::string> ScriptedServer::CommittedWrites(std::size_t from, std::
     const std::size_t start = first.Mark();
     const int commitsBefore = first.CommitsAsked();
     runQuietly();
-    const std::vector<std::string> statements = first.Statements(start);
-    const int commits = first.CommitsAsked() - commitsBefore;
+    std::vector<std::string> statements = first.Statements(start);
+    int commits = first.CommitsAsked() - commitsBefore;
     std::vector<bool> inTransaction;
     for (std::size_t i = start; i < first.Sent().size(); ++i)
         inTransaction.push_back(first.Sent()[i].transaction != 0);
+    if (scope == FailureScope::UpToTheFirstCommit) {
+        statements.resize(StatementsUpToTheFirstCommit(first.Sent(), start));
+        commits = std::min(commits, 1);
+    }
 
     std::ostringstream failures;
     for (std::size_t k = 0; k < statements.size(); ++k) {

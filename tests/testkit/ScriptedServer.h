@@ -96,9 +96,10 @@ private:
     int transactionsStarted = 0;
 };
 
-// Which statements EachFailureCommitsNothing fails in turn: every one, or only those the first run sent inside a
-// transaction (for an action that reads before its transaction and reloads after its commit).
-enum class FailureScope { EveryStatement, InsideTransactions };
+// Which statements EachFailureCommitsNothing fails in turn: every one, only those the first run sent inside a
+// transaction (for an action that reads before its transaction and reloads after its commit), or those up to the
+// first commit and that commit (for a save whose later steps, a printout of their own, cannot undo it).
+enum class FailureScope { EveryStatement, InsideTransactions, UpToTheFirstCommit };
 
 // Runs the save once to learn the statements and commits it sends, then, on a fresh world each time, once per
 // statement with that statement failing and once per commit with that commit failing, and checks that nothing was

@@ -125,6 +125,10 @@ const Shipped kShipped[] = {
     {"VenousUpper.rpt", {"HS-0042"}},
     {"VenousLower.rpt", {"HS-0042"}},
     {"Exam_Hemodynamic.rpt", {"HS-0042", "Dela Cruz ,Juan Santos", "Dr. Ana Reyes", "Dr. Ben Tan"}},
+    {"LabRequestForm.RPT",
+     {"Ward Road, Manila", "(02) 555-0100", "H-5521", "2024-000123", "Dela Cruz ,Juan Santos", "45", "M", "SICU-4",
+      "PRIVATE", "REF-0091", "", "STAT", "Non_Transplant", "Pre-Dialysis", "Reyes, Ana", "In-Patient", "N0001", "HEM"}},
+    {"List_Of_All_PendingRequest_ByAll_Station.Rpt", {"SIC"}},
 };
 
 // Where a run's ink lies: its text's width placed in its box as the run aligns it.
