@@ -1,7 +1,7 @@
 #include "charges/frmCharge.h"
 #include "core/frmCdfViewing.h"
 #include "platform/forms/Constants.h"
-#include "testkit/FixtureCharge.h"
+#include "ChargeWindow.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
@@ -10,39 +10,9 @@
 using namespace testkit;
 namespace fixture = testkit::ward_fixture;
 
+using namespace charges_test;
+
 namespace {
-
-const std::vector<std::string> SettingsQueries = {fixture::HospitalInfoQuery, fixture::NursingSettingsQuery,
-                                                  fixture::NurseSetupQuery};
-
-std::vector<Row> WardParameters(std::vector<Row> extra) {
-    std::vector<Row> rows = fixture::NurseSetupRows();
-    rows.insert(rows.end(), extra.begin(), extra.end());
-    return rows;
-}
-
-// The window as the chart opens it, on the fixture's in-patient.
-struct ChargeWindow {
-    explicit ChargeWindow(fixture::ChargeWindowSetUp setUp = {}) : charge(fixture::OpenChargeWindow(test, setUp)) {}
-
-    // Fills a row as the item entry would leave it: department, item, description, quantity, unit price, amount.
-    void Fill(int row, std::vector<std::string> cells) {
-        while (grid().Rows() <= row)
-            grid().AddItem("");
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            grid().SetTextMatrix(row, static_cast<int>(i) + 1, cells[i]);
-    }
-    forms::MSHFlexGrid& grid() { return charge.mshflexEntry; }
-    std::vector<std::string> Column(int col) {
-        std::vector<std::string> texts;
-        for (int row = 1; row < grid().Rows(); ++row)
-            texts.push_back(grid().TextMatrix(row, col));
-        return texts;
-    }
-
-    TestApp test;
-    ward::frmCharge& charge;
-};
 
 TEST(ChargeWindowSetUp, LaysTheGridOutByTheSettingsAndPlacesTheEditorOnTheFirstCell) {
     struct Case {
