@@ -121,16 +121,14 @@ void DeclareCatalogues(SampleServer& server) {
                       {"SU-NEB", "NEBULIZATION", "SU"},
                       {"OX-TANK", "OXYGEN TANK", "OX"},
                       {"OX-PSI", "OXYGEN BY PSI", "OX"}}});
-    Declare(
-        server,
-        {"STATION..LaboratoryExams",
-         {"Code", "Description", "sectioncode"},
-         "Status = 'A'",
-         "Description",
-         {{"CBC", "COMPLETE BLOOD COUNT", "HEM"},
-          {"FBS", "FASTING BLOOD SUGAR", "CHE"},
-          {"UA", "URINALYSIS", "CM"},
-          {"LIPID", "LIPID PROFILE", "CHE"}}});
+    Declare(server, {"STATION..LaboratoryExams",
+                     {"Code", "Description", "sectioncode"},
+                     "Status = 'A'",
+                     "Description",
+                     {{"CBC", "COMPLETE BLOOD COUNT", "HEM"},
+                      {"FBS", "FASTING BLOOD SUGAR", "CHE"},
+                      {"UA", "URINALYSIS", "CM"},
+                      {"LIPID", "LIPID PROFILE", "CHE"}}});
     Declare(server, Exams("STATION..XrayExams", {{"0101", "CHEST PA"}, {"0102", "CHEST AP-LATERAL"}}));
     Declare(server, Exams("STATION..UltraExams", {{"0201", "WHOLE ABDOMEN"}, {"0202", "KUB"}}));
     Declare(server, Exams("STATION..CTExams", {{"0301", "CRANIAL CT PLAIN"}, {"0302", "CHEST CT WITH CONTRAST"}}));

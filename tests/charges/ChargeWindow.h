@@ -13,12 +13,21 @@ using testkit::Row;
 namespace fixture = testkit::ward_fixture;
 
 inline const std::vector<std::string> SettingsQueries = {fixture::HospitalInfoQuery, fixture::NursingSettingsQuery,
-                                                  fixture::NurseSetupQuery};
+                                                         fixture::NurseSetupQuery};
 
 inline std::vector<Row> WardParameters(std::vector<Row> extra) {
     std::vector<Row> rows = fixture::NurseSetupRows();
     rows.insert(rows.end(), extra.begin(), extra.end());
     return rows;
+}
+
+// The check that a charge-slip number is not used yet, as the ward sends it while it takes "C" numbers.
+inline std::string SlipUsed(const std::string& slip) {
+    const std::string q = "'" + slip + "'";
+    return "Select Refnum From BILLING..tbBillDailyBill Where Refnum = " + q +
+           " Union All  Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = " + q +
+           " Union All  Select Refnum From BILLING..tbBillOPDailyOut Where ChargeSlip = " + q +
+           " Union All  Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + q;
 }
 
 // The window as the chart opens it, on the fixture's in-patient.

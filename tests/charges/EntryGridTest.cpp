@@ -1,7 +1,7 @@
+#include "ChargeWindow.h"
 #include "charges/frmCharge.h"
 #include "core/frmCdfViewing.h"
 #include "platform/forms/Constants.h"
-#include "ChargeWindow.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
@@ -29,8 +29,8 @@ TEST(ChargeWindowSetUp, LaysTheGridOutByTheSettingsAndPlacesTheEditorOnTheFirstC
         SCOPED_TRACE(c.name);
         fixture::ChargeWindowSetUp setUp;
         setUp.hospital = {{"IsShowAmount", c.showAmount}};
-        setUp.wardParameters = WardParameters({{"ZODEShowDosagePostMedicines", c.dosage ? "1" : "0"},
-                                               {"ZODEAllowOpenCloseTank", c.tanks ? "1" : "0"}});
+        setUp.wardParameters = WardParameters(
+            {{"ZODEShowDosagePostMedicines", c.dosage ? "1" : "0"}, {"ZODEAllowOpenCloseTank", c.tanks ? "1" : "0"}});
         ChargeWindow w(setUp);
         forms::MSHFlexGrid& grid = w.grid();
 
@@ -172,9 +172,12 @@ TEST(EntryGridRows, DuplicateItemsAreSoughtInEveryRowButTheCurrentAndTheLast) {
         bool duplicate;
     };
     const std::vector<Case> cases = {
-        {"same department and item", 3, "SU001", true},   {"trimmed", 3, " SU001 ", true},
-        {"other department", 3, "PH001", false},          {"the current row itself", 1, "SU001", false},
-        {"the last row is never compared", 1, "SU002", false}, {"case kept", 3, "su001", false},
+        {"same department and item", 3, "SU001", true},
+        {"trimmed", 3, " SU001 ", true},
+        {"other department", 3, "PH001", false},
+        {"the current row itself", 1, "SU001", false},
+        {"the last row is never compared", 1, "SU002", false},
+        {"case kept", 3, "su001", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -246,8 +249,7 @@ TEST(EntryGridKeys, TheEditorFiltersWhatIsTyped) {
         const char* shown;
     };
     const std::vector<Case> cases = {
-        {1, "su'", "SU"},      {2, "amox 5", "AMOX 5"}, {4, "1/2", "1/2"},
-        {4, "1.5x-", "1.5"},   {5, "12a", "12A"},
+        {1, "su'", "SU"}, {2, "amox 5", "AMOX 5"}, {4, "1/2", "1/2"}, {4, "1.5x-", "1.5"}, {5, "12a", "12A"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

@@ -82,10 +82,10 @@ struct Entry : ChargeWindow {
             search.otherRevenue = {};
             search.otherRevenue.ResultCode = code;
             search.otherRevenue.OtherRevenue = name;
-            for (vb::Variant* rate : {&search.otherRevenue.RateA, &search.otherRevenue.RateB,
-                                      &search.otherRevenue.RateD, &search.otherRevenue.RateE,
-                                      &search.otherRevenue.RateF, &search.otherRevenue.RateG,
-                                      &search.otherRevenue.RateH})
+            for (vb::Variant* rate :
+                 {&search.otherRevenue.RateA, &search.otherRevenue.RateB, &search.otherRevenue.RateD,
+                  &search.otherRevenue.RateE, &search.otherRevenue.RateF, &search.otherRevenue.RateG,
+                  &search.otherRevenue.RateH})
                 *rate = "100";
             search.otherRevenue.RateC = rateC;
         };
@@ -107,8 +107,8 @@ TEST(ItemEntryKinds, AServiceIsPricedByTheRoomClassWithItsStatementsInOrder) {
     Entry e;
     const std::size_t mark = e.test.server.Mark();
     e.Pick(1, "SU", "SU-DRS");
-    EXPECT_EQ(e.SentSince(mark), (std::vector<std::string>{Location("SU"), Repeat("SU-DRS", "SU"), RoomClass("SIC-03"),
-                                                           ARCode("SU")}));
+    EXPECT_EQ(e.SentSince(mark),
+              (std::vector<std::string>{Location("SU"), Repeat("SU-DRS", "SU"), RoomClass("SIC-03"), ARCode("SU")}));
     EXPECT_EQ(e.test.codeSearch.OtherSectionID, "SU");
     EXPECT_EQ(e.Cells(1), (std::vector<std::string>{"SU", "SU-DRS", "WOUND DRESSING", "1", "250", "250", "", "AR-SU",
                                                     "250", "250", "", "", "", "", "", "", "", ""}));
@@ -164,8 +164,9 @@ TEST(ItemEntryKinds, AMedicineWithPnfCheckAndDosage) {
     fixture::ChargeWindowSetUp setUp;
     setUp.wardParameters = WardParameters({{"ZODEShowDosagePostMedicines", "1"}, {"CheckPNF", "1"}});
     Entry e(setUp);
-    e.test.server.On("Select Isnull(InventoryType,'') As InventoryType From INVENTORY..tbInvLocation Where LocationID "
-                     "='20'")
+    e.test.server
+        .On("Select Isnull(InventoryType,'') As InventoryType From INVENTORY..tbInvLocation Where LocationID "
+            "='20'")
         .Returns({"InventoryType"}, {{"P"}});
     e.test.server.On("Station..CheckIfPNF 'AMOX500'").Returns({"ItemID"}, {{"AMOX500"}});
     e.test.server.On(PHRevenue).Returns({"1"}, {{1}});
@@ -173,11 +174,11 @@ TEST(ItemEntryKinds, AMedicineWithPnfCheckAndDosage) {
     e.test.codeSearch.answers[{16, ""}] = [](FakeCodeSearch& search) { search.dosage = {"TID", std::int32_t{3}}; };
     const std::size_t mark = e.test.server.Mark();
     e.Pick(1, "PH", "amox");
-    EXPECT_EQ(e.SentSince(mark),
-              (std::vector<std::string>{Location("PH"), Repeat("AMOX500", "PH"),
-                                        "Select Isnull(InventoryType,'') As InventoryType From INVENTORY..tbInvLocation "
-                                        "Where LocationID ='20'",
-                                        "Station..CheckIfPNF 'AMOX500'", ARCode("PH"), PHRevenue, Location("PH")}));
+    EXPECT_EQ(e.SentSince(mark), (std::vector<std::string>{
+                                     Location("PH"), Repeat("AMOX500", "PH"),
+                                     "Select Isnull(InventoryType,'') As InventoryType From INVENTORY..tbInvLocation "
+                                     "Where LocationID ='20'",
+                                     "Station..CheckIfPNF 'AMOX500'", ARCode("PH"), PHRevenue, Location("PH")}));
     // The dosage's frequency is the quantity; the amount stays one unit's until the quantity is confirmed.
     EXPECT_EQ(e.Cells(1), (std::vector<std::string>{"PH", "AMOX500", "AMOXICILLIN 500MG", "3", "12.5", "12.5", "20",
                                                     "AR-PH", "12.5", "12.5", "", "", "", "", "", "", "", "TID"}));
@@ -232,8 +233,8 @@ TEST(ItemEntryRefusals, EachRefusalShowsItsMessageAndKeepsTheEditorOnItsCell) {
         int col; // where the editor stays
     };
     const std::vector<Case> cases = {
-        {"unknown department", [](Entry&) {}, [](Entry& e) { e.Enter(1, 1, "XR"); },
-         "Department code does not exist.", "Notification", Information, 1},
+        {"unknown department", [](Entry&) {}, [](Entry& e) { e.Enter(1, 1, "XR"); }, "Department code does not exist.",
+         "Notification", Information, 1},
         {"unknown medicine", [](Entry&) {}, [](Entry& e) { e.Pick(1, "PH", "12345"); }, "Code does not exist.",
          "Notification", Information, 2},
         {"inactive medicine",
@@ -258,7 +259,9 @@ TEST(ItemEntryRefusals, EachRefusalShowsItsMessageAndKeepsTheEditorOnItsCell) {
          },
          [](Entry& e) { e.Pick(2, "SU", "SU-DRS"); }, "Can't charge the same service.", "Notification", Information, 2},
         {"a quantity of zero",
-         [](Entry& e) { e.Fill(1, {"SU", "SU-DRS", "WOUND DRESSING", "1", "250", "250"}); },
+         [](Entry& e) {
+             e.Fill(1, {"SU", "SU-DRS", "WOUND DRESSING", "1", "250", "250"});
+         },
          [](Entry& e) { e.Enter(1, 4, "0"); }, "Quantity should be greater than zero(0).", "Notification", Information,
          4},
         {"a unit price under the picked one",
@@ -287,8 +290,7 @@ TEST(ItemEntryRefusals, NoStockLeftEmptiesTheRowFromTheItemOn) {
     e.Fill(1, {"PH", "OLD", "OLD ITEM", "2", "5", "10", "20", "AR-PH", "5", "5"});
     e.grid().SetTextMatrix(1, 18, "BID");
     e.test.drugListObject2.choices = {"CEFT1G"};
-    e.test.host
-        .ExpectMsgBox("There is no stock left for CEFTRIAXONE 1G. The system can't process the specified item.")
+    e.test.host.ExpectMsgBox("There is no stock left for CEFTRIAXONE 1G. The system can't process the specified item.")
         .Title("Notification")
         .Buttons(Critical);
     e.Enter(1, 2, "ceftriaxone");
@@ -304,9 +306,7 @@ TEST(ItemEntryRefusals, ASecondOxygenTankWhileOneIsOpen) {
     Entry e(setUp);
     e.Service("OX", "OX-TANK", "OXYGEN TANK", "850");
     e.test.server.On(OpenTank).Returns({"1"}, {{1}});
-    e.test.host.ExpectMsgBox("Sorry, patient still has an open oxygen tank.")
-        .Title("Warning")
-        .Buttons(Critical);
+    e.test.host.ExpectMsgBox("Sorry, patient still has an open oxygen tank.").Title("Warning").Buttons(Critical);
     e.Pick(1, "OX", "OX-TANK");
     EXPECT_EQ(e.grid().TextMatrix(1, 2), "OX-TANK");
     EXPECT_EQ(e.grid().TextMatrix(1, 5), "");
@@ -335,7 +335,7 @@ TEST(ItemEntryPricing, QuantityAndStatSurchargeGiveTheAmount) {
         const char* name;
         bool international;
         const char* quantity;
-        std::optional<bool> stat; // nothing: the STAT question is not asked
+        std::optional<bool> stat;       // nothing: the STAT question is not asked
         std::vector<std::string> cells; // columns 4 to 6
     };
     const std::vector<Case> cases = {
@@ -359,9 +359,9 @@ TEST(ItemEntryPricing, QuantityAndStatSurchargeGiveTheAmount) {
                 .Buttons(forms::vbYesNo + forms::vbQuestion)
                 .Answer(*c.stat ? forms::vbYes : forms::vbNo);
         e.Enter(1, 4, c.quantity);
-        EXPECT_EQ((std::vector<std::string>{e.grid().TextMatrix(1, 4), e.grid().TextMatrix(1, 5),
-                                            e.grid().TextMatrix(1, 6)}),
-                  c.cells);
+        EXPECT_EQ(
+            (std::vector<std::string>{e.grid().TextMatrix(1, 4), e.grid().TextMatrix(1, 5), e.grid().TextMatrix(1, 6)}),
+            c.cells);
         if (c.stat) {
             EXPECT_EQ(e.test.app.StatHolidayYN, *c.stat ? "Y" : "N");
         }

@@ -2,6 +2,11 @@
 #include "charges/frmCharge.h"
 #include "chart/frmFinal.h"
 #include "components/frmPickList.h"
+#include "core/frmReportViewer.h"
+#include "shell/frmSupervisorAccessCode.h"
+#include "shell/frmTransaction_UserValidation.h"
+#include "shell/mdiOrMenu.h"
+#include "testkit/RecordingReportEngine.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
@@ -12,13 +17,15 @@ namespace {
 using samplewardtest::SampleWardApp;
 using testing::IsEmpty;
 
-// The sample in-patient's chart, its header loaded and its Post Charges action taken: the charge window as the nurse first sees it.
+// The sample in-patient's chart, its header loaded and its Post Charges action taken: the charge window as the nurse
+// first sees it.
 struct SampleChargeWindow {
     SampleWardApp ward;
     ward::frmFinal& chart = ward.app.Forms.Get<ward::frmFinal>();
     ward::frmCharge& charge = ward.app.Forms.Get<ward::frmCharge>();
 
     SampleChargeWindow() {
+        ward.host.SetAppPath(testkit::RecordingReportEngine::ShippedTemplates().parent_path().string());
         chart.txtPno.SetText(sampleward::InPatientHospNum);
         chart.txtId.SetText(sampleward::InPatientIdNum);
         chart.Show();
@@ -38,6 +45,17 @@ struct SampleChargeWindow {
             testkit::Click(list.cmdOK);
         });
         Enter(row, 2, name);
+    }
+    // The next validation dialog answered by the sample nurse.
+    void SignInWhenAsked(const std::string& reason = "") {
+        ward.host.OnModal<ward::frmTransaction_UserValidation>([reason](ward::frmTransaction_UserValidation& dialog) {
+            if (!reason.empty())
+                testkit::Type(dialog.txtRemarks, reason);
+            testkit::Type(dialog.txtUserID, sampleward::SampleNurseID);
+            testkit::PressKey(dialog.txtUserID, forms::vbKeyReturn);
+            testkit::Type(dialog.txtAccessCode, sampleward::SampleNurseAccessCode);
+            testkit::PressKey(dialog.txtAccessCode, forms::vbKeyReturn);
+        });
     }
     std::vector<std::string> Row(int row, int to = 6) {
         std::vector<std::string> cells;
@@ -81,6 +99,44 @@ TEST(SampleChargeWindow, AServiceAndAMedicineAreLookedUpAndPricedWithNoStatement
     s.Enter(2, 4, "3");
     EXPECT_EQ(s.Row(2), (std::vector<std::string>{"PH", "AMOX500", "AMOXICILLIN 500MG", "3", "12.00", "36"}));
     EXPECT_EQ(s.charge.mshflexEntry.TextMatrix(1, 6), "500");
+    EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleChargeWindow, ASaveAndACancellationWithNoStatementUnanswered) {
+    SampleChargeWindow s;
+    s.Enter(1, 1, "SU");
+    s.Enter(1, 2, "SU-NEB");
+    s.ward.host.ExpectMsgBox("Is it Stat/Holiday?").Answer(forms::vbNo);
+    s.Enter(1, 4, "1");
+    s.ward.host
+        .ExpectMsgBox("Please verify that the item(s) entered are true and correct. Especially the Department "
+                      "Code and the Item Code of the Procedure/Item.\n\rDo you want to proceed in saving this "
+                      "charge(s)?")
+        .Answer(forms::vbYes);
+    s.SignInWhenAsked();
+    ASSERT_TRUE(s.ward.app.IsPrintChargeSlip);
+    s.ward.host.ExpectMsgBox("Print Charge Slip! [YES] Pre-printed Form [NO] Blank Paper").Answer(forms::vbNo);
+    s.ward.host.OnModal<ward::frmReportViewer>([](ward::frmReportViewer& viewer) { viewer.Unload(); });
+    testkit::Click(s.charge.Command1(0));
+    EXPECT_EQ(s.charge.mshflexEntry.Rows(), 2);
+    EXPECT_EQ(s.ward.app.Forms.Instance<ward::mdiOrMenu>().lblCS(1).Caption(), "0004521");
+
+    // The dressing on the list is cancelled.
+    testkit::ClickCell(s.charge.mshflexList, 1, 2);
+    s.ward.host.ExpectMsgBox("Are you sure you want to Cancel this Charge?").Answer(forms::vbYes);
+    s.SignInWhenAsked("WRONG PATIENT");
+    s.ward.host.OnModal<ward::frmSupervisorAccessCode>([](ward::frmSupervisorAccessCode& dialog) {
+        testkit::Type(dialog.txtUserID, "S1001");
+        testkit::PressKey(dialog.txtUserID, forms::vbKeyReturn);
+        testkit::Type(dialog.txtAccessCode, "HEAD1");
+        testkit::PressKey(dialog.txtAccessCode, forms::vbKeyReturn);
+    });
+    testkit::Click(s.charge.cmdOption(1));
+    // The medicine charged and cancelled again has nothing left standing.
+    testkit::ClickCell(s.charge.mshflexList, 2, 2);
+    s.ward.host.ExpectMsgBox("Can't Cancel this Charges. The Total Amount is already Zero.");
+    testkit::Click(s.charge.cmdOption(1));
+    s.ward.host.VerifyAllUsed();
     EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
 }
 
