@@ -1,4 +1,5 @@
 #include "ChargeWindow.h"
+#include "core/frmReportViewer.h"
 #include "shell/frmRequestingDoctor.h"
 #include "shell/frmTransaction_UserValidation.h"
 #include "testkit/FixtureChart.h"
@@ -16,6 +17,7 @@ const std::string Id = fixture::InPatientIdNum;
 const std::string Pno = fixture::InPatientHospNum;
 const std::string Counter = "Select * from STATION..tbSCNChargeSlip";
 const std::string Now = "12/11/2026 09:30:00 AM";
+const std::string Nurse = fixture::ActingNurseCode;
 // The fixture ward pads slip numbers to seven digits.
 const std::string Slip = "C0000124B";
 
@@ -32,14 +34,6 @@ std::string Charging(const std::string& item, const std::string& amount, const s
     return "STATION..Nurse_AppendCharging '" + Pno + "','" + Id + "','" + item + "','" + amount + "','" + quantity +
            "','" + Now + "','" + dept + "','X','" + fixture::ActingNurseCode + "','" + description +
            "','I','D','SIC-03','SIC','" + doctor + "','" + slip + "','" + arCode + "','" + doctorName + "'";
-}
-
-// A procedure called with that many quoted values, whatever they are.
-std::string Quoted(const std::string& procedure, int values) {
-    std::string pattern = procedure + " ";
-    for (int i = 0; i < values; ++i)
-        pattern += std::string(i ? "," : "") + "'{?}'";
-    return pattern;
 }
 
 const std::vector<std::string> StockRow = {"PH",   "AMOX500", "AMOXICILLIN 500MG", "2", "12.5", "25", "20", "AR-PH",
@@ -391,6 +385,171 @@ TEST(ChargeSave, TheRequestingDoctorGoesOnlyWithTheSaveThatAskedForHim) {
     EXPECT_THAT(s.test.server.Statements(mark),
                 testing::Contains(Charging("SU-DRS", "250", "1", "SU", "WOUND DRESSING", "AR-SU", "C0000125B")));
     EXPECT_THAT(s.test.host.ModalShows(), testing::Contains("frmRequestingDoctor"));
+}
+
+TEST(ChargeSave, ACounterAdvancedByAnotherStationIsReadAgainInsideTheSavesTransaction) {
+    Save s;
+    s.Fill(1, ServiceRow);
+    s.Fill(2, {});
+    s.test.server.Instead(CounterUpdate(124)).Affects(0);
+    s.test.server.On(CounterUpdate(124)).Affects(1);
+    s.ClickSave();
+    const std::vector<std::string> lines = s.SaveTranscript();
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 1, lines.begin() + 6),
+              (std::vector<std::string>{"BEGIN TRANSACTION", "  " + Counter, "  " + CounterUpdate(124), "  " + Counter,
+                                        "  " + CounterUpdate(124)}));
+    EXPECT_EQ(lines.back(), "COMMIT");
+}
+
+TEST(ChargeButtons, IgnoreAndDeleteLeaveTheRowsNumberedInOrder) {
+    struct Case {
+        const char* name;
+        int rows;                         // filled entry rows
+        int current;                      // the row the nurse is on
+        int button;                       // 1 Ignore, 4 Delete
+        int answer;                       // to the delete question; 0 when none is asked
+        std::vector<std::string> items;   // column 2 of the rows left
+        std::vector<std::string> numbers; // not checked when empty
+    };
+    const std::vector<Case> cases = {
+        {"ignore", 3, 2, 1, 0, {""}, {"1"}},
+        {"delete the middle row", 3, 2, 4, forms::vbYes, {"A1", "A3", ""}, {"1", "2", "3"}},
+        {"delete answered No", 3, 2, 4, forms::vbNo, {"A1", "A2", "A3", ""}, {}},
+        {"delete the only row", 1, 1, 4, forms::vbYes, {""}, {"1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Save s;
+        for (int row = 1; row <= c.rows; ++row) {
+            s.Fill(row, {"SU", "A" + std::to_string(row), "ITEM", "1", "10", "10"});
+            s.grid().SetTextMatrix(row, 0, std::to_string(row));
+        }
+        // Leaving the complete first row appends an empty one after the filled rows.
+        s.grid().SetRow(c.current);
+        if (c.answer != 0)
+            s.test.host.ExpectMsgBox("Are you sure to delete the request?")
+                .Title("MESSAGE")
+                .Buttons(forms::vbYesNo + forms::vbQuestion)
+                .Answer(c.answer);
+        Click(s.charge.Command1(c.button));
+        EXPECT_EQ(s.Column(2), c.items);
+        if (!c.numbers.empty()) {
+            EXPECT_EQ(s.Column(0), c.numbers);
+        }
+        s.test.host.VerifyAllUsed();
+    }
+}
+
+TEST(ChargeButtons, ARowWithoutEntriesCannotBeDeleted) {
+    Save s;
+    s.test.host.ExpectMsgBox("Row cannot be deleted because there are no entries yet.")
+        .Title("MESSAGE")
+        .Buttons(forms::vbOKOnly + forms::vbInformation);
+    Click(s.charge.Command1(4));
+    EXPECT_EQ(s.grid().Rows(), 2);
+}
+
+// A save's slip, as the recording engine saw it.
+struct PrintedSave : Save {
+    PrintedSave() : Save(SaveSettings({{"IsPrintChargeSlip", true}})) {
+        Fill(1, ServiceRow);
+        Fill(2, {});
+        charge.txtAge.SetText(" 65 ");
+        charge.txtSex.SetText("M");
+        charge.txtDoctor2.SetText("DR. RAMON LIM");
+        test.app.PhicMembership = "MEMBER";
+        test.app.CurGuarantor = "PERSONAL";
+        test.app.AdmType = "REGULAR";
+    }
+    void CloseTheViewerWhenShown() {
+        test.host.OnModal<ward::frmReportViewer>([](ward::frmReportViewer& viewer) { viewer.Unload(); });
+    }
+    void ExpectFormQuestion(int answer) {
+        test.host.ExpectMsgBox("Print Charge Slip! [YES] Pre-printed Form [NO] Blank Paper")
+            .Title("Message")
+            .Buttons(forms::vbYesNo + forms::vbInformation + forms::vbDefaultButton2)
+            .Answer(answer);
+    }
+};
+
+TEST(ChargeSlipPrint, TheSavedSlipInTheLayoutTheNurseChoosesWithItsSixteenValues) {
+    for (int answer : {forms::vbYes, forms::vbNo}) {
+        PrintedSave s;
+        s.ExpectConfirmation();
+        fixture::SignInAsActingUser(s.test, Nurse);
+        s.ExpectFormQuestion(answer);
+        s.CloseTheViewerWhenShown();
+        Click(s.charge.Command1(0));
+        const RecordedReport& slip = s.test.reportEngine.Last();
+        EXPECT_THAT(slip.path, testing::EndsWith(answer == forms::vbYes ? "\\Reports\\Charge_Slip_New.RPT"
+                                                                        : "\\Reports\\Charge_Slip_BlankForm.RPT"));
+        const std::string name = s.test.app.ValidatedUserName;
+        EXPECT_EQ(slip.values, (std::vector<vb::Variant>{Slip, "DELA CRUZ, JUAN", Pno, "65 / M", "MEMBER", "PERSONAL",
+                                                         "SIC-03", Id, Now, Now, "DR. RAMON LIM", "REGULAR", name,
+                                                         "(" + Nurse + ") " + name, name, "ORIGINAL COPY"}));
+        EXPECT_EQ(slip.viewer.Caption, "Print ChargeSlip");
+        EXPECT_EQ(s.test.server.Statements().back(), Counter) << "the next number shown after the slip";
+    }
+}
+
+TEST(ChargeSlipPrint, ASlipThatCannotBePrintedIsShownAndTheListsAreStillRefreshed) {
+    PrintedSave s;
+    s.ExpectConfirmation();
+    fixture::SignInAsActingUser(s.test, Nurse);
+    s.ExpectFormQuestion(forms::vbNo);
+    s.test.reportEngine.FailNextOpen("The printer is out of paper.");
+    s.test.host.ExpectMsgBox("The printer is out of paper.\n\nPlease notify your IT department.");
+    const std::size_t mark = s.test.server.Mark();
+    Click(s.charge.Command1(0));
+    const std::vector<std::string> sent = s.SentSince(mark);
+    EXPECT_EQ(sent.back(), Counter);
+    EXPECT_EQ(sent[sent.size() - 2], fixture::PostedChargesQuery());
+    s.test.host.VerifyAllUsed();
+}
+
+TEST(ChargeSlipPrint, AReprintNamesTheNurseSignedInNowAndTheListedSlip) {
+    fixture::ChargeWindowSetUp setUp = SaveSettings({{"IsPrintChargeSlip", true}});
+    setUp.posted = {fixture::PostedCharge("SU", "SU-DRS", "WOUND DRESSING", "1", "250", "C0001201B")};
+    Save s(setUp);
+    fixture::AddPeople(s.test);
+    s.test.server.On("STATION..sp_SCN_ReprintChargeSlip 'C0001201B'").Affects(0);
+    s.test.host.OnModal<ward::frmReportViewer>([](ward::frmReportViewer& viewer) { viewer.Unload(); });
+    s.test.host.ExpectMsgBox("Re-print Charge Slip! [YES] Pre-printed Form [NO] Blank Paper")
+        .Title("Message")
+        .Buttons(forms::vbYesNo + forms::vbInformation + forms::vbDefaultButton2)
+        .Answer(forms::vbYes);
+    ClickCell(s.charge.mshflexList, 1, 2);
+    const std::size_t mark = s.test.server.Mark();
+    Click(s.charge.cmdOption(0));
+    // The server hears of the reprint before the nurse chooses the form; closing the viewer lists the charges anew.
+    const std::vector<std::string> sent = s.SentSince(mark);
+    ASSERT_GE(sent.size(), 2u);
+    EXPECT_EQ(sent[sent.size() - 2], "STATION..sp_SCN_ReprintChargeSlip 'C0001201B'");
+    EXPECT_EQ(sent.back(), fixture::PostedChargesQuery());
+    const RecordedReport& slip = s.test.reportEngine.Last();
+    EXPECT_THAT(slip.path, testing::EndsWith("\\Reports\\Charge_Slip_New.RPT"));
+    const std::string name = s.test.currentUser.employeeName;
+    ASSERT_EQ(slip.values.size(), 16u);
+    EXPECT_EQ(slip.values[0], vb::Variant("C0001201B"));
+    EXPECT_EQ(slip.values[8], vb::Variant("12/11/2026 09:15:00 AM"));
+    EXPECT_EQ(slip.values[12], vb::Variant(name));
+    EXPECT_EQ(slip.values[13], vb::Variant("(" + std::string(fixture::NurseCode) + ") " + name));
+    EXPECT_EQ(slip.values[15], vb::Variant("REPRINTED COPY"));
+    EXPECT_EQ(slip.viewer.Caption, "Reprint ChargeSlip");
+}
+
+TEST(ChargeSlipPrint, WithSlipPrintingOffNothingIsAskedOrSent) {
+    fixture::ChargeWindowSetUp setUp = SaveSettings();
+    setUp.posted = {fixture::PostedCharge("SU", "SU-DRS", "WOUND DRESSING", "1", "250", "C0001201B")};
+    Save s(setUp);
+    ClickCell(s.charge.mshflexList, 1, 2);
+    EXPECT_FALSE(s.charge.cmdOption(0).Enabled());
+    s.ExpectConfirmation();
+    fixture::SignInAsActingUser(s.test, Nurse);
+    s.Fill(1, ServiceRow);
+    s.Fill(2, {});
+    Click(s.charge.Command1(0));
+    EXPECT_TRUE(s.test.reportEngine.Reports().empty());
 }
 
 } // namespace

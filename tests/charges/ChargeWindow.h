@@ -30,6 +30,14 @@ inline std::string SlipUsed(const std::string& slip) {
            " Union All  Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + q;
 }
 
+// A procedure called with that many quoted values, whatever they are.
+inline std::string Quoted(const std::string& procedure, int values) {
+    std::string pattern = procedure + " ";
+    for (int i = 0; i < values; ++i)
+        pattern += std::string(i ? "," : "") + "'{?}'";
+    return pattern;
+}
+
 // The window as the chart opens it, on the fixture's in-patient.
 struct ChargeWindow {
     explicit ChargeWindow(fixture::ChargeWindowSetUp setUp = {}) : charge(fixture::OpenChargeWindow(test, setUp)) {}

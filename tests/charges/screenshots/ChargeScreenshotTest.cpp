@@ -4,16 +4,23 @@
 #include "components/frmPickList.h"
 #include "core/App.h"
 #include "core/ModuleHelpers.h"
+#include "core/ReportPrinting.h"
+#include "core/frmReportViewer.h"
 #include "gui/Conversions.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
+#include "gui/main/BuiltTemplates.h"
 #include "gui/main/ScreenshotPath.h"
 #include "platform/forms/LayoutCheck.h"
+#include "platform/reports/TemplatePath.h"
+#include "platform/reports/TemplateReportEngine.h"
 #include "sampleward/SampleWard.h"
 #include "testkit/FakeComponents.h"
 #include "testkit/UserActions.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
@@ -107,6 +114,33 @@ TEST(ChargeScreenshots, TheChargeWindowWithThreeRowsAndThePostedList) {
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), gui::TwipsToPixels(charge.ScaleWidth()));
     EXPECT_TRUE(desktop.server->Unanswered().empty());
+}
+
+TEST(ChargeScreenshots, TheInPatientsChargeSlipInTheReportViewer) {
+    gui::QtHost host;
+    std::unique_ptr<sampleward::SampleServer> server = sampleward::OpenSampleWard();
+    ward::App app{host};
+    app.CurrentUser = std::make_unique<testkit::FakeLogin>(server.get());
+    app.ReportEngine = std::make_shared<guitest::BuiltTemplates>(*server);
+    app.HospitalName = "TESSUN SAMPLE HOSPITAL";
+    bool pictured = false;
+    QTimer::singleShot(100, [&] {
+        for (forms::Form* form : app.Forms.LoadedForms())
+            if (auto* viewer = dynamic_cast<ward::frmReportViewer*>(form)) {
+                pictured = gui::SaveScreenshot(host, *viewer, guitest::ScreenshotPath("frmReportViewer_charge_slip"));
+                viewer->Unload();
+            }
+    });
+    ward::OpenReport(app, app.GetHost().AppPath() + "\\Reports\\Charge_Slip_BlankForm.RPT",
+                     {"C0001201B", "VILLANUEVA ,ROBERTO SALAZAR", sampleward::InPatientHospNum, "68 / M", "MEMBER",
+                      "PERSONAL", "SIC-02", sampleward::InPatientIdNum, "12/11/2026 08:30:00 AM",
+                      "12/11/2026 08:30:00 AM", "NAVARRO, TERESA", "REGULAR", "SANTOS, MARIA", "(N1001) SANTOS, MARIA",
+                      "SANTOS, MARIA", "REPRINTED COPY"});
+    ward::ShowReport(app, false, "Reprint ChargeSlip", false, false);
+    EXPECT_TRUE(pictured);
+    EXPECT_TRUE(server->Unanswered().empty());
+    host.ReleaseWindows();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
