@@ -54,8 +54,7 @@ void ApplyPSIAmountRule(App& app, forms::MSHFlexGrid& grid, int row, PSICaller c
         grid.SetTextMatrix(row, 6, grid.TextMatrix(row, 5));
     } else {
         ClearPSIReadings(grid, row);
-        grid.SetTextMatrix(row, 6,
-                           vb::CStr(vb::Val(grid.TextMatrix(row, 4)) * vb::CDbl(grid.TextMatrix(row, 5))));
+        grid.SetTextMatrix(row, 6, vb::CStr(vb::Val(grid.TextMatrix(row, 4)) * vb::CDbl(grid.TextMatrix(row, 5))));
     }
 }
 

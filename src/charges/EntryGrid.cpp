@@ -199,6 +199,36 @@ bool EntryGrid::LoadRevenueLocation(const std::string& Code) {
     return stocked;
 }
 
+void EntryGrid::IgnoreRows() {
+    while (grid.Rows() > 2)
+        ClearEntryRow(grid.Rows() - 1);
+    ClearEntryRow(1);
+    editor.SetText("");
+    FocusEditor();
+}
+
+void EntryGrid::DeleteCurrentRow(forms::Form& window) {
+    const int row = grid.Row();
+    if (!RowHasEntries(row)) {
+        window.MsgBox("Row cannot be deleted because there are no entries yet.", forms::vbInformation, "MESSAGE");
+        return;
+    }
+    if (window.MsgBox("Are you sure to delete the request?", forms::vbYesNo + forms::vbQuestion, "MESSAGE") ==
+        forms::vbNo)
+        return;
+    if (grid.Rows() > 2) {
+        grid.RemoveItem(row);
+        editor.SetText(grid.Text());
+        for (int entry = 1; entry < grid.Rows(); ++entry)
+            grid.SetTextMatrix(entry, 0, std::to_string(entry));
+        --rowCounter;
+        return;
+    }
+    editor.SetText("");
+    for (int col = 1; col < grid.Cols(); ++col)
+        grid.SetTextMatrix(row, col, "");
+}
+
 void EntryGrid::mshflexEntry_EnterCell() {
     if (description.CellEntryLocksDescriptionAndAmount) {
         LockedColumns[1] = 3;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
 #include "platform/forms/Grid.h"
 #include "platform/forms/ListView.h"
 
@@ -66,6 +67,12 @@ public:
     bool IsDuplicateItem(const std::string& Code) const;
     bool RowHasEntries(int Row) const;
     bool LoadRevenueLocation(const std::string& Code);
+
+    // The typed rows discarded: one cleared entry row numbered 1 is left, the editor emptied and focused.
+    void IgnoreRows();
+    // The current row removed after the nurse agrees, the rows after it numbered again; the only entry row is
+    // emptied instead.
+    void DeleteCurrentRow(forms::Form& window);
 
     void mshflexEntry_EnterCell();
     void mshflexEntry_LeaveCell();

@@ -389,10 +389,9 @@ void ItemEntry::Amount(int row) {
         return;
     }
     const double entered = vb::Val(vb::Format(editor.Text(), "#####.##"));
-    const double minimum =
-        vb::Val(Cell(row, 5)) == 0
-            ? entered
-            : vb::CDbl(vb::Format(vb::Val(Cell(row, 5)) * vb::Val(Cell(row, 4)), "#####.##"));
+    const double minimum = vb::Val(Cell(row, 5)) == 0
+                               ? entered
+                               : vb::CDbl(vb::Format(vb::Val(Cell(row, 5)) * vb::Val(Cell(row, 4)), "#####.##"));
     if (entered > 0 && !(entered < minimum)) {
         SetCell(row, 6, vb::CStr(vb::Val(editor.Text())));
         if (vb::CDbl(Cell(row, 5)) == 0)

@@ -14,12 +14,16 @@
 namespace ward {
 
 frmCharge::frmCharge(App& app)
-    : ChargeEntryWindow(app, "Post Charges"), entry(app, mshflexEntry, txtEntry, lblMessage, ChargeEntryGrid(lvwDepartments)),
+    : ChargeEntryWindow(app, "Post Charges"),
+      entry(app, mshflexEntry, txtEntry, lblMessage, ChargeEntryGrid(lvwDepartments)),
       itemEntry(app, *this, entry, txtId, txtRoom) {
     txtEntry.KeyDown = [this](int& KeyCode, int Shift) { txtEntry_KeyDown(KeyCode, Shift); };
     cmdCDF.Click = [this] { cmdCDF_Click(); };
     mshflexList.Click = [this] { mshflexList_Click(); };
     cmdCloseTank.Click = [this] { cmdCloseTank_Click(); };
+    mshflexList.DblClick = [this] { mshflexList_DblClick(); };
+    Command1.On(&forms::Control::Click, [this](int Index) { Command1_Click(Index); });
+    cmdOption.On(&forms::Control::Click, [this](int Index) { cmdOption_Click(Index); });
 }
 
 void frmCharge::Design() {
@@ -47,8 +51,9 @@ void frmCharge::Design() {
     layout.Full(mshflexEntry, 2400);
     txtEntry.SetVisible(false);
 
-    lblNote.SetCaption("NOTE:  To cancel charges, click on the list of charges entered. Use the arrow keys to choose and "
-                       "then press the Enter key or double-click the item.");
+    lblNote.SetCaption(
+        "NOTE:  To cancel charges, click on the list of charges entered. Use the arrow keys to choose and "
+        "then press the Enter key or double-click the item.");
     lblNote.SetWordWrap(true);
     frOxLegend.SetCaption("Oxygen Tank  Status");
     lblLegend.Load(0).SetCaption("OPEN");
@@ -82,10 +87,10 @@ void frmCharge::Design() {
 }
 
 void frmCharge::DesignHeader(forms::Layout& layout) {
-    const char* labels[] = {"Patient Name", "Admitting Dr.:", "Attending Dr.:", "Attending Dr.:",
-                            "Admission#",   "Hospital#",      "ADM. Date",      "DCR. Date",
-                            "Birthdate",    "Room #",         "Age",            "Sex",
-                            "B.T.",         "Status",         "Diet",           "Diag."};
+    const char* labels[] = {
+        "Patient Name", "Admitting Dr.:", "Attending Dr.:", "Attending Dr.:", "Admission#", "Hospital#",
+        "ADM. Date",    "DCR. Date",      "Birthdate",      "Room #",         "Age",        "Sex",
+        "B.T.",         "Status",         "Diet",           "Diag."};
     forms::TextBox* boxes[] = {&txtPatient,      &txtDoctor1,        &txtDoctor2, &txtDoctor3,  &txtId,  &txtPno,
                                &txtDateAdmitted, &txtDateDischarged, &txtDob,     &txtRoom,     &txtAge, &txtSex,
                                &txtBloodType,    &txtStatus,         &txtAdiet,   &txtDiagnosis};

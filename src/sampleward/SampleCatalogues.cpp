@@ -2,6 +2,10 @@
 #include "platform/vb/Strings.h"
 #include "sampleward/SampleWard.h"
 
+#include <array>
+#include <map>
+#include <optional>
+
 namespace sampleward {
 
 namespace {
@@ -20,6 +24,20 @@ std::string Joined(const std::vector<std::string>& columns) {
     for (const std::string& column : columns)
         text += (text.empty() ? "" : ",") + column;
     return text;
+}
+
+// Rates of the ward's services by room class, A to H.
+std::optional<double> WardServiceRate(const std::string& code, char letter) {
+    static const std::map<std::string, std::array<double, 8>> rates = {
+        {"SU-DRS", {300, 280, 250, 220, 200, 180, 160, 150}},
+        {"SU-NEB", {220, 200, 180, 160, 150, 140, 130, 120}},
+        {"OX-TANK", {950, 900, 850, 800, 750, 700, 650, 600}},
+        {"OX-PSI", {50, 45, 40, 38, 35, 32, 30, 28}},
+    };
+    const auto found = rates.find(code);
+    if (found == rates.end() || letter < 'A' || letter > 'H')
+        return std::nullopt;
+    return found->second[letter - 'A'];
 }
 
 bool StartsWith(const std::string& text, const std::string& start) {
@@ -99,17 +117,19 @@ void DeclareCatalogues(SampleServer& server) {
                      {{"0412", "SUTURING", "OR"},
                       {"0415", "WOUND DEBRIDEMENT", "OR"},
                       {"0420", "APPENDECTOMY", "OR"},
-                      {"0601", "ECG TRACING", "MI"}}});
-    Declare(
-        server,
-        {"STATION..LaboratoryExams",
-         {"Code", "Description", "sectioncode"},
-         "Status = 'A'",
-         "Description",
-         {{"CBC", "COMPLETE BLOOD COUNT", "HEM"},
-          {"FBS", "FASTING BLOOD SUGAR", "CHE"},
-          {"UA", "URINALYSIS", "CM"},
-          {"LIPID", "LIPID PROFILE", "CHE"}}});
+                      {"0601", "ECG TRACING", "MI"},
+                      {"SU-DRS", "WOUND DRESSING", "SU"},
+                      {"SU-NEB", "NEBULIZATION", "SU"},
+                      {"OX-TANK", "OXYGEN TANK", "OX"},
+                      {"OX-PSI", "OXYGEN BY PSI", "OX"}}});
+    Declare(server, {"STATION..LaboratoryExams",
+                     {"Code", "Description", "sectioncode"},
+                     "Status = 'A'",
+                     "Description",
+                     {{"CBC", "COMPLETE BLOOD COUNT", "HEM"},
+                      {"FBS", "FASTING BLOOD SUGAR", "CHE"},
+                      {"UA", "URINALYSIS", "CM"},
+                      {"LIPID", "LIPID PROFILE", "CHE"}}});
     Declare(server, Exams("STATION..XrayExams", {{"0101", "CHEST PA"}, {"0102", "CHEST AP-LATERAL"}}));
     Declare(server, Exams("STATION..UltraExams", {{"0201", "WHOLE ABDOMEN"}, {"0202", "KUB"}}));
     Declare(server, Exams("STATION..CTExams", {{"0301", "CRANIAL CT PLAIN"}, {"0302", "CHEST CT WITH CONTRAST"}}));
@@ -117,11 +137,14 @@ void DeclareCatalogues(SampleServer& server) {
     Declare(server, Exams("STATION..NuclearExams", {{"0501", "THYROID SCAN"}, {"0502", "BONE SCAN"}}));
     Declare(server, Exams("STATION..PTExams", {{"0701", "CHEST PHYSIOTHERAPY"}, {"0702", "GAIT TRAINING"}}));
     Declare(server, Exams("STATION..RTSExams", {{"0801", "NEBULIZATION"}, {"0802", "ARTERIAL BLOOD GAS"}}));
-    // Classes A to E are priced; F to H have no amount, as a catalogue without them would answer.
+    // The ward's own services have a rate for every room class; of the exams, classes A to E are priced and F to H
+    // have no amount, as a catalogue without them would answer.
     server.OnRule("STATION..Nurse_GetExamAmount '{?}','{?}','{?}'", [](const std::vector<std::string>& values) {
         Answer answer;
         const char letter = values[1].empty() ? 'Z' : values[1][0];
-        if (letter >= 'A' && letter <= 'E')
+        if (const std::optional<double> rate = WardServiceRate(values[2], letter))
+            answer.Returns({"Amount"}, {{*rate}});
+        else if (letter >= 'A' && letter <= 'E')
             answer.Returns({"Amount"}, {{250.0 + 50.0 * (letter - 'A')}});
         else
             answer.Returns({"Amount"}, {});

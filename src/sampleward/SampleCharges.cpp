@@ -1,3 +1,4 @@
+#include "platform/vb/Conversions.h"
 #include "platform/vb/Format.h"
 #include "platform/vb/Strings.h"
 #include "sampleward/SampleWard.h"
@@ -6,17 +7,20 @@ namespace sampleward {
 
 namespace {
 
-// Values: hospital number, admission, station. The in-patient has a dressing, a medicine cancelled again and an
-// oxygen tank posted today.
+// The in-patient has a dressing, a medicine cancelled again and an oxygen tank posted today.
+std::vector<Row> PostedLines(const std::string& idNum) {
+    if (idNum != InPatientIdNum)
+        return {};
+    const std::string today = vb::Format(Now(), "mm/dd/yyyy") + " 08:30:00 AM";
+    return {{"SU", "SU-DRS", "WOUND DRESSING", "1", "250", "C0001201B", today, "", "", "N1001", ""},
+            {"PH", "AMOX500", "AMOXICILLIN 500MG", "3", "36", "C0001201B", today, "", "20", "N1001", "TID"},
+            {"PH", "AMOX500", "AMOXICILLIN 500MG", "-3", "-36", "C0001201B", today, "", "20", "N1001", "TID"},
+            {"OX", "OX-TANK", "OXYGEN TANK", "1", "850", "C0001202B", today, "", "", "N1001", ""}};
+}
+
+// Values: hospital number, admission, station.
 Answer PostedCharges(const std::vector<std::string>& values) {
-    std::vector<Row> rows;
-    if (values[1] == InPatientIdNum) {
-        const std::string today = vb::Format(Now(), "mm/dd/yyyy") + " 08:30:00 AM";
-        rows = {{"SU", "SU-DRS", "WOUND DRESSING", "1", "250", "C0001201B", today, "", "", "N1001", ""},
-                {"PH", "AMOX500", "AMOXICILLIN 500MG", "3", "36", "C0001201B", today, "", "20", "N1001", "TID"},
-                {"PH", "AMOX500", "AMOXICILLIN 500MG", "-3", "-36", "C0001201B", today, "", "20", "N1001", "TID"},
-                {"OX", "OX-TANK", "OXYGEN TANK", "1", "850", "C0001202B", today, "", "", "N1001", ""}};
-    }
+    const std::vector<Row> rows = PostedLines(values[1]);
     return Answer().Returns({"RevenueID", "ItemID", "Description", "Quantity", "Amount", "RefNum", "TransDate",
                              "Remarks", "LocationID", "UserID", "DosageID"},
                             rows);
@@ -33,10 +37,79 @@ Answer RevenueLocation(const std::vector<std::string>& values) {
     return Answer().Returns({"LocationID"}, {{location}});
 }
 
+// Values: admission, item, slip, department. What is left of the charge: its lines net of their cancellations.
+Answer StandingAmount(const std::vector<std::string>& values) {
+    double amount = 0;
+    bool found = false;
+    for (const Row& line : PostedLines(values[0]))
+        if (vb::CStr(line[1]) == values[1] && vb::CStr(line[5]) == values[2] && vb::CStr(line[0]) == values[3]) {
+            amount += vb::CDbl(line[4]);
+            found = true;
+        }
+    return Answer().Returns({"Amount"}, found ? std::vector<Row>{{amount}} : std::vector<Row>{});
+}
+
+Answer InventoryType(const std::vector<std::string>& values) {
+    return Answer().Returns({"InventoryType"}, {{values[0] == "21" ? "C" : "P"}});
+}
+
+// A procedure called with that many quoted values.
+std::string Quoted(const std::string& procedure, int values) {
+    std::string pattern = procedure + " ";
+    for (int i = 0; i < values; ++i)
+        pattern += std::string(i ? "," : "") + "'{?}'";
+    return pattern;
+}
+
 Answer RoomClass(const std::vector<std::string>&) { return Answer().Returns({"RoomClassID"}, {{"C"}}); }
 
 Answer ARCode(const std::vector<std::string>& values) {
     return Answer().Returns({"ARCode"}, {{"AR-" + values[0] + "-" + values[2]}});
+}
+
+// Values: slip, admission (twice each). The lines the charge slip prints: what the sample lists under that slip.
+Answer SlipLines(const std::vector<std::string>& values) {
+    std::vector<Row> rows;
+    for (const Row& line : PostedLines(values[1]))
+        if (vb::CStr(line[5]) == values[0])
+            rows.push_back({line[1], line[2], vb::CStr(line[8]).empty() ? vb::Variant::Null() : line[3], line[4]});
+    return Answer().Returns({"ItemID", "Description", "Quantity", "Amount"}, rows);
+}
+
+// Nothing a save or a cancellation writes is kept, so every slip number is unused.
+void DeclarePostings(SampleServer& server) {
+    server.OnRule("Select Isnull(InventoryType,'') As InventoryType From INVENTORY..tbInvLocation Where LocationID "
+                  "='{?}'",
+                  InventoryType);
+    for (const char* cash : {"", " Union All  Select Refnum From BILLING..tbCashAssessment Where Refnum = '{?}'"})
+        server
+            .OnPattern(std::string("Select Refnum From BILLING..tbBillDailyBill Where Refnum = '{?}' Union All  "
+                                   "Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = '{?}'") +
+                       cash +
+                       " Union All  Select Refnum From BILLING..tbBillOPDailyOut Where ChargeSlip = '{?}' Union All "
+                       " Select Refnum From INVENTORY..tbInvStockcard Where Refnum = '{?}'")
+            .Returns({"Refnum"}, {});
+    server.OnPattern(Quoted("STATION..sp_SCN_SaveChargePrint", 5)).Affects(1);
+    server.OnPattern(Quoted("STATION..Nurse_AppendCharging", 18)).Affects(1);
+    server.OnPattern("Station..sp_OpenCloseTank '{?}', '{?}', '{?}','{?}','{?}','{?}', '0'").Affects(1);
+    server.OnPattern("STATION..sp_Save_Oxygen_Monitoring '{?}','{?}','{?}',{?},{?},'{?}','{?}',{?},'{?}','{?}'")
+        .Affects(1);
+    server
+        .OnPattern("STATION..sp_Save_Supervisor_Transaction '{?}','{?}','{?}','{?}','{?}','Editing of Unit "
+                   "Price',{?},{?}")
+        .Affects(1);
+    server.OnRule("STATION..sp_VerifySCN_Charges '{?}','{?}','{?}','{?}'", StandingAmount);
+    server.OnPattern(Quoted("STATION..Nurse_UpdateCharging", 15)).Affects(1);
+    server.OnPattern("Station..sp_Nurse_Append_tbBillAdjustInfo '{?}','{?}','{?}',{?},'{?}',{?},'{?}','{?}'")
+        .Affects(1);
+    server.OnPattern("STATION..sp_SCN_ReprintChargeSlip '{?}'").Affects(0);
+    server.OnRule("SELECT B.ItemID, ISNULL(O.OtherRevenue, B.ItemID) AS Description, NULL AS Quantity, B.Amount FROM "
+                  "BILLING..tbBillDailyBill AS B LEFT OUTER JOIN BUILD_FILE..tbCoOtherRevenue AS O ON "
+                  "O.OtherRevenueID = B.ItemID WHERE B.RefNum = '{?}' AND B.IDNum = '{?}' UNION ALL SELECT S.ItemID, "
+                  "ISNULL(M.ItemName, S.ItemID) AS Description, S.Quantity, S.Amount FROM INVENTORY..tbInvStockcard "
+                  "AS S LEFT OUTER JOIN INVENTORY..tbInvMaster AS M ON M.ItemID = S.ItemID WHERE S.Refnum = '{?}' AND "
+                  "S.IdNum = '{?}'",
+                  SlipLines);
 }
 
 } // namespace
@@ -50,6 +123,7 @@ void DeclareCharges(SampleServer& server) {
     server.OnRule("STATION..sp_Get_ARCodes '{?}','{?}','{?}'", ARCode);
     server.OnPattern("STATION..Nurse_CheckExam_Posted '{?}','{?}','{?}'").Returns({"ProcessDate"}, {});
     server.OnPattern("STATION..CheckIfInternational '{?}'").Returns({"isInternational"}, {{"N"}});
+    DeclarePostings(server);
 }
 
 } // namespace sampleward

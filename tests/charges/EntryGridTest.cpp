@@ -1,7 +1,7 @@
+#include "ChargeWindow.h"
 #include "charges/frmCharge.h"
 #include "core/frmCdfViewing.h"
 #include "platform/forms/Constants.h"
-#include "testkit/FixtureCharge.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
@@ -10,39 +10,9 @@
 using namespace testkit;
 namespace fixture = testkit::ward_fixture;
 
+using namespace charges_test;
+
 namespace {
-
-const std::vector<std::string> SettingsQueries = {fixture::HospitalInfoQuery, fixture::NursingSettingsQuery,
-                                                  fixture::NurseSetupQuery};
-
-std::vector<Row> WardParameters(std::vector<Row> extra) {
-    std::vector<Row> rows = fixture::NurseSetupRows();
-    rows.insert(rows.end(), extra.begin(), extra.end());
-    return rows;
-}
-
-// The window as the chart opens it, on the fixture's in-patient.
-struct ChargeWindow {
-    explicit ChargeWindow(fixture::ChargeWindowSetUp setUp = {}) : charge(fixture::OpenChargeWindow(test, setUp)) {}
-
-    // Fills a row as the item entry would leave it: department, item, description, quantity, unit price, amount.
-    void Fill(int row, std::vector<std::string> cells) {
-        while (grid().Rows() <= row)
-            grid().AddItem("");
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            grid().SetTextMatrix(row, static_cast<int>(i) + 1, cells[i]);
-    }
-    forms::MSHFlexGrid& grid() { return charge.mshflexEntry; }
-    std::vector<std::string> Column(int col) {
-        std::vector<std::string> texts;
-        for (int row = 1; row < grid().Rows(); ++row)
-            texts.push_back(grid().TextMatrix(row, col));
-        return texts;
-    }
-
-    TestApp test;
-    ward::frmCharge& charge;
-};
 
 TEST(ChargeWindowSetUp, LaysTheGridOutByTheSettingsAndPlacesTheEditorOnTheFirstCell) {
     struct Case {
@@ -59,8 +29,8 @@ TEST(ChargeWindowSetUp, LaysTheGridOutByTheSettingsAndPlacesTheEditorOnTheFirstC
         SCOPED_TRACE(c.name);
         fixture::ChargeWindowSetUp setUp;
         setUp.hospital = {{"IsShowAmount", c.showAmount}};
-        setUp.wardParameters = WardParameters({{"ZODEShowDosagePostMedicines", c.dosage ? "1" : "0"},
-                                               {"ZODEAllowOpenCloseTank", c.tanks ? "1" : "0"}});
+        setUp.wardParameters = WardParameters(
+            {{"ZODEShowDosagePostMedicines", c.dosage ? "1" : "0"}, {"ZODEAllowOpenCloseTank", c.tanks ? "1" : "0"}});
         ChargeWindow w(setUp);
         forms::MSHFlexGrid& grid = w.grid();
 
@@ -202,9 +172,12 @@ TEST(EntryGridRows, DuplicateItemsAreSoughtInEveryRowButTheCurrentAndTheLast) {
         bool duplicate;
     };
     const std::vector<Case> cases = {
-        {"same department and item", 3, "SU001", true},   {"trimmed", 3, " SU001 ", true},
-        {"other department", 3, "PH001", false},          {"the current row itself", 1, "SU001", false},
-        {"the last row is never compared", 1, "SU002", false}, {"case kept", 3, "su001", false},
+        {"same department and item", 3, "SU001", true},
+        {"trimmed", 3, " SU001 ", true},
+        {"other department", 3, "PH001", false},
+        {"the current row itself", 1, "SU001", false},
+        {"the last row is never compared", 1, "SU002", false},
+        {"case kept", 3, "su001", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -276,8 +249,7 @@ TEST(EntryGridKeys, TheEditorFiltersWhatIsTyped) {
         const char* shown;
     };
     const std::vector<Case> cases = {
-        {1, "su'", "SU"},      {2, "amox 5", "AMOX 5"}, {4, "1/2", "1/2"},
-        {4, "1.5x-", "1.5"},   {5, "12a", "12A"},
+        {1, "su'", "SU"}, {2, "amox 5", "AMOX 5"}, {4, "1/2", "1/2"}, {4, "1.5x-", "1.5"}, {5, "12a", "12A"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

@@ -181,12 +181,12 @@ TEST(ReportPainting, TheVitalSignsSheetWrittenToPdfReadsBackWithTheAdmissionsRea
     reports::TemplateReportEngine engine(*ward);
     auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\Vital Signs.rpt");
     report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
-    reports::SetParameterValues(*report, {sampleward::InPatientIdNum, "VILLANUEVA ,ROBERTO SALAZAR", "12/08/2026",
-                                          sampleward::InPatientIdNum, sampleward::InPatientHospNum, "SIC-02", "MALE",
-                                          "54"});
+    reports::SetParameterValues(*report,
+                                {sampleward::InPatientIdNum, "VILLANUEVA ,ROBERTO SALAZAR", "12/08/2026",
+                                 sampleward::InPatientIdNum, sampleward::InPatientHospNum, "SIC-02", "MALE", "54"});
     const std::string text = PdfText(engine.LayOutReport(*report));
-    for (const char* expected : {"TESSUN SAMPLE HOSPITAL", "VILLANUEVA ,ROBERTO SALAZAR", "SIC-02", "120/80",
-                                 "130/85", "125/80"})
+    for (const char* expected :
+         {"TESSUN SAMPLE HOSPITAL", "VILLANUEVA ,ROBERTO SALAZAR", "SIC-02", "120/80", "130/85", "125/80"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     EXPECT_EQ(text.find("110/70"), std::string::npos) << text;
     EXPECT_TRUE(ward->Unanswered().empty());
@@ -221,6 +221,23 @@ TEST(ReportPainting, ThePendingRequestsWrittenToPdfReadBackByStationOrForAll) {
                                      "COMPLETE BLOOD COUNT", "LB-0000451"})
             EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
         EXPECT_EQ(text.find("CHEST PA"), std::string::npos) << text;
+TEST(ReportPainting, BothChargeSlipsWrittenToPdfReadBackWithTheirNumberPatientAndThatSlipsLinesOnly) {
+    for (const char* file : {"Charge_Slip_New.RPT", "Charge_Slip_BlankForm.RPT"}) {
+        SCOPED_TRACE(file);
+        std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
+        reports::TemplateReportEngine engine(*ward);
+        auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\" + file);
+        report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
+        reports::SetParameterValues(*report,
+                                    {"C0001201B", "VILLANUEVA ,ROBERTO SALAZAR", sampleward::InPatientHospNum, "68 / M",
+                                     "MEMBER", "PERSONAL", "SIC-02", sampleward::InPatientIdNum,
+                                     "12/11/2026 08:30:00 AM", "12/11/2026 08:30:00 AM", "NAVARRO, TERESA", "REGULAR",
+                                     "SANTOS, MARIA", "(N1001) SANTOS, MARIA", "SANTOS, MARIA", "ORIGINAL COPY"});
+        const std::string text = PdfText(engine.LayOutReport(*report));
+        for (const char* expected :
+             {"C0001201B", "VILLANUEVA ,ROBERTO SALAZAR", "WOUND DRESSING", "AMOXICILLIN 500MG", "ORIGINAL COPY"})
+            EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+        EXPECT_EQ(text.find("OXYGEN TANK"), std::string::npos) << "a line of another slip in\n" << text;
         EXPECT_TRUE(ward->Unanswered().empty());
     }
 }

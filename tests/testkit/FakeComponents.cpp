@@ -300,6 +300,8 @@ void FakeDrugObject::AppendStockCard(const components::StockCardArguments& argum
     Record("AppendStockCard");
     failures.Check("AppendStockCard");
     stockCards.push_back(arguments);
+    if (connection)
+        stockCardsInTransaction.push_back(connection->InTransaction());
 }
 
 components::RecordsetResult FakeDrugObject::ListPostedDrugs(const std::string& idNum, std::int16_t mode) {

@@ -282,6 +282,9 @@ public:
     FakeSlipSeries slips;
     std::map<std::pair<std::string, std::string>, double> issued; // (admission, item) -> quantity
     std::vector<components::StockCardArguments> stockCards;
+    // The program's connection, when given: whether it held a transaction open at each stock card, in order.
+    const db::Connection* connection = nullptr;
+    std::vector<bool> stockCardsInTransaction;
     db::ResultTable postedDrugs, postedSupplies;
 
     using components::DrugObject::SearchDrug;

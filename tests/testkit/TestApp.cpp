@@ -48,6 +48,7 @@ TestApp::TestApp()
       patientObject(Install<FakePatientInfo>(app.PatientObject)), reportEngine(InstallReportEngine(app)),
       announcer(InstallAnnouncer(app)) {
     currentUser.connection = &server;
+    drugObject.drug.connection = &server;
     ward::ApplyStartupValues(app);
 }
 

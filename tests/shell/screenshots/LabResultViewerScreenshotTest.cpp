@@ -4,6 +4,7 @@
 #include "core/App.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
+#include "gui/main/BuiltTemplates.h"
 #include "gui/main/ScreenshotPath.h"
 #include "platform/reports/TemplatePath.h"
 #include "platform/reports/TemplateReportEngine.h"
@@ -17,22 +18,11 @@
 
 namespace {
 
-// The build copies the templates beside the program (src/gui); the screenshots run from tests/shell/screenshots.
-class BuiltTemplates : public reports::TemplateReportEngine {
-public:
-    using TemplateReportEngine::TemplateReportEngine;
-    std::unique_ptr<reports::Report> OpenReport(const std::string& path) override {
-        const QString folder =
-            QDir(QCoreApplication::applicationDirPath() + "/../../../src/gui/Reports").absolutePath();
-        return TemplateReportEngine::OpenReport(folder.toStdString() + "/" + reports::FileNameOf(path));
-    }
-};
-
 TEST(LabResultViewerScreenshots, TheViewerWithTheSampleInPatientsSlip) {
     gui::QtHost host;
     ward::App app{host};
     std::unique_ptr<sampleward::SampleServer> server = sampleward::OpenSampleWard();
-    BuiltTemplates engine(*server);
+    guitest::BuiltTemplates engine(*server);
     components::ComponentFactory factory;
     components::RegisterOwnComponents(factory, {app.Forms, [&]() -> db::Connection& { return *server; },
                                                 [&]() -> reports::ReportEngine& { return engine; }});
