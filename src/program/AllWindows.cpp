@@ -32,6 +32,7 @@
 #include "requestentry/frmNeuRoExams.h"
 #include "requestentry/frmNuclear.h"
 #include "requestentry/frmPTFile.h"
+#include "requestentry/frmPTRequestEntry.h"
 #include "requestentry/frmRTfile.h"
 #include "requestentry/frmRequest.h"
 #include "shell/clsSearcher.h"
@@ -94,6 +95,7 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmNeuRoExams>()
             .Add<frmRemarks>()
             .Add<frmRequest>()
+            .Add<frmPTRequestEntry>()
             .Add<frmPharmacyRequest>()
             .Add<frmCSREntry>()
             .Add<frmPHEntry>()

@@ -30,6 +30,8 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
             .On("SELECT HospitalName,HospitalID FROM BUILD_FILE..tbcoHospital WHERE HospitalName like '' + '%' "
                 "ORDER BY HospitalName")
             .Returns({"HospitalName", "HospitalID"}, {{"MAKATI MEDICAL CENTER", "H0002"}});
+        // The rehabilitation entry's requests of nobody's admission.
+        test.server.On("STATION..LoadPTRequests ''").Returns({"Remarks"}, {});
         // The charge window's CDF check of nobody's admission.
         testkit::ward_fixture::DeclareNoCdf(test.server, "", "");
         // The chart's admission, which the windows that edit it validate as they load.
