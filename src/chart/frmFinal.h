@@ -27,6 +27,7 @@ class Recordset;
 namespace ward {
 
 class App;
+struct OtherDepartment;
 
 // The chart of one admission: the header, the action bar, and the pages of the main tab control. The patient list
 // writes txtPno and txtId and shows it; the header loads at the first tick of Timer1, each page when it is opened.
@@ -472,6 +473,12 @@ private:
     void cmdUltraMore_Click();
     void cmdXrayMore_Click();
     void OpenRequestDialog(const RequestOpener& opener, const std::string& caption);
+    void ShowRequestDialog(const std::string& caption, const std::string& deptCode);
+    // The other-departments list: each line opens its department's picker or request window behind the gate.
+    void lstListOthers_Click();
+    void OpenOtherDepartment(const OtherDepartment& department, const std::string& text);
+    void UntickOthersLine(const std::string& deptCode);
+    void ShowRehabilitationEntry();
     std::string CurrentExamCode;
     std::string SavedListLine;
     bool ExamAlreadyInOrders = false;

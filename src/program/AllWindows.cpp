@@ -39,6 +39,7 @@
 #include "requestentry/frmNeuRoExams.h"
 #include "requestentry/frmNuclear.h"
 #include "requestentry/frmPTFile.h"
+#include "requestentry/frmPTRequestEntry.h"
 #include "requestentry/frmRTfile.h"
 #include "results/frmAutoPrint.h"
 #include "requestentry/frmRequest.h"
@@ -103,6 +104,7 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmNeuRoExams>()
             .Add<frmRemarks>()
             .Add<frmRequest>()
+            .Add<frmPTRequestEntry>()
             .Add<frmPharmacyRequest>()
             .Add<frmCSREntry>()
             .Add<frmPHEntry>()

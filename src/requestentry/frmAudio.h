@@ -6,7 +6,8 @@ namespace ward {
 
 class frmAudio : public ExamPicker {
 public:
-    explicit frmAudio(App& app) : ExamPicker(app, "Audiometry Examinations", lstListAudio, txtAUDept, cmdAUexit) {}
+    explicit frmAudio(App& app)
+        : ExamPicker(app, "Audiometry Examinations", {"AU", false, true}, lstListAudio, txtAUDept, cmdAUexit) {}
 
     forms::ListBox lstListAudio{*this, "lstListAudio"};
     forms::TextBox txtAUDept{*this, "txtAUDept"};

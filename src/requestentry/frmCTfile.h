@@ -6,7 +6,7 @@ namespace ward {
 
 class frmCTfile : public ExamPicker {
 public:
-    explicit frmCTfile(App& app) : ExamPicker(app, "CT Scan Examinations", lstListCT, txtCtdept, cmdCTExit) {}
+    explicit frmCTfile(App& app) : ExamPicker(app, "CT Scan Examinations", {"CT"}, lstListCT, txtCtdept, cmdCTExit) {}
 
     forms::ListBox lstListCT{*this, "lstListCT"};
     forms::TextBox txtCtdept{*this, "txtCtdept"};

@@ -6,7 +6,8 @@ namespace ward {
 
 class frmHeart : public ExamPicker {
 public:
-    explicit frmHeart(App& app) : ExamPicker(app, "Heart Station Examinations", lstListHS, txtHSDept, cmdHSexit) {}
+    explicit frmHeart(App& app)
+        : ExamPicker(app, "Heart Station Examinations", {"HS", true, true}, lstListHS, txtHSDept, cmdHSexit) {}
 
     forms::ListBox lstListHS{*this, "lstListHS"};
     forms::TextBox txtHSDept{*this, "txtHSDept"};

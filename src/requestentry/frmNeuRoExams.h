@@ -6,7 +6,8 @@ namespace ward {
 
 class frmNeuRoExams : public ExamPicker {
 public:
-    explicit frmNeuRoExams(App& app) : ExamPicker(app, "Neurology Examinations", lstListNeuro, txtNEDept, cmdNEexit) {}
+    explicit frmNeuRoExams(App& app)
+        : ExamPicker(app, "Neurology Examinations", {"NE", true, false, true}, lstListNeuro, txtNEDept, cmdNEexit) {}
 
     forms::ListBox lstListNeuro{*this, "lstListNeuro"};
     forms::TextBox txtNEDept{*this, "txtNEDept"};

@@ -7,7 +7,7 @@ namespace ward {
 class frmNuclear : public ExamPicker {
 public:
     explicit frmNuclear(App& app)
-        : ExamPicker(app, "Nuclear Medicine Examinations", lstListNuclear, txtNUDept, cmdNUexit) {}
+        : ExamPicker(app, "Nuclear Medicine Examinations", {"NU"}, lstListNuclear, txtNUDept, cmdNUexit) {}
 
     forms::ListBox lstListNuclear{*this, "lstListNuclear"};
     forms::TextBox txtNUDept{*this, "txtNUDept"};

@@ -6,7 +6,7 @@ namespace ward {
 
 class frmPTFile : public ExamPicker {
 public:
-    explicit frmPTFile(App& app) : ExamPicker(app, "PTExaminations", lstListPT, txtPtDept, cmdPTExit) {}
+    explicit frmPTFile(App& app) : ExamPicker(app, "PTExaminations", {"PT"}, lstListPT, txtPtDept, cmdPTExit) {}
 
     forms::ListBox lstListPT{*this, "lstListPT"};
     forms::TextBox txtPtDept{*this, "txtPtDept"};

@@ -6,7 +6,8 @@ namespace ward {
 
 class frmRTfile : public ExamPicker {
 public:
-    explicit frmRTfile(App& app) : ExamPicker(app, "Pulmonary Examinations", lstListRTS, txtRTdept, cmdRTExit) {}
+    explicit frmRTfile(App& app)
+        : ExamPicker(app, "Pulmonary Examinations", {"PA"}, lstListRTS, txtRTdept, cmdRTExit) {}
 
     forms::ListBox lstListRTS{*this, "lstListRTS"};
     forms::TextBox txtRTdept{*this, "txtRTdept"};

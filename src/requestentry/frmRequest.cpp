@@ -163,7 +163,8 @@ void frmRequest::DesignEntryGrid() {
     grid.Clear();
     grid.SetRedraw(false);
     grid.SetRows(2);
-    grid.SetFormatString(" |<CODE|<DESCRIPTION                                      |<QTY|<AMOUNT|<SECTION|STAT|<REMARKS");
+    grid.SetFormatString(
+        " |<CODE|<DESCRIPTION                                      |<QTY|<AMOUNT|<SECTION|STAT|<REMARKS");
     grid.SetCols(kCols);
     const int thirteenth = vb::CLng(static_cast<double>(grid.Width()) / 13);
     grid.SetColWidth(0, 1);
@@ -236,8 +237,8 @@ void frmRequest::PutTextBox(int Col, int Row) {
     if (!ExcemptCol(Col)) {
         lblMessage.SetCaption("");
         lblMessage.SetCaption(HintOf(Col));
-        txtEntry.Move(grid.Left() + grid.ColPos(Col) + 25, grid.Top() + grid.RowPos(Row) + 25,
-                      grid.ColWidth(Col) - 20, txtEntry.Height());
+        txtEntry.Move(grid.Left() + grid.ColPos(Col) + 25, grid.Top() + grid.RowPos(Row) + 25, grid.ColWidth(Col) - 20,
+                      txtEntry.Height());
         if (!txtEntry.Visible())
             txtEntry.SetVisible(true);
     }
@@ -578,9 +579,8 @@ bool frmRequest::EnterQuantity() {
     }
     grid.SetTextMatrix(row, 3, txtEntry.Text());
     const std::string unitAmount = grid.TextMatrix(row, kUnitAmountCol);
-    grid.SetTextMatrix(row, 4,
-                       HoldsNumber(unitAmount) ? vb::CStr(vb::Val(grid.TextMatrix(row, 3)) * vb::CDbl(unitAmount))
-                                               : "");
+    grid.SetTextMatrix(
+        row, 4, HoldsNumber(unitAmount) ? vb::CStr(vb::Val(grid.TextMatrix(row, 3)) * vb::CDbl(unitAmount)) : "");
     return true;
 }
 

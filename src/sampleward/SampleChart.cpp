@@ -34,7 +34,10 @@ void DeclareExamCatalogues(SampleServer& server) {
                                              {"AU", "AUDIOMETRY"},
                                              {"HS", "HEART STATION"},
                                              {"NU", "NUCLEAR MEDICINE"},
-                                             {"NE", "NEUROLOGY"}});
+                                             {"NE", "NEUROLOGY"},
+                                             {"MI", "MAGNETIC RESONANCE IMAGING"},
+                                             {"WC", "CENTRE FOR WOMEN"},
+                                             {"DL", "DIALYSIS"}});
     server.On("STATION..PTExams")
         .Returns(ExamColumns, {{"A", "ULTRASOUND THERAPY", "501"}, {"A", "CHEST PHYSIOTHERAPY", "502"}});
     server.On("STATION..CTExams")

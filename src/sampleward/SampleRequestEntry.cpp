@@ -17,15 +17,9 @@ struct EntryExam {
 // chest AP-lateral may be ordered more than once.
 const std::vector<EntryExam>& EntryExams() {
     static const std::vector<EntryExam> exams = {
-        {"LB", "CBC", 1, {}, {}},
-        {"LB", "FBS", 3, {}, {}},
-        {"LB", "UA", 1, {{"12/10/2026 08:30:00 AM"}}, {}},
-        {"LB", "LIPID", 1, {}, {}},
-        {"XR", "0101", 1, {}, {}},
-        {"XR", "0102", 2, {}, {{"12/11/2026 07:45:00 AM"}}},
-        {"US", "0201", 1, {}, {}},
-        {"US", "0202", 1, {}, {}},
-        {"MI", "0601", 1, {}, {}},
+        {"LB", "CBC", 1, {}, {}},   {"LB", "FBS", 3, {}, {}},  {"LB", "UA", 1, {{"12/10/2026 08:30:00 AM"}}, {}},
+        {"LB", "LIPID", 1, {}, {}}, {"XR", "0101", 1, {}, {}}, {"XR", "0102", 2, {}, {{"12/11/2026 07:45:00 AM"}}},
+        {"US", "0201", 1, {}, {}},  {"US", "0202", 1, {}, {}}, {"MI", "0601", 1, {}, {}},
     };
     return exams;
 }
@@ -57,14 +51,43 @@ void DeclareLabDetails(SampleServer& server, const std::string& code) {
         .Returns({"Stat", "DayofWeek", "AFter5"}, {{"", std::int32_t{5}, "F"}});
     std::vector<Row> members;
     if (code == "LIPID")
-        members = {{"CHOL", "CHOLESTEROL", "LIPID", "LIPID PROFILE"}, {"TRIG", "TRIGLYCERIDES", "LIPID", "LIPID PROFILE"}};
+        members = {{"CHOL", "CHOLESTEROL", "LIPID", "LIPID PROFILE"},
+                   {"TRIG", "TRIGLYCERIDES", "LIPID", "LIPID PROFILE"}};
     server.On("STATION..sp_Nurse_Get_ProfileList '" + code + "'")
         .Returns({"ExamID", "ExamName", "ProfileID", "ProfileName"}, members);
+}
+
+// The other departments' cash-basis answers: the in-patient may be charged by MRI, the centre for women and dialysis.
+void DeclareOtherDepartments(SampleServer& server) {
+    server.OnPattern("Select isnull(okeymri,0) OkeyMRI from patient_data..tbpatient2 where idnum ='{?}'")
+        .Returns({"OkeyMRI"}, {{std::int32_t{1}}});
+    server.OnPattern("Select isnull(okeymammo,0) OkeyMRI from patient_data..tbpatient2 where idnum ='{?}'")
+        .Returns({"OkeyMRI"}, {{std::int32_t{1}}});
+    server.OnPattern("STATION..sp_Nurse_Check_OtherDept_If_CashBasis '{?}','{?}'")
+        .Returns({"CashBasis", "Department"}, {{false, "DIALYSIS UNIT"}});
+}
+
+// The in-patient's rehabilitation requests, one in each status; any other admission has none.
+void DeclareRehabilitationRequests(SampleServer& server) {
+    const std::vector<std::string> columns = {"Remarks",    "Requesting MD", "Date Requested", "Requested By",
+                                              "Status",     "Process Date",  "Processed By",   "Revoke Date",
+                                              "Revoked By", "Request No."};
+    const vb::Variant none = vb::Variant::Null();
+    server.On(std::string("STATION..LoadPTRequests '") + InPatientIdNum + "'")
+        .Returns(columns, {{"CHEST PHYSIOTHERAPY BID", "REYES, ANA", "12/09/2026 08:10 AM", "NURSE SANTOS", "PENDING",
+                            none, none, none, none, "1041"},
+                           {"GAIT TRAINING WITH WALKER", "REYES, ANA", "12/08/2026 02:30 PM", "NURSE SANTOS",
+                            "PROCESSED", "12/08/2026 04:00 PM", "PT LOPEZ", none, none, "1038"},
+                           {"ROM EXERCISES BOTH KNEES", "CRUZ, JOSE", "12/07/2026 09:45 AM", "NURSE DIAZ", "CANCELED",
+                            none, none, "12/07/2026 10:15 AM", "NURSE DIAZ", "1035"}});
+    server.OnPattern("STATION..LoadPTRequests '{?}'").Returns(columns, {});
 }
 
 } // namespace
 
 void DeclareRequestEntry(SampleServer& server) {
+    DeclareOtherDepartments(server);
+    DeclareRehabilitationRequests(server);
     const std::string idNum = InPatientIdNum;
     for (const EntryExam& exam : EntryExams()) {
         const std::string arguments = "'" + idNum + "','" + exam.code + "','" + exam.dept + "'";

@@ -39,6 +39,8 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
             .On("Select Description,Amount from BUILD_FILE..tbCoDoctorBill Where DoctorID ='' and Status = 1 and "
                 "Amount >0 Order By Description")
             .Returns({"Description", "Amount"}, {});
+        // The rehabilitation entry's requests of nobody's admission.
+        test.server.On("STATION..LoadPTRequests ''").Returns({"Remarks"}, {});
         // The charge window's CDF check of nobody's admission.
         testkit::ward_fixture::DeclareNoCdf(test.server, "", "");
         // A verified result of each department, or the list of verified results closes as it loads.

@@ -150,12 +150,10 @@ TEST(ExamLookUp, ExamsAlreadyOrderedRequestedOrInAProfileAreRefused) {
     const std::string inOrders = "Examination is already in the Orders List.";
     const Refusal cases[] = {
         {"the code in another row", "LB", [](RequestDialog& r) { Filled(r, {fixture::CbcCode}); }, fixture::CbcCode,
-         [&](RequestDialog& r) { r.test.host.ExpectMsgBox(sameExam).Title("Message").Buttons(Exclamation); }, true,
-         ""},
+         [&](RequestDialog& r) { r.test.host.ExpectMsgBox(sameExam).Title("Message").Buttons(Exclamation); }, true, ""},
         {"the code in the cart under the department", "LB",
          [](RequestDialog& r) { WriteCartRow(r.chart.mshflexOrders, "LB", fixture::CbcCode); }, fixture::CbcCode,
-         [&](RequestDialog& r) { r.test.host.ExpectMsgBox(inOrders).Title("Message").Buttons(Exclamation); }, true,
-         ""},
+         [&](RequestDialog& r) { r.test.host.ExpectMsgBox(inOrders).Title("Message").Buttons(Exclamation); }, true, ""},
         {"the code in the cart under another department", "LB",
          [](RequestDialog& r) { WriteCartRow(r.chart.mshflexOrders, "XR", fixture::ChestPaCode); },
          fixture::Albumin.code, [](RequestDialog&) {}, false, ""},
@@ -278,8 +276,7 @@ TEST(ExamLookUp, AProfileTakesThePlaceOfItsMembersInTheDialogOrElseInTheCart) {
         RequestDialog r("LB");
         WriteCartRow(r.chart.mshflexOrders, "XR", fixture::ChestPaCode);
         WriteCartRow(r.chart.mshflexOrders, "LB", fixture::Triglycerides.code);
-        r.test.host.ExpectMsgBox(
-            "The Exam TRIGLYCERIDES in the ORDER LIST is included in this Profile(LIPID PROFILE)");
+        r.test.host.ExpectMsgBox("The Exam TRIGLYCERIDES in the ORDER LIST is included in this Profile(LIPID PROFILE)");
         r.TypeAndEnter(fixture::LipidProfile.code);
         EXPECT_EQ(r.CartCodes(), (std::vector<std::string>{"XR 12"}));
         EXPECT_EQ(r.Codes(), (std::vector<std::string>{"500"}));

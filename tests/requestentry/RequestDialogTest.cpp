@@ -48,12 +48,8 @@ TEST(RequestDialog, AtLoadQuantityIsAnEntryColumnOnlyInTheLaboratoryAndStatIsSki
         bool bypass;
         std::vector<int> entryColumns;
     };
-    const Case cases[] = {{"LB", false, {1, 3, 6, 7}},
-                          {"XR", false, {1, 6, 7}},
-                          {"US", false, {1, 6, 7}},
-                          {"MI", false, {1, 6, 7}},
-                          {"WC", false, {1, 6, 7}},
-                          {"LB", true, {1, 3, 7}},
+    const Case cases[] = {{"LB", false, {1, 3, 6, 7}}, {"XR", false, {1, 6, 7}}, {"US", false, {1, 6, 7}},
+                          {"MI", false, {1, 6, 7}},    {"WC", false, {1, 6, 7}}, {"LB", true, {1, 3, 7}},
                           {"XR", true, {1, 7}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dept + (c.bypass ? " under the by-pass" : ""));

@@ -1,6 +1,16 @@
 #include "SampleWardApp.h"
 #include "chart/frmFinal.h"
+#include "platform/vb/Strings.h"
 #include "requestcart/frmRemarks.h"
+#include "requestentry/ExamPicker.h"
+#include "requestentry/frmAudio.h"
+#include "requestentry/frmCTfile.h"
+#include "requestentry/frmHeart.h"
+#include "requestentry/frmNeuRoExams.h"
+#include "requestentry/frmNuclear.h"
+#include "requestentry/frmPTFile.h"
+#include "requestentry/frmPTRequestEntry.h"
+#include "requestentry/frmRTfile.h"
 #include "requestentry/frmRequest.h"
 #include "testkit/UserActions.h"
 
@@ -55,6 +65,67 @@ TEST(SampleRequestEntry, EachSearchButtonLooksExamsUpAndFillsTheCartWithNoStatem
         cart.push_back(chart.mshflexOrders.TextMatrix(row, 1) + " " + chart.mshflexOrders.TextMatrix(row, 2));
     EXPECT_EQ(cart, expected);
     EXPECT_FALSE(chart.mshflexOrders.TextMatrix(1, 5).empty()) << "priced for the in-patient's room class";
+    EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
+}
+
+template <class Picker> void PickFirstExamAndClose(SampleWardApp& ward, std::vector<std::string>& opened) {
+    ward.host.OnModal<Picker>([&ward, &opened](Picker& picker) {
+        opened.push_back(picker.Name());
+        ward.host.OnModal<ward::frmRemarks>([](ward::frmRemarks& remarks) { testkit::Click(remarks.Command1); });
+        testkit::ClickListLine(picker.ExamList(), 0);
+        testkit::Click(picker.CloseButton());
+    });
+}
+
+// Every line of the sample in-patient's other-departments list opens its window; a picker's first exam goes into
+// the cart, and each line is unticked again when its window closes.
+TEST(SampleRequestEntry, EachOtherDepartmentOpensItsWindowWithNoStatementUnanswered) {
+    SampleWardApp ward;
+    ward::frmFinal& chart = ward.app.Forms.Get<ward::frmFinal>();
+    chart.txtPno.SetText(sampleward::InPatientHospNum);
+    chart.txtId.SetText(sampleward::InPatientIdNum);
+    chart.Show();
+    ward.host.FireTimer(chart.Timer1);
+    forms::ListBox& others = chart.lstListOthers;
+    std::vector<std::string> opened;
+    for (int line = 0; line < others.ListCount(); ++line) {
+        const std::string code = vb::Right(others.List(line), 2);
+        SCOPED_TRACE(code);
+        if (code == "PT")
+            PickFirstExamAndClose<ward::frmPTFile>(ward, opened);
+        else if (code == "CT")
+            PickFirstExamAndClose<ward::frmCTfile>(ward, opened);
+        else if (code == "PA")
+            PickFirstExamAndClose<ward::frmRTfile>(ward, opened);
+        else if (code == "AU")
+            PickFirstExamAndClose<ward::frmAudio>(ward, opened);
+        else if (code == "HS")
+            PickFirstExamAndClose<ward::frmHeart>(ward, opened);
+        else if (code == "NU")
+            PickFirstExamAndClose<ward::frmNuclear>(ward, opened);
+        else if (code == "NE")
+            PickFirstExamAndClose<ward::frmNeuRoExams>(ward, opened);
+        else
+            ward.host.OnModal<ward::frmRequest>([&opened](ward::frmRequest& dialog) {
+                opened.push_back(dialog.Caption());
+                testkit::Click(dialog.cmdOption(1));
+            });
+        testkit::ClickListLine(others, line);
+        EXPECT_FALSE(others.Selected(line));
+    }
+    EXPECT_EQ(opened.size(), 10u);
+    EXPECT_THAT(opened, testing::Contains("MRI Request Entry"));
+    EXPECT_EQ(chart.mshflexOrders.Rows(), 8) << "one exam of each picker";
+    EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleRequestEntry, TheRehabilitationEntryListsTheInPatientsRequestsInEachStatus) {
+    SampleWardApp ward;
+    ward::frmPTRequestEntry& entry = ward.app.Forms.Instance<ward::frmPTRequestEntry>();
+    entry.ID = sampleward::InPatientIdNum;
+    entry.Show();
+    EXPECT_EQ(entry.mshflexList.Rows(), 4);
+    EXPECT_EQ(entry.mshflexList.TextMatrix(2, 5), "PROCESSED");
     EXPECT_THAT(ward.server->Unanswered(), IsEmpty());
 }
 

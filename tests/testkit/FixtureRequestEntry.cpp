@@ -65,9 +65,9 @@ std::string MaxQtyQuery(const std::string& deptCode, const std::string& code) {
     const std::string table = deptCode == "LB"   ? "BUILD_FILE..tbCoLabExam Where LabexamID = "
                               : deptCode == "XR" ? "BUILD_FILE..tbCoXrayExam Where XrayexamID = "
                                                  : "BUILD_FILE..tbCoultraExam Where UltraexamID = ";
-    return std::string("Select Case ") + "           When IsNull(Isprocedure,0) = 1 and IsNull(Openquantity,0) = 1 then MaxQty " +
-           "           Else 1 " + "       End As MaxQty From " +
-           table + db::SqlQuote(code) + ";";
+    return std::string("Select Case ") +
+           "           When IsNull(Isprocedure,0) = 1 and IsNull(Openquantity,0) = 1 then MaxQty " +
+           "           Else 1 " + "       End As MaxQty From " + table + db::SqlQuote(code) + ";";
 }
 
 void DeclareMaxQuantities(ScriptedServer& server) {
@@ -86,6 +86,44 @@ ward::frmFinal& OpenRequestEntryChart(TestApp& test, const SettingChanges& hospi
         test.server.On(ExamPostedCheck(InPatientIdNum, exam.code, exam.section)).Returns({"ProcessDate"}, {});
     }
     return chart;
+}
+
+const std::vector<PickerExam>& PickerExams() {
+    static const std::vector<PickerExam> exams = {{"PT", "501", "ULTRASOUND THERAPY", 350},
+                                                  {"CT", "601", "CT BRAIN PLAIN", 4500},
+                                                  {"PA", "701", "NEBULIZATION", 120},
+                                                  {"AU", "801", "PURE TONE AUDIOMETRY", 900},
+                                                  {"HS", "901", "ECG 12 LEADS", 400},
+                                                  {"NU", "951", "THYROID SCAN", 3200},
+                                                  {"NE", "971", "EEG", 1800}};
+    return exams;
+}
+
+std::string MriFlagQuery(const std::string& idNum) {
+    return "Select isnull(okeymri,0) OkeyMRI from patient_data..tbpatient2 where idnum =" + db::SqlQuote(idNum);
+}
+std::string MammoFlagQuery(const std::string& idNum) {
+    return "Select isnull(okeymammo,0) OkeyMRI from patient_data..tbpatient2 where idnum =" + db::SqlQuote(idNum);
+}
+std::string OtherDeptCashBasisQuery(const std::string& idNum, const std::string& deptCode) {
+    return "STATION..sp_Nurse_Check_OtherDept_If_CashBasis " + db::SqlQuote(idNum) + "," + db::SqlQuote(deptCode);
+}
+
+void LoadWardParameter(TestApp& test, const std::string& field, const std::string& value) {
+    std::vector<Row> rows = NurseSetupRows();
+    rows.push_back({field, value});
+    test.server.Instead(NurseSetupQuery).Returns({"Field", "value"}, rows);
+    test.app.Parameters().LoadParameters(test.app);
+}
+
+void DeclarePickerExams(ScriptedServer& server, const std::string& idNum) {
+    for (const char* dept : {"PT", "CT", "PA", "AU", "HS", "NU", "NE", "MI", "WC", "DL"})
+        server.On(ClearedCheck(idNum, dept)).Returns({"IDNum", "ClearDate"}, {});
+    for (const PickerExam& exam : PickerExams()) {
+        server.On(ExamStatusCheck(idNum, exam.code, exam.deptCode)).Returns({"Requestdate"}, {});
+        server.On(ExamPostedCheck(idNum, exam.code, exam.deptCode)).Returns({"ProcessDate"}, {});
+        server.On(ExamAmountQuery(exam.deptCode, "C", exam.code)).Returns({"Amount"}, {{exam.amount}});
+    }
 }
 
 } // namespace testkit::ward_fixture

@@ -28,4 +28,26 @@ void DeclareMaxQuantities(ScriptedServer& server);
 // quantities and nothing pending or processed for the MI and WC exams.
 ward::frmFinal& OpenRequestEntryChart(TestApp& test, const SettingChanges& hospitalChanges = {});
 
+// The department pickers' exams of the chart's catalogues, one per picker, with their class C amounts.
+struct PickerExam {
+    std::string deptCode;
+    std::string code;
+    std::string description;
+    double amount;
+};
+const std::vector<PickerExam>& PickerExams();
+
+// The statements of the other-departments list: the MRI and women's-centre flags and any other department's
+// cash-basis check.
+std::string MriFlagQuery(const std::string& idNum);
+std::string MammoFlagQuery(const std::string& idNum);
+std::string OtherDeptCashBasisQuery(const std::string& idNum, const std::string& deptCode);
+
+// Reloads the ward parameters with one more row, whatever was answered before.
+void LoadWardParameter(TestApp& test, const std::string& field, const std::string& value);
+
+// No picker department has cleared the admission; nothing of the pickers' exams is pending or processed; each has
+// its class C amount.
+void DeclarePickerExams(ScriptedServer& server, const std::string& idNum = InPatientIdNum);
+
 } // namespace testkit::ward_fixture
