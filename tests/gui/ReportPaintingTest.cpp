@@ -221,6 +221,10 @@ TEST(ReportPainting, ThePendingRequestsWrittenToPdfReadBackByStationOrForAll) {
                                      "COMPLETE BLOOD COUNT", "LB-0000451"})
             EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
         EXPECT_EQ(text.find("CHEST PA"), std::string::npos) << text;
+        EXPECT_TRUE(ward->Unanswered().empty());
+    }
+}
+
 TEST(ReportPainting, BothChargeSlipsWrittenToPdfReadBackWithTheirNumberPatientAndThatSlipsLinesOnly) {
     for (const char* file : {"Charge_Slip_New.RPT", "Charge_Slip_BlankForm.RPT"}) {
         SCOPED_TRACE(file);
