@@ -5,6 +5,7 @@
 #include "requestcart/frmRemarks.h"
 #include "shell/frmRequestingDoctor.h"
 #include "shell/frmTransaction_UserValidation.h"
+#include "testkit/RecordingReportEngine.h"
 #include "testkit/UserActions.h"
 
 #include <gmock/gmock.h>
@@ -21,6 +22,8 @@ struct SampleCart {
     ward::frmFinal& chart;
 
     SampleCart() : chart(ward.app.Forms.Get<ward::frmFinal>()) {
+        // The printouts read the templates the program ships.
+        ward.host.SetAppPath(testkit::RecordingReportEngine::ShippedTemplates().parent_path().string());
         chart.txtPno.SetText(sampleward::InPatientHospNum);
         chart.txtId.SetText(sampleward::InPatientIdNum);
         chart.Show();

@@ -33,6 +33,7 @@ struct DesktopChart {
         app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
         app.CodeSearch = app.Factory.Create<components::CodeSearchComponent>("Bramwit.clsCodeSearch");
         app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
+        app.RequestObject = app.Factory.Create<components::RequestListComponent>("Virselto.clsRequest");
         app.StationID = sampleward::StationID;
         app.StationName = sampleward::StationName;
         ward::RefreshServerDate(app);

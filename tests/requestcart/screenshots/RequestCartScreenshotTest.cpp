@@ -1,5 +1,6 @@
 #include "chart/frmFinal.h"
 #include "core/frmReportViewer.h"
+#include "components/NurseActivityComponents.h"
 #include "components/OwnComponents.h"
 #include "core/App.h"
 #include "core/HospitalSettings.h"
@@ -54,6 +55,7 @@ struct DesktopCart {
         app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
         app.CodeSearch = app.Factory.Create<components::CodeSearchComponent>("Bramwit.clsCodeSearch");
         app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
+        app.RequestObject = app.Factory.Create<components::RequestListComponent>("Virselto.clsRequest");
         app.StationID = sampleward::StationID;
         app.StationName = sampleward::StationName;
         ward::RefreshServerDate(app);
