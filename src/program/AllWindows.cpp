@@ -37,6 +37,7 @@
 #include "requestentry/frmNuclear.h"
 #include "requestentry/frmPTFile.h"
 #include "requestentry/frmRTfile.h"
+#include "results/frmAutoPrint.h"
 #include "requestentry/frmRequest.h"
 #include "shell/clsSearcher.h"
 #include "shell/frmCF4Entry.h"
@@ -112,6 +113,7 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmCancelMaintainedRoom>()
             .Add<frmCashAssessment>()
             .Add<frmAssessmentClinical>()
+            .Add<frmAutoPrint>()
             .AddMadeFrom<components::frmPickList>([](forms::FormsContext& context) {
                 auto list = std::make_shared<components::frmPickList>(context);
                 list->Create();

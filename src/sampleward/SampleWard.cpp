@@ -226,6 +226,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareResultsPages(server);
     DeclareChartProfile(server);
     DeclareHeartStation(server);
+    DeclareVerifiedResults(server);
     DeclarePatientList(server);
     DeclareHospitals(server);
     DeclareStationReports(server);

@@ -133,6 +133,8 @@ void DeclareResultsPages(SampleServer& server);
 void DeclareChartNursing(SampleServer& server);
 // Declares the in-patient's heart-station results, the exams of its package and what their reports read.
 void DeclareHeartStation(SampleServer& server);
+// Declares the station's verified results waiting to be printed and the marks of those printed.
+void DeclareVerifiedResults(SampleServer& server);
 // Declares what the chart's action bar asks before it opens a window: clearances, patient's medicine, the ward's
 // cash basis, remote-control charges and the departments to charge or assess.
 void DeclareChartGates(SampleServer& server);

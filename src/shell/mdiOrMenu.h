@@ -51,6 +51,9 @@ public:
     forms::Timer tmrDCRInsMeds{*this, "tmrDCRInsMeds"};
     forms::Timer tmrRoomTransfer{*this, "tmrRoomTransfer"};
     forms::Timer tmrButton{*this, "tmrButton"};
+    // The verified-results button and its check; nothing starts the check.
+    forms::CommandButton cmdCommunication{*this, "cmdCommunication"};
+    forms::Timer tmrComm{*this, "tmrComm"};
 
     // "Patient List", "View Reports" (a drop-down of the station's reports) and "Exit App.".
     forms::Toolbar Toolbar1{*this, "Toolbar1"};
@@ -84,6 +87,7 @@ public:
     void tmrChkClaimSlip_Timer();
     void tmrDCRInstructions_Timer();
     void tmrRoomTransfer_Timer();
+    void tmrComm_Timer();
 
 private:
     void Design() override;
@@ -164,6 +168,7 @@ private:
     void cmdClaimSlip_Click();
     void cmdDCRInstructionsMedicationSheet_Click();
     void cmdRoomTransferNotification_Click();
+    void cmdCommunication_Click();
     void Agent1_DblClick(const std::string& CharacterID);
     bool RefreshCurrentAdmission();
     void AnnounceDischarges();

@@ -8,6 +8,7 @@
 #include "discharge/frmDCRInstructionMedicationSheet.h"
 #include "discharge/frmDischargeComm.h"
 #include "discharge/frmProcessNotification.h"
+#include "results/frmAutoPrint.h"
 #include "platform/agent/Announcer.h"
 #include "platform/db/SqlText.h"
 #include "platform/vb/DateTime.h"
@@ -56,6 +57,8 @@ void mdiOrMenu::DesignNoticeButtons() {
          "instructions.png"},
         {cmdRoomTransferNotification, "There are pending notification of room transfer from other stations......",
          0x4040, nullptr},
+        {cmdCommunication, "There are available verified result(s) for printing! Click to view the results....",
+         forms::vbButtonFace, nullptr},
     };
     int left = 120;
     for (Notice& notice : notices) {
@@ -78,7 +81,8 @@ void mdiOrMenu::DesignTimers() {
     };
     Interval intervals[] = {
         {tmrChkDischarge, 10000},    {tmrDischarge, 50},   {tmrChkClaimSlip, 10000}, {tmrClaimSlip, 50},
-        {tmrDCRInstructions, 10000}, {tmrDCRInsMeds, 500}, {tmrRoomTransfer, 5000},  {tmrButton, 50}};
+        {tmrDCRInstructions, 10000}, {tmrDCRInsMeds, 500}, {tmrRoomTransfer, 5000},  {tmrButton, 50},
+        {tmrComm, 10000}};
     for (Interval& interval : intervals) {
         interval.timer.SetInterval(interval.milliseconds);
         interval.timer.SetTimerEnabled(false);
@@ -223,6 +227,21 @@ void mdiOrMenu::cmdRoomTransferNotification_Click() {
     notices.ShowType = 1;
     notices.ShowModal();
     tmrRoomTransfer.SetTimerEnabled(true);
+}
+
+// The verified-results check never runs by itself: the button that would show its result stays hidden.
+void mdiOrMenu::cmdCommunication_Click() {
+    tmrButton.SetTimerEnabled(false);
+    tmrComm.SetTimerEnabled(false);
+    app.Forms.Instance<frmAutoPrint>().ShowModal();
+    tmrComm_Timer();
+}
+
+void mdiOrMenu::tmrComm_Timer() {
+    db::Recordset rs = app.Connection().Open("Station..sp_Nurse_Get_ResultsAutoPrint " + db::SqlQuote(app.StationID),
+                                             db::CursorType::ForwardOnly, db::LockType::ReadOnly);
+    ShowNotice(cmdCommunication, tmrButton, !rs.Eof());
+    rs.Close();
 }
 
 void mdiOrMenu::Agent1_DblClick(const std::string& CharacterID) {

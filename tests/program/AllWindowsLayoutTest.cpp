@@ -32,6 +32,14 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
             .Returns({"HospitalName", "HospitalID"}, {{"MAKATI MEDICAL CENTER", "H0002"}});
         // The charge window's CDF check of nobody's admission.
         testkit::ward_fixture::DeclareNoCdf(test.server, "", "");
+        // A verified result of each department, or the list of verified results closes as it loads.
+        test.server.OnPattern("Station..sp_Nurse_Get_LabAutoPrint '{?}'")
+            .Returns({"Patient Name", "Examination", "Result Date", "Charge Slip", "Request No.", "Adm. No."},
+                     {{"CRUZ, ANA", "CBC", "12/10/2026 02:05:07 PM", "CS-1", "L-1", "2026001234"}});
+        for (const char* kind : {"1", "2", "3"})
+            test.server.OnPattern(std::string("Station..sp_Nurse_Get_RadiologyAutoPrint '{?}',") + kind)
+                .Returns({"Patient Name", "Examination", "Result Date", "Exam Code", "Request No.", "Adm. No."},
+                         {{"CRUZ, ANA", "CHEST PA", "12/10/2026 02:05:07 PM", "X1", "R-1", "2026001234"}});
         // The chart's admission, which the windows that edit it validate as they load.
         testkit::ward_fixture::AddPeople(test);
         test.app.Forms.Instance<ward::frmFinal>().txtId.SetText(testkit::ward_fixture::InPatientIdNum);

@@ -1,5 +1,6 @@
 #include "SampleWardApp.h"
 #include "chart/frmFinal.h"
+#include "results/frmAutoPrint.h"
 #include "core/frmReportViewer.h"
 #include "platform/reports/TemplateReportEngine.h"
 #include "testkit/RecordingReportEngine.h"
@@ -123,6 +124,22 @@ TEST(SampleResultsPages, TheLaboratoryTableOffersTheGraphOfAnExamination) {
     EXPECT_THAT(s.printed, HasSubstr("HEMOGLOBIN"));
     EXPECT_THAT(s.printed, HasSubstr("135"));
     EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleResultsPages, TheVerifiedResultsListOpensAndPrintsTheXrayResult) {
+    SampleResults s;
+    s.ward.app.ReportEngine = std::make_shared<testkit::RecordingReportEngine>();
+    ward::frmAutoPrint& list = s.ward.app.Forms.Get<ward::frmAutoPrint>();
+    list.Show();
+    EXPECT_EQ(list.grdResults.Rows(), 3);
+    EXPECT_EQ(list.mshflexRadiology(0).TextMatrix(1, 5), "XR-0000212");
+    EXPECT_TRUE(list.tabViewResults.TabEnabled(1));
+    EXPECT_FALSE(list.tabViewResults.TabEnabled(2));
+    testkit::ChooseTab(list.tabViewResults, 1);
+    testkit::ClickCell(list.mshflexRadiology(0), 1, 1);
+    testkit::Click(list.cmdPrintTag);
+    EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+    list.Unload();
 }
 
 } // namespace

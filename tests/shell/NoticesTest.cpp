@@ -4,6 +4,7 @@
 #include "discharge/frmDCRInstructionMedicationSheet.h"
 #include "discharge/frmDischargeComm.h"
 #include "discharge/frmProcessNotification.h"
+#include "results/frmAutoPrint.h"
 #include "platform/vb/DateSerialNumber.h"
 
 #include <gtest/gtest.h>
@@ -344,6 +345,36 @@ TEST(NoticePolls, AFailingPollSaysSoOnceAndAgainOnlyAfterItWorkedInBetween) {
         w.world.host.FireTimer(w.main.tmrChkClaimSlip);
     EXPECT_EQ(w.Sent().size(), 4u);
     EXPECT_EQ(w.world.host.MessageBoxes().size(), 2u);
+}
+
+TEST(VerifiedResultsCheck, TheButtonStaysHiddenAndItsCheckNeverStartsByItself) {
+    RunningWorld w;
+    EXPECT_FALSE(w.main.cmdCommunication.Visible());
+    EXPECT_FALSE(w.world.host.IsRunning(w.main.tmrComm));
+    EXPECT_EQ(w.main.cmdCommunication.ToolTipText(),
+              "There are available verified result(s) for printing! Click to view the results....");
+}
+
+TEST(VerifiedResultsCheck, ShowsTheButtonWhileResultsWaitAndChecksAgainAfterTheList) {
+    const char* check = "Station..sp_Nurse_Get_ResultsAutoPrint 'SIC'";
+    RunningWorld w;
+    w.Waiting(check, true);
+    w.Waiting(check, false);
+    w.main.tmrComm_Timer();
+    EXPECT_TRUE(w.main.cmdCommunication.Visible());
+    EXPECT_TRUE(w.world.host.IsRunning(w.main.tmrButton));
+
+    w.world.server.On("Station..sp_Nurse_Get_LabAutoPrint 'SIC'").Returns({"Patient Name"}, {});
+    for (const char* kind : {"1", "2", "3"})
+        w.world.server.On(std::string("Station..sp_Nurse_Get_RadiologyAutoPrint 'SIC',") + kind)
+            .Returns({"Patient Name"}, {});
+    w.world.host.ExpectMsgBox("No Results are available for printing.").Title("Message");
+    w.main.cmdCommunication.UserClick();
+    EXPECT_FALSE(w.world.app.Forms.IsLoaded<ward::frmAutoPrint>());
+    EXPECT_FALSE(w.main.cmdCommunication.Visible());
+    EXPECT_FALSE(w.world.host.IsRunning(w.main.tmrButton));
+    EXPECT_FALSE(w.world.host.IsRunning(w.main.tmrComm));
+    EXPECT_EQ(w.Sent().back(), check);
 }
 
 } // namespace

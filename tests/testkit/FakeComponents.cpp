@@ -381,6 +381,7 @@ void FakeICDSearch::SetActiveConnection(db::Connection& value) {
 
 void FakeLabResultViewer::Show_Results() {
     Record("Show_Results");
+    failures.Check("Show_Results");
     shows.push_back(properties);
 }
 

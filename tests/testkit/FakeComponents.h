@@ -385,6 +385,8 @@ public:
     db::Connection* connection = nullptr;
     // The properties as they stood at each Show_Results.
     std::vector<std::map<std::string, std::string>> shows;
+    // "Show_Results" raises when asked to fail, before anything is shown.
+    FakeFailures failures;
 
     void SetCSNumber(const std::string& value) override { Set("CSNumber", value); }
     void SetRequestNum(const std::string& value) override { Set("RequestNum", value); }
