@@ -39,6 +39,8 @@ mdiOrMenu::mdiOrMenu(App& app) : Form(app.Forms), app(app) {
     cmdClaimSlip.Click = [this] { cmdClaimSlip_Click(); };
     cmdDCRInstructionsMedicationSheet.Click = [this] { cmdDCRInstructionsMedicationSheet_Click(); };
     cmdRoomTransferNotification.Click = [this] { cmdRoomTransferNotification_Click(); };
+    tmrComm.TimerEvent = [this] { tmrComm_Timer(); };
+    cmdCommunication.Click = [this] { cmdCommunication_Click(); };
     WireMenus();
     tmrComm.TimerEvent = [this] { tmrComm_Timer(); };
     cmdCommunication.Click = [this] { cmdCommunication_Click(); };
