@@ -93,7 +93,9 @@ void DeclareCatalogues(SampleServer& server) {
                      {{"1021", "SANTOS", "MARIA", "CRUZ", false},
                       {"1034", "REYES", "JOSE", "DELA PAZ", false},
                       {"1047", "GARCIA", "ANTONIO", "LIM", true},
-                      {"1052", "MENDOZA", "CARMEN", "TAN", null}}});
+                      {"1052", "MENDOZA", "CARMEN", "TAN", null},
+                      {"D0301", "NAVARRO", "TERESA", "LOPEZ", false},
+                      {"D0302", "SORIANO", "MIGUEL", "CRUZ", false}}});
     Declare(server, {"BUILD_FILE..tbCoDiet",
                      {"DietID", "Diet", "Remarks"},
                      "",

@@ -112,6 +112,30 @@ void DeclarePostings(SampleServer& server) {
                   SlipLines);
 }
 
+// Dr. Santos bills from a list of professional fees; the other doctors have none. Values: the doctor.
+std::vector<Row> FeesOf(const std::vector<std::string>& values) {
+    if (values[0] != "1021")
+        return {};
+    return {{"1021", "CONSULTATION", 500.0, 1}, {"1021", "ICU DAILY VISIT", 1200.0, 1}};
+}
+
+void DeclareDoctorsFees(SampleServer& server) {
+    const std::string active = "from BUILD_FILE..tbCoDoctorBill Where DoctorID ='{?}' and Status = 1 and Amount >0";
+    server.OnRule("Select * " + active, [](const std::vector<std::string>& values) {
+        return Answer().Returns({"DoctorID", "Description", "Amount", "Status"}, FeesOf(values));
+    });
+    server.OnRule("Select TOP 1 1 " + active, [](const std::vector<std::string>& values) {
+        return Answer().Returns({"1"}, FeesOf(values).empty() ? std::vector<Row>{} : std::vector<Row>{{1}});
+    });
+    server.OnRule("Select Description,Amount " + active + " Order By Description",
+                  [](const std::vector<std::string>& values) {
+                      std::vector<Row> rows;
+                      for (const Row& fee : FeesOf(values))
+                          rows.push_back({fee[1], fee[2]});
+                      return Answer().Returns({"Description", "Amount"}, rows);
+                  });
+}
+
 } // namespace
 
 void DeclareCharges(SampleServer& server) {
@@ -123,6 +147,7 @@ void DeclareCharges(SampleServer& server) {
     server.OnRule("STATION..sp_Get_ARCodes '{?}','{?}','{?}'", ARCode);
     server.OnPattern("STATION..Nurse_CheckExam_Posted '{?}','{?}','{?}'").Returns({"ProcessDate"}, {});
     server.OnPattern("STATION..CheckIfInternational '{?}'").Returns({"isInternational"}, {{"N"}});
+    DeclareDoctorsFees(server);
     DeclarePostings(server);
 }
 

@@ -205,6 +205,8 @@ TEST(ItemEntryKinds, ADoctorsFeeFromTheRateTableOrFromThePicker) {
         e.Doctor("D002");
         e.test.server.On(DoctorBill("D002")).Returns({"DoctorID"}, {{"D002"}});
         e.test.server.On(FeeRecord("D002")).Returns({"1"}, {{1}});
+        const std::string feeList = DoctorBill("D002").replace(0, 8, "Select Description,Amount") + " Order By Description";
+        e.test.server.On(feeList).Returns({"Description", "Amount"}, {{"PROFESSIONAL FEE", 800.0}});
         std::string asked;
         e.test.host.OnModal<ward::frmDoctorsFee>([&](ward::frmDoctorsFee& picker) {
             asked = picker.DoctorCode + "|" + picker.DoctorName;
@@ -215,7 +217,7 @@ TEST(ItemEntryKinds, ADoctorsFeeFromTheRateTableOrFromThePicker) {
         e.Pick(1, "MD", "D002");
         // Closing the picker activates the window again, which lists the posted charges anew.
         EXPECT_EQ(e.SentSince(mark), (std::vector<std::string>{Location("MD"), DoctorBill("D002"), FeeRecord("D002"),
-                                                               fixture::PostedChargesQuery()}));
+                                                               feeList, fixture::PostedChargesQuery()}));
         EXPECT_EQ(asked, "D002|REYES ,ANA");
         EXPECT_EQ(e.grid().TextMatrix(1, 5), "800");
         EXPECT_EQ(e.grid().TextMatrix(1, 6), "800");

@@ -10,6 +10,7 @@
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
 #include "gui/main/BuiltTemplates.h"
+#include "gui/main/SampleComponents.h"
 #include "gui/main/ScreenshotPath.h"
 #include "platform/forms/LayoutCheck.h"
 #include "platform/reports/TemplatePath.h"
@@ -44,19 +45,7 @@ void PickFirstLineWhenShown(ward::App& app) {
 // The sample in-patient's chart on the desktop, its header loaded, reading the sample ward through our components.
 struct DesktopCharges {
     DesktopCharges() {
-        auto nurse = std::make_unique<testkit::FakeLogin>(server.get());
-        nurse->employeeCode = sampleward::SampleNurseID;
-        app.CurrentUser = std::move(nurse);
-        components::RegisterOwnComponents(app.Factory,
-                                          {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
-        app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
-        app.CodeSearch = app.Factory.Create<components::CodeSearchComponent>("Bramwit.clsCodeSearch");
-        app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
-        app.DrugObject = app.Factory.Create<components::DrugComponent>("Tembloc.clsDrug");
-        app.DrugListObject2 = app.Factory.Create<components::DrugListComponent>("Yarrowin.clsListDrugs");
-        app.StationID = sampleward::StationID;
-        app.StationName = sampleward::StationName;
-        ward::RefreshServerDate(app);
+        guitest::ConnectSampleWard(app, *server);
         app.CurIdNum = sampleward::InPatientIdNum;
         app.CurHospNum = sampleward::InPatientHospNum;
         ward::frmFinal& chart = Chart();

@@ -9,6 +9,7 @@
 #include "gui/Conversions.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
+#include "gui/main/SampleComponents.h"
 #include "gui/main/ScreenshotPath.h"
 #include "platform/forms/LayoutCheck.h"
 #include "platform/vb/DateTime.h"
@@ -27,16 +28,7 @@ namespace {
 // windows.
 struct DesktopChart {
     DesktopChart() {
-        app.CurrentUser = std::make_unique<testkit::FakeLogin>(server.get());
-        components::RegisterOwnComponents(app.Factory,
-                                          {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
-        app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
-        app.CodeSearch = app.Factory.Create<components::CodeSearchComponent>("Bramwit.clsCodeSearch");
-        app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
-        app.RequestObject = app.Factory.Create<components::RequestListComponent>("Virselto.clsRequest");
-        app.StationID = sampleward::StationID;
-        app.StationName = sampleward::StationName;
-        ward::RefreshServerDate(app);
+        guitest::ConnectSampleWard(app, *server);
     }
 
     // The chart as the patient list opens it on the sample in-patient, its header loaded by the timer's tick.
@@ -238,11 +230,9 @@ TEST(ChartScreenshots, TheListOfRequestsEntered) {
 
 } // namespace
 
-// The sample in-patient's vital signs and nurses notes, as the sample nurse records them.
+// The sample in-patient's vital signs and nurses notes.
 struct DesktopNursing : DesktopChart {
     DesktopNursing() {
-        static_cast<testkit::FakeLogin&>(*app.CurrentUser).employeeCode = sampleward::SampleNurseID;
-        app.RequestObject = app.Factory.Create<components::RequestListComponent>("Virselto.clsRequest");
         app.ReloadVitalSigns = true;
     }
 };

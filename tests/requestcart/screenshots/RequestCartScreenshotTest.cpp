@@ -8,6 +8,7 @@
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
+#include "gui/main/SampleComponents.h"
 #include "gui/main/ScreenshotPath.h"
 #include "platform/forms/LayoutCheck.h"
 #include "platform/vb/Strings.h"
@@ -48,17 +49,7 @@ public:
 // The sample ward on the desktop, read through our own components; the windows' widgets go before the windows.
 struct DesktopCart {
     DesktopCart() {
-        app.CurrentUser = std::make_unique<testkit::FakeLogin>(server.get());
-        static_cast<testkit::FakeLogin&>(*app.CurrentUser).employeeCode = sampleward::SampleNurseID;
-        components::RegisterOwnComponents(app.Factory,
-                                          {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
-        app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
-        app.CodeSearch = app.Factory.Create<components::CodeSearchComponent>("Bramwit.clsCodeSearch");
-        app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
-        app.RequestObject = app.Factory.Create<components::RequestListComponent>("Virselto.clsRequest");
-        app.StationID = sampleward::StationID;
-        app.StationName = sampleward::StationName;
-        ward::RefreshServerDate(app);
+        guitest::ConnectSampleWard(app, *server);
         ward::LoadHospitalSettings(app);
         app.CurIdNum = sampleward::InPatientIdNum;
         app.CurHospNum = sampleward::InPatientHospNum;

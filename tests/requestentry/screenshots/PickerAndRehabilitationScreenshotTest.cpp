@@ -6,6 +6,7 @@
 #include "gui/Conversions.h"
 #include "gui/QtHost.h"
 #include "gui/Screenshot.h"
+#include "gui/main/SampleComponents.h"
 #include "gui/main/ScreenshotPath.h"
 #include "platform/forms/LayoutCheck.h"
 #include "requestentry/frmCTfile.h"
@@ -27,15 +28,7 @@ struct SampleDesktop {
     ward::App app{host};
 
     SampleDesktop() {
-        app.CurrentUser = std::make_unique<testkit::FakeLogin>(server.get());
-        components::RegisterOwnComponents(app.Factory,
-                                          {app.Forms, [this]() -> db::Connection& { return app.Connection(); }});
-        app.PatientSearch = app.Factory.Create<components::PatientSearchComponent>("Ulvexa.clsPatientSearch");
-        app.CodeSearch = app.Factory.Create<components::CodeSearchComponent>("Bramwit.clsCodeSearch");
-        app.KeyFilter = app.Factory.Create<components::KeyFilterComponent>("Kappoch.KeyPress");
-        app.StationID = sampleward::StationID;
-        app.StationName = sampleward::StationName;
-        ward::RefreshServerDate(app);
+        guitest::ConnectSampleWard(app, *server);
         ward::LoadHospitalSettings(app);
         app.CurIdNum = sampleward::InPatientIdNum;
         app.CurHospNum = sampleward::InPatientHospNum;
