@@ -7,12 +7,6 @@ namespace sampleward {
 
 namespace {
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 // The in-patient is allergic to penicillin and shrimps and smokes; the out-patient to eggs; the other patients of
 // the list have a profile with no ticks.
 Answer Allergies(const std::vector<std::string>& values) {

@@ -13,12 +13,6 @@ const vb::Variant Null = vb::Variant::Null();
 
 vb::Date DaysAgo(double days) { return vb::Date{Now().serial - days}; }
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 // The doctors' names as the sample's catalogue of doctors gives them.
 const char* DoctorName(const std::string& code) { return code == "D0301" ? "NAVARRO, TERESA LOPEZ" : ""; }
 

@@ -50,12 +50,6 @@ const char* ClassificationName(const std::string& code) {
     return "SUPPLIES";
 }
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 bool StartsWith(const std::string& text, std::string start) {
     if (!start.empty() && start.back() == '%')
         start.pop_back();

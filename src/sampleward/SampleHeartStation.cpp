@@ -5,12 +5,6 @@ namespace sampleward {
 
 namespace {
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 vb::Date HoursAgo(double hours) { return vb::Date{Now().serial - hours / 24}; }
 
 // One heart-station examination of the in-patient; a package has no form letter of its own.

@@ -30,12 +30,6 @@ const char* kTemplateQuery =
     "((C.Requestnum = '{?}' AND '{?}' <> '') OR (L.ReferenceNum = '{?}' AND '{?}' = ''))) ORDER BY R.Section, "
     "R.Exam, R.Resultdate";
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 Answer NormalValues(const std::vector<std::string>& values) {
     std::vector<Row> rows;
     for (const components::LabResultLine& line : SampleLabLines(values.at(0)))

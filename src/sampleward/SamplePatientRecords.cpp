@@ -8,12 +8,6 @@ namespace {
 
 namespace statements = components::records::statements;
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 bool IsVisit(const std::string& idNum) { return vb::Right(idNum, 1) == "B"; }
 
 const SampleAdmission* FindSample(const std::vector<SampleAdmission>& samples, const std::string& idNum) {

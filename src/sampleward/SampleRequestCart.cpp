@@ -8,12 +8,6 @@ namespace sampleward {
 
 namespace {
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 // The specimens a laboratory exam is taken in: none for the blood sugar, one for the blood count, a choice of two for
 // the serum chemistry.
 const std::map<std::string, std::vector<Row>>& Specimens() {

@@ -10,12 +10,6 @@ namespace sampleward {
 
 namespace {
 
-Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
-    Answer answer;
-    answer.Returns(std::move(columns), std::move(rows));
-    return answer;
-}
-
 // The released radiology results of the sample ward by request number: the interpretation and what the station's
 // look-up adds for the printout.
 struct SampleRadiologyResult {

@@ -27,6 +27,12 @@ std::regex PatternExpression(const std::string& pattern) {
 
 } // namespace
 
+Answer Rows(std::vector<std::string> columns, std::vector<Row> rows) {
+    Answer answer;
+    answer.Returns(std::move(columns), std::move(rows));
+    return answer;
+}
+
 Answer& Answer::Returns(std::vector<std::string> columns, std::vector<Row> rows) {
     kind = Kind::Rows;
     result = db::ResultTable{};

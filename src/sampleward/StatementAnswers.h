@@ -35,6 +35,9 @@ private:
     int number = 0;
 };
 
+// An answer of these rows under these column names.
+Answer Rows(std::vector<std::string> columns, std::vector<Row> rows);
+
 // Builds the answer from the texts that stood for the pattern's "{?}", in order.
 using Rule = std::function<Answer(const std::vector<std::string>& values)>;
 
