@@ -1,4 +1,5 @@
-// The charge-slip counter shared by two stations, on a real ODBC driver: the SQLite driver on a database file.
+// The charge-slip counter shared by two stations, on a real ODBC driver: the SQLite driver on a database file, and
+// SQL Server when WARD_TEST_SQLSERVER holds a connection string (see the README).
 #include "charges/ChargeSlipNumbers.h"
 #include "platform/db/DbError.h"
 #include "platform/db/odbc/OdbcConnection.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -103,6 +105,57 @@ TEST_F(ChargeSlipCounterRace, AStationThatAlwaysWinsStopsTheOtherAfterFiveRetrie
                      "Another station is taking charge slip numbers. Nothing was saved; please save again.");
     }
     EXPECT_EQ(advances, 6);
+    EXPECT_EQ(Counter(), 124 + 6);
+}
+
+// On SQL Server the first station takes its number inside the save's transaction, as the charge window does; the
+// counter is a global temporary table both connections see, dropped at the end.
+class ChargeSlipCounterRaceOnSqlServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* text = std::getenv("WARD_TEST_SQLSERVER");
+        if (text == nullptr || *text == '\0')
+            GTEST_SKIP() << "WARD_TEST_SQLSERVER is not set";
+        other = std::make_unique<OdbcConnection>(text);
+        other->Execute("CREATE TABLE " + table +
+                       " (ChargeSlip int, IChargeSlip int, OChargeSlip int, AssessNum int)");
+        other->Execute("INSERT INTO " + table + " VALUES (124, 7, 9, 3)");
+        first = std::make_unique<Station>(std::make_unique<OdbcConnection>(text));
+    }
+    void TearDown() override {
+        first.reset();
+        if (other)
+            other->Execute("DROP TABLE " + table);
+    }
+    long Counter() {
+        db::Recordset rs =
+            other->Open("Select ChargeSlip from " + table, db::CursorType::ForwardOnly, db::LockType::ReadOnly);
+        return vb::CLng(rs.Fields("ChargeSlip"));
+    }
+
+    const std::string table = "##ward_counter_" + std::to_string(::getpid());
+    std::unique_ptr<OdbcConnection> other;
+    std::unique_ptr<Station> first;
+};
+
+TEST_F(ChargeSlipCounterRaceOnSqlServer, AStationThatLostTheRaceInsideItsTransactionReadsAgain) {
+    std::vector<std::string> taken;
+    first->beforeUpdate = [&] {
+        first->beforeUpdate = nullptr;
+        taken.push_back(ward::AdvanceCounter(*other, table, "ChargeSlip"));
+    };
+    first->BeginTrans();
+    taken.push_back(ward::AdvanceCounter(*first, table, "ChargeSlip"));
+    first->CommitTrans();
+    EXPECT_EQ(taken, (std::vector<std::string>{"124", "125"}));
+    EXPECT_EQ(Counter(), 126);
+}
+
+TEST_F(ChargeSlipCounterRaceOnSqlServer, AStationThatAlwaysWinsStopsTheOtherAfterFiveRetries) {
+    first->beforeUpdate = [&] { ward::AdvanceCounter(*other, table, "ChargeSlip"); };
+    first->BeginTrans();
+    EXPECT_THROW(ward::AdvanceCounter(*first, table, "ChargeSlip"), db::DbError);
+    first->RollbackTrans();
     EXPECT_EQ(Counter(), 124 + 6);
 }
 
