@@ -1,8 +1,8 @@
-# ward_library(NAME folder-target SOURCES_DIR dir DEPS ...): one static library from every .cpp of a folder.
+# ward_library(NAME folder-target SOURCES_DIR dir DEPS ...): one library from every .cpp of a folder.
 function(ward_library name)
     cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-    add_library(${name} STATIC ${sources})
+    add_library(${name} ${WARD_LIBRARY_TYPE} ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
