@@ -42,7 +42,7 @@ void frmChargeSlipVerification::Design() {
     SetCaption("Charge Slip Sequence Number");
     SetBorderStyle(3);
     SetKeyPreview(true);
-    SetInnerSize(5400, 2200);
+    SetInnerSize(6600, 2200);
     LoadButtonPictures(app, ImageList1, imgLegend);
     imgSearch.SetPicture(forms::Picture{app.GetHost().AppPath() + "/Pictures/search.png"});
     lblheading.SetCaption("Charge Slip Sequence Number");
@@ -56,7 +56,7 @@ void frmChargeSlipVerification::Design() {
     forms::Layout layout(*this, forms::LayoutMetrics{.LabelWidth = 1300});
     layout.Row({{&lblheading}, {&imgLegend, 360}});
     layout.Row(lblCaption(0), txtChargeSlip, 1800);
-    layout.Row({{&lblCaption(1), 1300}, {&lblStation(0), 600}, {&lblStation(1)}, {&imgSearch, 315}});
+    layout.Row({{&lblCaption(1), 1300}, {&lblStation(0), 700}, {&lblStation(1)}, {&imgSearch, 315}});
     DesignPictureButtons(layout, imgOption, lblExit, "Close", "Save");
     ShowButtonPictures(ImageList1, imgOption, -1);
 }
