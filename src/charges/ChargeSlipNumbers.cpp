@@ -23,13 +23,13 @@ bool IsOutPatient(const std::string& IdNum) { return vb::Right(vb::Trim(IdNum), 
 
 } // namespace
 
-std::string AdvanceCounter(db::Connection& connection, const std::string& table, const std::string& field) {
+void StoreCounter(db::Connection& connection, const std::string& select, const std::string& table,
+                  const std::string& field, const std::function<vb::Variant(const vb::Variant&)>& next) {
     for (int attempt = 0;; ++attempt) {
-        db::Recordset rs = connection.Open("Select * from " + table, db::CursorType::Dynamic, db::LockType::Optimistic);
+        db::Recordset rs = connection.Open(select, db::CursorType::Dynamic, db::LockType::Optimistic);
         if (rs.Eof())
             throw vb::VbError(vb::vbErrInvalidProcedureCall, "The charge slip counter " + table + " has no row.");
-        const vb::Variant value = rs.Fields(field);
-        rs.SetField(field, vb::CDbl(value) + 1);
+        rs.SetField(field, next(rs.Fields(field)));
         try {
             rs.Update();
         } catch (const db::DbError& error) {
@@ -42,8 +42,17 @@ std::string AdvanceCounter(db::Connection& connection, const std::string& table,
             continue;
         }
         rs.Close();
-        return vb::Trim(vb::CStr(value));
+        return;
     }
+}
+
+std::string AdvanceCounter(db::Connection& connection, const std::string& table, const std::string& field) {
+    std::string taken;
+    StoreCounter(connection, "Select * from " + table, table, field, [&taken](const vb::Variant& value) {
+        taken = vb::Trim(vb::CStr(value));
+        return vb::Variant(vb::CDbl(value) + 1);
+    });
+    return taken;
 }
 
 std::string ChargeSlipCounterField(App& app, ChargeSlipSeries series, const std::string& IdNum) {

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
+
+namespace vb {
+class Variant;
+}
 
 namespace db {
 class Connection;
@@ -10,9 +15,13 @@ namespace ward {
 
 class App;
 
-// Reads the counter field of the table's one row and writes it back one higher, guarded by the read value: when
-// another station advanced it in between, the row is read again, up to five times more. Answers the value read,
-// trimmed. Raises when the table has no row or the other station keeps winning.
+// Reads the table's one row with select and writes its counter field to what next makes of the value read, guarded by
+// the read value: when another station changed it in between, the row is read again, up to five times more. Raises
+// when the table has no row or the other station keeps winning.
+void StoreCounter(db::Connection& connection, const std::string& select, const std::string& table,
+                  const std::string& field, const std::function<vb::Variant(const vb::Variant&)>& next);
+
+// Writes the counter one higher than read (as StoreCounter) and answers the value read, trimmed.
 std::string AdvanceCounter(db::Connection& connection, const std::string& table, const std::string& field);
 
 // Which number forms a window may take, and how it empties the print staging table.

@@ -1,5 +1,6 @@
 #include "charges/frmPSIReading.h"
 
+#include "charges/PictureButtons.h"
 #include "core/App.h"
 #include "core/ErrorReporting.h"
 #include "platform/db/Connection.h"
@@ -48,14 +49,7 @@ void frmPSIReading::Design() {
     SetBorderStyle(3);
     SetKeyPreview(true);
     SetInnerSize(5400, 3600);
-    const std::string pictures = app.GetHost().AppPath() + "/Pictures/";
-    // Places 1 to 3 are not used by this dialog; 4 is a button at rest, 5 the button under the mouse.
-    for (int i = 0; i < 3; ++i)
-        ImageList1.Add(forms::Picture{});
-    ImageList1.Add(forms::Picture{pictures + "button.png"});
-    ImageList1.Add(forms::Picture{pictures + "button_hot.png"});
-    imgLegend.SetPicture(forms::Picture{pictures + "close.png"});
-    imgLegend.SetToolTipText("Exit");
+    LoadButtonPictures(app, ImageList1, imgLegend);
     lblPSI.SetCaption("PSI READING");
     forms::Font heading = lblPSI.Font();
     heading.Bold = true;
@@ -71,19 +65,8 @@ void frmPSIReading::Design() {
     layout.Row(lblCaption(3), txtInitialReading, 1800);
     layout.Row(lblCaption(4), txtLastReading, 1800);
     layout.Row(lblCaption(5), lblConsumed, 1800);
-    const char* buttons[] = {"Exit", "Save"};
-    for (int i = 0; i < 2; ++i) {
-        imgOption.Load(i).SetStretch(true);
-        lblExit.Load(i).SetCaption(buttons[i]);
-        lblExit(i).SetBackStyle(0);
-        lblExit(i).SetAlignment(forms::vbCenter);
-        // The caption lies on its button picture.
-        lblExit(i).SetOverlay(true);
-    }
-    layout.Buttons({&imgOption(1), &imgOption(0)}).FitFormHeight();
-    for (int i = 0; i < 2; ++i)
-        lblExit(i).Move(imgOption(i).Left(), imgOption(i).Top() + 60, imgOption(i).Width(), imgOption(i).Height() - 60);
-    ShowButtonPictures(-1);
+    DesignPictureButtons(layout, imgOption, lblExit, "Exit", "Save");
+    ShowButtonPictures(ImageList1, imgOption, -1);
 }
 
 void frmPSIReading::Form_Load() {
@@ -241,12 +224,7 @@ void frmPSIReading::ClearReadings() {
         Grid->SetTextMatrix(SelectedRow, col, "");
 }
 
-void frmPSIReading::lblExit_MouseMove(int Index) { ShowButtonPictures(Index); }
-
-void frmPSIReading::ShowButtonPictures(int highlighted) {
-    for (int i = 0; i < 2; ++i)
-        imgOption(i).SetPicture(ImageList1.ListImage(i == highlighted ? 5 : 4));
-}
+void frmPSIReading::lblExit_MouseMove(int Index) { ShowButtonPictures(ImageList1, imgOption, Index); }
 
 double frmPSIReading::Initial() const { return vb::Val(txtInitialReading.Text()); }
 

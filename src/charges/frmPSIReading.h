@@ -55,7 +55,6 @@ private:
     void Save();
     // Leaves the row no PSI row and hands back no reading.
     void ClearReadings();
-    void ShowButtonPictures(int highlighted);
     double Initial() const;
     double Last() const;
     // Focuses the box with its whole text selected.

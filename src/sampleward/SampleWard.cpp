@@ -231,6 +231,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareHospitals(server);
     DeclareStationReports(server);
     DeclareORSchedule(server);
+    DeclareSlipCounter(server);
 }
 
 std::unique_ptr<SampleServer> OpenSampleWard() {

@@ -168,6 +168,9 @@ void DeclareStationReports(SampleServer& server);
 // Declares the operating rooms, their day settings, the bookings of each day, the scheduling clock and the
 // station's requests, with the saving and revoking of a request.
 void DeclareORSchedule(SampleServer& server);
+// Declares the charge-slip counter as the slip setting reads and moves it (4521, the next number the charge saves
+// take) and the slips just below it that are used already.
+void DeclareSlipCounter(SampleServer& server);
 // A server holding the sample ward.
 std::unique_ptr<SampleServer> OpenSampleWard();
 

@@ -16,15 +16,6 @@ namespace {
 
 const std::string Counter = "Select * from STATION..tbSCNChargeSlip";
 
-std::string SlipUsedFifteen(const std::string& slip) {
-    const std::string q = "'" + slip + "'";
-    return "Select Refnum From BILLING..tbBillDailyBill Where Refnum = " + q +
-           " Union All  Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = " + q +
-           " Union All  Select Refnum From BILLING..tbCashAssessment Where Refnum = " + q +
-           " Union All  Select Refnum From BILLING..tbBillOPDailyOut Where ChargeSlip = " + q +
-           " Union All  Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + q;
-}
-
 // The counter row (C 124, in-patient 7, out-patient 9) and the ward's number settings.
 struct Numbers {
     explicit Numbers(std::vector<Row> parameters) {

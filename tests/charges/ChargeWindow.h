@@ -30,6 +30,16 @@ inline std::string SlipUsed(const std::string& slip) {
            " Union All  Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + q;
 }
 
+// The same check while the ward takes fifteen-character numbers: the cash assessments are searched too.
+inline std::string SlipUsedFifteen(const std::string& slip) {
+    const std::string q = "'" + slip + "'";
+    return "Select Refnum From BILLING..tbBillDailyBill Where Refnum = " + q +
+           " Union All  Select Refnum From BILLING..tbBillOPDailyOut Where Refnum = " + q +
+           " Union All  Select Refnum From BILLING..tbCashAssessment Where Refnum = " + q +
+           " Union All  Select Refnum From BILLING..tbBillOPDailyOut Where ChargeSlip = " + q +
+           " Union All  Select Refnum From INVENTORY..tbInvStockcard Where Refnum = " + q;
+}
+
 // A procedure called with that many quoted values, whatever they are.
 inline std::string Quoted(const std::string& procedure, int values) {
     std::string pattern = procedure + " ";

@@ -29,6 +29,8 @@ const std::string RightsQuery = "SELECT * FROM STATION..tbNurseUserRights WHERE 
 const std::string ActingRightsQuery = "SELECT * FROM STATION..tbNurseUserRights WHERE EmployeeID = 'N0002'";
 const std::string ServerDateQuery = "select GETDATE() AS Tdate";
 const std::string ChargeSlipQuery = "Select * from STATION..tbSCNChargeSlip";
+// The charge-slip setting reads the counter when it opens.
+const std::string SlipCounterQuery = "Select ChargeSlip from STATION..tbSCNChargeSlip ";
 const std::string Station = "Tessun Zentari -  SURGICAL INTENSIVE CARE UNIT";
 
 // Every value is text but the Booleans, which show as "True (Boolean)" or "False (Boolean)".
@@ -431,6 +433,8 @@ TEST(MainMenus, ChargeSlipSettingValidatesTheActingNurseAndAsksTheRightForHer) {
             w.test.app.ValidatedUserID = c.validated;
         });
         if (c.opens)
+            w.test.server.On(SlipCounterQuery).Returns({"ChargeSlip"}, {{std::int32_t{12345}}});
+        if (c.opens)
             w.test.host.OnModal<ward::frmChargeSlipVerification>([](ward::frmChargeSlipVerification& window) {
                 EXPECT_EQ(window.Caption(), "Charge Slip Sequence Number");
                 EXPECT_TRUE(CloseWindow(window));
@@ -440,8 +444,12 @@ TEST(MainMenus, ChargeSlipSettingValidatesTheActingNurseAndAsksTheRightForHer) {
                 .Title("Message")
                 .Buttons(forms::vbInformation + forms::vbOKOnly);
         ChooseMenu(w.main.mnuChargeSlip);
-        EXPECT_EQ(w.Sent(),
-                  c.validated.empty() ? std::vector<std::string>{} : std::vector<std::string>{ActingRightsQuery});
+        std::vector<std::string> sent;
+        if (!c.validated.empty())
+            sent.push_back(ActingRightsQuery);
+        if (c.opens)
+            sent.push_back(SlipCounterQuery);
+        EXPECT_EQ(w.Sent(), sent);
         std::vector<std::string> modal = {"frmTransaction_UserValidation"};
         if (c.opens)
             modal.push_back("frmChargeSlipVerification");
