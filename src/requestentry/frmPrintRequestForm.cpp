@@ -78,7 +78,7 @@ frmPrintRequestForm::frmPrintRequestForm(App& app) : Form(app.Forms), app(app) {
 void frmPrintRequestForm::Design() {
     SetCaption("Printing of Request Form");
     SetBorderStyle(3);
-    SetInnerSize(6600, 2600);
+    SetInnerSize(7200, 2600);
     const char* messages[] = {
         "Printing of request form is now being sent to the printer. Depending on the speed of your printer, it may "
         "take a minute or two before the request form is printed.",
@@ -94,7 +94,7 @@ void frmPrintRequestForm::Design() {
     cmdOption.Load(1).SetCaption("REPRINT");
     cmdOption.Load(0).SetCaption("OK");
     forms::Layout layout(*this);
-    layout.Row({{&Image1, 480}, {&lblMessage(0)}}, 500)
+    layout.Row({{&Image1, 480}, {&lblMessage(0)}}, 720)
         .Row({{&lblMessage(1)}})
         .Row({{&lblMessage(2)}})
         .Row({{&lblMessage(3)}}, 500)
