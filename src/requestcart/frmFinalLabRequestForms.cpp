@@ -33,8 +33,8 @@ void SaveLabRequestForms(App& app, frmFinal& chart) {
     const std::string account = vb::Trim(app.PatientSearch->PatientMaster().Account.AccountNumber);
     const std::string stamp = vb::Format(app.ServerDate, "mm/dd/yyyy hh:mm:ss AM/PM");
     for (; !rs.Eof(); rs.MoveNext())
-        rows.push_back({Text(rs, "ExamID"), Text(rs, "SpecimenID"), Text(rs, "SectionID"), user, Text(rs, "Stat"), account,
-                        Text(rs, "RequestNum"), app.RequestingDoctorCode, stamp});
+        rows.push_back({Text(rs, "ExamID"), Text(rs, "SpecimenID"), Text(rs, "SectionID"), user, Text(rs, "Stat"),
+                        account, Text(rs, "RequestNum"), app.RequestingDoctorCode, stamp});
     rs.Close();
     if (rows.empty())
         return;

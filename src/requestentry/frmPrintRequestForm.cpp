@@ -27,15 +27,16 @@ frmFinal& Chart(App& app) { return app.Forms.Instance<frmFinal>(); }
 
 std::string PostedLabExamsQuery(const std::string& admission, const std::string& station, const std::string& reference,
                                 const std::string& which) {
-    return "STATION..sp_Nurse_Get_LaboratoryExamPosted " + db::SqlQuote(admission) + "," + db::SqlQuote(station) +
-           "," + db::SqlQuote(reference) + "," + db::SqlQuote(which);
+    return "STATION..sp_Nurse_Get_LaboratoryExamPosted " + db::SqlQuote(admission) + "," + db::SqlQuote(station) + "," +
+           db::SqlQuote(reference) + "," + db::SqlQuote(which);
 }
 
 // The exams are all read before the print rows are written, so that the writes form one transaction.
 std::optional<PostedExamsPrint> StagePostedLabExams(App& app, const std::string& reference, PriorityText priority,
                                                     const std::string& account) {
-    db::Recordset rs = app.Connection().Open(PostedLabExamsQuery(Chart(app).txtId.Text(), app.StationID, reference, "1"),
-                                             db::CursorType::ForwardOnly, db::LockType::ReadOnly);
+    db::Recordset rs =
+        app.Connection().Open(PostedLabExamsQuery(Chart(app).txtId.Text(), app.StationID, reference, "1"),
+                              db::CursorType::ForwardOnly, db::LockType::ReadOnly);
     if (rs.Eof()) {
         rs.Close();
         return std::nullopt;
@@ -51,7 +52,8 @@ std::optional<PostedExamsPrint> StagePostedLabExams(App& app, const std::string&
     for (; !rs.Eof(); rs.MoveNext()) {
         print.Section = Text(rs, "Section");
         rows.push_back({Text(rs, "Code"), Text(rs, "Specimen"), print.Section, Text(rs, "NURSE"), stat, account,
-                        Text(rs, "RequestNum"), doctor, vb::Format(rs.Fields("CHARGE DATE"), "mm/dd/yyyy hh:mm:ss AM/PM")});
+                        Text(rs, "RequestNum"), doctor,
+                        vb::Format(rs.Fields("CHARGE DATE"), "mm/dd/yyyy hh:mm:ss AM/PM")});
     }
     rs.Close();
     ReplaceRequestFormRows(app.Connection(), user, rows);

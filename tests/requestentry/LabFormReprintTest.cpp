@@ -19,11 +19,11 @@ namespace {
 
 const std::string Id = fixture::InPatientIdNum;
 const std::string ErrorShown = "\n\nPlease notify your IT department.";
-const std::vector<std::string> ExamColumns = {"Section",  "Type",        "TRANSPLANT", "DIALYSIS", "Code",
+const std::vector<std::string> ExamColumns = {"Section",  "Type",        "TRANSPLANT", "DIALYSIS",  "Code",
                                               "Specimen", "CHARGE DATE", "NURSE",      "RequestNum"};
-const std::vector<std::string> ListColumns = {"CODE",     "DESCRIPTION", "CHARGE SLIP", "CHARGE DATE/TIME",
-                                              "SECTION",  "TYPE",        "SPECIMEN",    "DIALYSIS",
-                                              "TRANSPLANT", "REQUESTNUM", "NURSE",       "CNURSE"};
+const std::vector<std::string> ListColumns = {"CODE",       "DESCRIPTION", "CHARGE SLIP", "CHARGE DATE/TIME",
+                                              "SECTION",    "TYPE",        "SPECIMEN",    "DIALYSIS",
+                                              "TRANSPLANT", "REQUESTNUM",  "NURSE",       "CNURSE"};
 const vb::Date Charged = vb::MakeDate({2026, 12, 10, 14, 5, 0});
 const std::string ChargedText = "12/10/2026 02:05:00 PM";
 
@@ -91,11 +91,24 @@ struct World {
     // The eighteen values of a form of the three exams: the first exam routine, the last one's section.
     std::vector<std::string> ExpectedValues(const std::string& reference) const {
         const ward::frmFinal& c = *chart;
-        return {test->app.HospitalAddress, test->app.HospitalPhone, c.txtPno.Text(), c.txtId.Text(),
-                c.txtPatient.Text(),       c.txtAge.Text(),         c.txtSex.Text(), c.txtRoom.Text(),
-                "PRIVATE",                 reference,               "",              "ROUTINE",
-                "Transplant",              "Post-Dialysis",         "CRUZ, JOSE",    "In-Patient",
-                User(),                    "CHE"};
+        return {test->app.HospitalAddress,
+                test->app.HospitalPhone,
+                c.txtPno.Text(),
+                c.txtId.Text(),
+                c.txtPatient.Text(),
+                c.txtAge.Text(),
+                c.txtSex.Text(),
+                c.txtRoom.Text(),
+                "PRIVATE",
+                reference,
+                "",
+                "ROUTINE",
+                "Transplant",
+                "Post-Dialysis",
+                "CRUZ, JOSE",
+                "In-Patient",
+                User(),
+                "CHE"};
     }
 };
 

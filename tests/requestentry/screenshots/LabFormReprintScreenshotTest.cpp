@@ -41,8 +41,9 @@ TEST(LabFormReprintPdf, TheReprintedFormReadsBackWithThePatientTheSlipAndTheUser
                                           "SIC-02", "PRIVATE", "CS-20431", "", "STAT", "Non_Transplant", "None",
                                           "CRUZ, JOSE", "In-Patient", sampleward::SampleNurseID, "CM"});
     const std::string text = guitest::PdfText(engine.LayOutReport(*report));
-    for (const char* expected : {"RE-PRINT LABORATORY REQUEST FORM", "STAT", "VILLANUEVA ,ROBERTO SALAZAR", "CS-20431",
-                                 "Charge slip #", "Attending doctor", "Section HEM", "LB-0000452", "101 COMPLETE BLOOD COUNT"})
+    for (const char* expected :
+         {"RE-PRINT LABORATORY REQUEST FORM", "STAT", "VILLANUEVA ,ROBERTO SALAZAR", "CS-20431", "Charge slip #",
+          "Attending doctor", "Section HEM", "LB-0000452", "101 COMPLETE BLOOD COUNT"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
     EXPECT_TRUE(ward->Unanswered().empty());
 }
