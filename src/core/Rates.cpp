@@ -127,13 +127,15 @@ void ShowPatientPackageInfo(App& app, const forms::TextBox& txtId, forms::Form& 
     SetTransplantAndDialysisTexts(app);
 }
 
-void SetTransplantAndDialysisTexts(App& app) {
-    const std::string transplant = vb::Trim(app.TransplantID);
+void SetTransplantAndDialysisTexts(App& app) { SetTransplantAndDialysisTexts(app, app.TransplantID, app.DialysisID); }
+
+void SetTransplantAndDialysisTexts(App& app, const std::string& transplantID, const std::string& dialysisID) {
+    const std::string transplant = vb::Trim(transplantID);
     if (transplant == "0")
         app.TransplantText = "Non_Transplant";
     else if (transplant == "1")
         app.TransplantText = "Transplant";
-    const std::string dialysis = vb::Trim(app.DialysisID);
+    const std::string dialysis = vb::Trim(dialysisID);
     if (dialysis == "0")
         app.DialysisText = "None";
     else if (dialysis == "1")

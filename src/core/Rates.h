@@ -36,6 +36,8 @@ void ShowPatientPackageInfo(App& app, const forms::TextBox& txtId, forms::Form& 
 // The texts the laboratory request form prints for TransplantID and DialysisID: "0", "1" and (dialysis only) "2"
 // name them; any other value leaves the text as it was.
 void SetTransplantAndDialysisTexts(App& app);
+// The same for the codes of a posted exam.
+void SetTransplantAndDialysisTexts(App& app, const std::string& transplantID, const std::string& dialysisID);
 // Saves TransplantID and DialysisID for the admission in the chart's box.
 void SavePatientOtherInfo(App& app, const forms::TextBox& txtId);
 

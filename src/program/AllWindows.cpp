@@ -40,6 +40,8 @@
 #include "requestentry/frmNuclear.h"
 #include "requestentry/frmPTFile.h"
 #include "requestentry/frmPTRequestEntry.h"
+#include "requestentry/frmPrintRequestForm.h"
+#include "requestentry/frmReprintLabForm.h"
 #include "requestentry/frmRTfile.h"
 #include "results/frmAutoPrint.h"
 #include "requestentry/frmRequest.h"
@@ -105,6 +107,8 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmRemarks>()
             .Add<frmRequest>()
             .Add<frmPTRequestEntry>()
+            .Add<frmPrintRequestForm>()
+            .Add<frmReprintLabForm>()
             .Add<frmPharmacyRequest>()
             .Add<frmCSREntry>()
             .Add<frmPHEntry>()

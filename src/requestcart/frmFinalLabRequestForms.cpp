@@ -33,39 +33,19 @@ void SaveLabRequestForms(App& app, frmFinal& chart) {
     const std::string account = vb::Trim(app.PatientSearch->PatientMaster().Account.AccountNumber);
     const std::string stamp = vb::Format(app.ServerDate, "mm/dd/yyyy hh:mm:ss AM/PM");
     for (; !rs.Eof(); rs.MoveNext())
-        rows.push_back({Text(rs, "ExamID"), Text(rs, "SpecimenID"), Text(rs, "SectionID"), Text(rs, "Stat"), account,
-                        Text(rs, "RequestNum"), app.RequestingDoctorCode, stamp});
+        rows.push_back({Text(rs, "ExamID"), Text(rs, "SpecimenID"), Text(rs, "SectionID"), user, Text(rs, "Stat"),
+                        account, Text(rs, "RequestNum"), app.RequestingDoctorCode, stamp});
     rs.Close();
     if (rows.empty())
         return;
-    db::TransactionGuard transaction(app.Connection());
-    app.Connection().Execute(CleanUpRequestFormStatement(user));
-    for (const LabRequestFormRow& row : rows)
-        app.Connection().Execute(SaveRequestFormStatement(row, user));
-    transaction.Commit();
+    ReplaceRequestFormRows(app.Connection(), user, rows);
     PrintLabRequestForm(app, chart, rows.back().Stat, rows.back().SectionID);
 }
 
 void PrintLabRequestForm(App& app, frmFinal& chart, const std::string& Stat, const std::string& Section) {
     try {
-        const std::vector<vb::Variant> values = {app.HospitalAddress,
-                                                 app.HospitalPhone,
-                                                 chart.txtPno.Text(),
-                                                 chart.txtId.Text(),
-                                                 chart.txtPatient.Text(),
-                                                 chart.txtAge.Text(),
-                                                 chart.txtSex.Text(),
-                                                 chart.txtRoom.Text(),
-                                                 app.PatientSearch->Admission().Room.Accomodation.Description,
-                                                 app.LabReferenceNum,
-                                                 std::string(),
-                                                 std::string(vb::Trim(Stat) == "Y" ? "STAT" : "ROUTINE"),
-                                                 app.TransplantText,
-                                                 app.DialysisText,
-                                                 app.RequestingDoctorName,
-                                                 std::string("In-Patient"),
-                                                 app.CurrentUser->EmployeeCode(),
-                                                 Section};
+        const std::vector<vb::Variant> values =
+            RequestFormValues(app, chart, app.LabReferenceNum, Stat, app.RequestingDoctorName, Section);
         OpenReport(app, app.GetHost().AppPath() + "\\Reports\\LabRequestForm.RPT", values);
         ShowReport(app, false, "LABORATORY REQUEST FORM", false, false);
     } catch (const std::exception& error) {

@@ -223,6 +223,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareCharges(server);
     DeclareChartNursing(server);
     DeclareRequestCart(server);
+    DeclareLabFormReprint(server);
     DeclareResultsPages(server);
     DeclareChartProfile(server);
     DeclareHeartStation(server);

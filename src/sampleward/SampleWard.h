@@ -147,6 +147,8 @@ void DeclareCharges(SampleServer& server);
 // The request cart's picks: the exam checks, profiles, specimens and priorities of the quick lists' exams, and the
 // international admission.
 void DeclareRequestCart(SampleServer& server);
+// Declares the in-patient's laboratory exams posted on two charge slips, as the request form's reprint lists them.
+void DeclareLabFormReprint(SampleServer& server);
 // The columns of STATION..sp_Nurse_Clinical_AssessmentStatus as the chart's assessment list shows them: 3 the
 // department, 5 the amount, 8 the assessment, 9 its status, 11 its date; the others are hidden.
 const std::vector<std::string>& AssessmentStatusColumns();

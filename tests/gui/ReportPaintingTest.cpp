@@ -4,6 +4,7 @@
 #include "core/frmReportViewer.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
+#include "gui/main/PdfText.h"
 #include "platform/reports/ReportError.h"
 #include "platform/reports/TemplateReportEngine.h"
 #include "sampleward/SampleWard.h"
@@ -15,9 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -46,20 +45,6 @@ void AnswerTheNote(testkit::ScriptedServer& server) {
 
 const std::vector<vb::Variant> NoteValues = {"2026001234", std::int32_t(7), "Mabini St., Cebu City"};
 
-// The text poppler reads back from the document written to a PDF.
-std::string PdfText(const reports::Document& document) {
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        return "no temporary folder";
-    const QString path = folder.filePath(QStringLiteral("report.pdf"));
-    gui::WritePdf(document, path);
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return "pdftotext failed: " + pdftotext.readAllStandardError().toStdString();
-    return pdftotext.readAllStandardOutput().toStdString();
-}
-
 TEST(ReportPainting, AShippedTemplateWrittenToPdfReadsBackWithItsNameTitleAndValues) {
     testkit::ScriptedServer server;
     reports::TemplateReportEngine engine(server);
@@ -67,7 +52,7 @@ TEST(ReportPainting, AShippedTemplateWrittenToPdfReadsBackWithItsNameTitleAndVal
     auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\NursesNotes.rpt");
     report->SetHospitalName("TESSUN GENERAL HOSPITAL");
     reports::SetParameterValues(*report, NoteValues);
-    const std::string text = PdfText(engine.LayOutReport(*report));
+    const std::string text = guitest::PdfText(engine.LayOutReport(*report));
     for (const char* expected : {"TESSUN GENERAL HOSPITAL", "Nurses Notes", "Mabini St., Cebu City", "2026001234",
                                  "Slept well, no complaints.", "Page 1 of 1"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -80,7 +65,7 @@ TEST(ReportPainting, TheLaboratoryResultWrittenToPdfReadsBackWithThePatientAndTh
     report->SetHospitalName("TESSUN GENERAL HOSPITAL");
     reports::SetParameterValues(
         *report, {sampleward::InPatientIdNum, "", "CS-1001", "300101", "VILLANUEVA, ROBERTO", "SIC-02", "54", "M"});
-    const std::string text = PdfText(engine.LayOutReport(*report));
+    const std::string text = guitest::PdfText(engine.LayOutReport(*report));
     for (const char* expected : {"Laboratory Result", "VILLANUEVA, ROBERTO", "CS-1001", "HEMATOLOGY", "HEMOGLOBIN",
                                  "120 - 160 g/L", "WBC COUNT", "7.2"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -94,7 +79,7 @@ TEST(ReportPainting, TheLaboratoryGraphWrittenToPdfReadsBackWithTheExaminationsR
     auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\LaboratoryResult_InTabularFormat_Graph.rpt");
     report->SetHospitalName("TESSUN GENERAL HOSPITAL");
     reports::SetParameterValues(*report, {sampleward::InPatientIdNum, "L001"});
-    const std::string text = PdfText(engine.LayOutReport(*report));
+    const std::string text = guitest::PdfText(engine.LayOutReport(*report));
     for (const char* expected : {"Laboratory Result Trend", sampleward::InPatientIdNum, "L001", "HEMOGLOBIN",
                                  "120 - 160 g/L", "HEMATOLOGY", "135"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -140,7 +125,7 @@ TEST(ReportPainting, TheHeartStationReportsWrittenToPdfReadBackWithTheRequestsPa
         auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\" + heart.file);
         report->SetHospitalName("TESSUN GENERAL HOSPITAL");
         reports::SetParameterValues(*report, heart.values);
-        const std::string text = PdfText(engine.LayOutReport(*report));
+        const std::string text = guitest::PdfText(engine.LayOutReport(*report));
         for (const char* expected : {"TESSUN GENERAL HOSPITAL", heart.title, "HS-0000301", "VILLANUEVA", "300101",
                                      "2D ECHO WITH DOPPLER", "SIC-02", "not kept in this program's data"})
             EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -168,7 +153,7 @@ TEST(ReportPainting, TheStatementOfAccountWrittenToPdfReadsBackWithItsDepartment
                                           "", "", "DIAZ, CLARA MENDOZA", "NAVARRO, TERESA LOPEZ"});
     for (const char* subreport : {"HospitalBill", "MedicalFee"})
         reports::SetParameterValues(report->OpenSubreport(subreport), {sampleward::InPatientIdNum});
-    const std::string text = PdfText(engine.LayOutReport(*report));
+    const std::string text = guitest::PdfText(engine.LayOutReport(*report));
     for (const char* expected : {"TESSUN SAMPLE HOSPITAL", "STATEMENT OF ACCOUNT", "VILLANUEVA ,ROBERTO SALAZAR",
                                  "Charges by Department", "4,381.00", "Hospital Bill", "CARDIAC MONITOR (PER DAY)",
                                  "Medical Fees", "NAVARRO, TERESA LOPEZ", "1,500.00"})
@@ -184,7 +169,7 @@ TEST(ReportPainting, TheVitalSignsSheetWrittenToPdfReadsBackWithTheAdmissionsRea
     reports::SetParameterValues(*report,
                                 {sampleward::InPatientIdNum, "VILLANUEVA ,ROBERTO SALAZAR", "12/08/2026",
                                  sampleward::InPatientIdNum, sampleward::InPatientHospNum, "SIC-02", "MALE", "54"});
-    const std::string text = PdfText(engine.LayOutReport(*report));
+    const std::string text = guitest::PdfText(engine.LayOutReport(*report));
     for (const char* expected :
          {"TESSUN SAMPLE HOSPITAL", "VILLANUEVA ,ROBERTO SALAZAR", "SIC-02", "120/80", "130/85", "125/80"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -201,7 +186,7 @@ TEST(ReportPainting, TheLaboratoryRequestFormWrittenToPdfReadsBackWithThePatient
                                           sampleward::InPatientIdNum, "VILLANUEVA ,ROBERTO SALAZAR", "54", "M",
                                           "SIC-02", "PRIVATE", "REF-0091", "", "STAT", "Non_Transplant", "None",
                                           "SANTOS, MIGUEL", "In-Patient", sampleward::SampleNurseID, "HEM"});
-    const std::string text = PdfText(engine.LayOutReport(*report));
+    const std::string text = guitest::PdfText(engine.LayOutReport(*report));
     for (const char* expected : {"LABORATORY REQUEST FORM", "STAT", "VILLANUEVA ,ROBERTO SALAZAR", "REF-0091",
                                  "SANTOS, MIGUEL", "Section HEM", "LB-0000452", "101 COMPLETE BLOOD COUNT", "WB"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -216,7 +201,7 @@ TEST(ReportPainting, ThePendingRequestsWrittenToPdfReadBackByStationOrForAll) {
         auto report = engine.OpenReport(ProgramFolder() + "\\Reports\\List_Of_All_PendingRequest_ByAll_Station.Rpt");
         report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
         reports::SetParameterValues(*report, {std::string(station)});
-        const std::string text = PdfText(engine.LayOutReport(*report));
+        const std::string text = guitest::PdfText(engine.LayOutReport(*report));
         for (const char* expected : {"List of All Pending Requests", "Station SIC", "VILLANUEVA, ROBERTO",
                                      "COMPLETE BLOOD COUNT", "LB-0000451"})
             EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
@@ -237,7 +222,7 @@ TEST(ReportPainting, BothChargeSlipsWrittenToPdfReadBackWithTheirNumberPatientAn
                                      "MEMBER", "PERSONAL", "SIC-02", sampleward::InPatientIdNum,
                                      "12/11/2026 08:30:00 AM", "12/11/2026 08:30:00 AM", "NAVARRO, TERESA", "REGULAR",
                                      "SANTOS, MARIA", "(N1001) SANTOS, MARIA", "SANTOS, MARIA", "ORIGINAL COPY"});
-        const std::string text = PdfText(engine.LayOutReport(*report));
+        const std::string text = guitest::PdfText(engine.LayOutReport(*report));
         for (const char* expected :
              {"C0001201B", "VILLANUEVA ,ROBERTO SALAZAR", "WOUND DRESSING", "AMOXICILLIN 500MG", "ORIGINAL COPY"})
             EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;

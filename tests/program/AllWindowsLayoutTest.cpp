@@ -41,6 +41,8 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
             .Returns({"Description", "Amount"}, {});
         // The rehabilitation entry's requests of nobody's admission.
         test.server.On("STATION..LoadPTRequests ''").Returns({"Remarks"}, {});
+        // The laboratory exams posted for the chart's admission, which the reprint list shows as it loads.
+        test.server.OnPattern("STATION..sp_Nurse_Get_LaboratoryExamPosted '{?}','{?}','','0'").Returns({"CODE"}, {});
         // The charge window's CDF check of nobody's admission.
         testkit::ward_fixture::DeclareNoCdf(test.server, "", "");
         // A verified result of each department, or the list of verified results closes as it loads.

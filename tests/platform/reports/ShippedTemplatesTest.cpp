@@ -136,6 +136,9 @@ const Shipped kShipped[] = {
     {"LabRequestForm.RPT",
      {"Ward Road, Manila", "(02) 555-0100", "H-5521", "2024-000123", "Dela Cruz ,Juan Santos", "45", "M", "SICU-4",
       "PRIVATE", "REF-0091", "", "STAT", "Non_Transplant", "Pre-Dialysis", "Reyes, Ana", "In-Patient", "N0001", "HEM"}},
+    {"LabRequestForm_Reprint.RPT",
+     {"Ward Road, Manila", "(02) 555-0100", "H-5521", "2024-000123", "Dela Cruz ,Juan Santos", "45", "M", "SICU-4",
+      "PRIVATE", "CS-20431", "", "ROUTINE", "Transplant", "None", "Reyes, Ana", "In-Patient", "N0001", "CHE"}},
     {"List_Of_All_PendingRequest_ByAll_Station.Rpt", {"SIC"}},
 };
 
