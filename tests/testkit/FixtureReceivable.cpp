@@ -1,6 +1,9 @@
 #include "testkit/FixtureReceivable.h"
 
+#include "charges/frmRecievable.h"
 #include "charges/frmSearchRecievable.h"
+#include "testkit/FixtureCharge.h"
+#include "testkit/FixtureChart.h"
 #include "platform/vb/Conversions.h"
 #include "platform/vb/DateSerialNumber.h"
 #include "testkit/UserActions.h"
@@ -52,6 +55,35 @@ void SearchReceivables(TestApp& test, bool inPatient, const std::vector<Row>& ro
         test.server.On(CashBasisCheck(vb::CStr(row[1]), io)).Returns({"IDNum"}, {});
     window.optPatientType(inPatient ? 0 : 1).SetValue(true);
     PressKey(window.txtSearch(0), forms::vbKeyReturn);
+}
+
+void DeclareChargingCodes(ScriptedServer& server) {
+    std::vector<Row> rows;
+    for (const auto& [code, name] : ChargingCodes)
+        rows.push_back({code, name});
+    server.On(ChargingCodesQuery).Returns({"RevenueID", "ItemName"}, rows);
+}
+
+void DeclareReceivableLoad(ScriptedServer& server, const std::string& idNum, const vb::Variant& diet) {
+    server.On(DietQuery(idNum)).Returns({"Diet", "DietID"}, {{diet, "D1"}});
+    server.On(MembershipQuery(idNum)).Returns({"Membership", "ADMType"}, {{"MEMBER", "REG"}});
+}
+
+ward::frmRecievable& OpenReceivableWindow(TestApp& test) {
+    Install(test);
+    DeclareChargingCodes(test.server);
+    ward::frmRecievable& window = test.app.Forms.Instance<ward::frmRecievable>();
+    window.Show();
+    return window;
+}
+
+void PickReceivablePatient(TestApp& test, const std::string& hospNum, const std::string& idNum, bool inPatient) {
+    test.host.OnModal<ward::frmSearchRecievable>([&test, hospNum, idNum, inPatient](ward::frmSearchRecievable& s) {
+        SearchReceivables(test, inPatient, {ReceivablePatientRow(hospNum, idNum, "PATIENT")});
+        DeclareReceivableUpdate(test.server, idNum, true);
+        DoubleClickCell(s.mshflexList, 1, 2);
+    });
+    Click(test.app.Forms.Instance<ward::frmRecievable>().Command1(3));
 }
 
 } // namespace testkit::ward_fixture

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "testkit/FixtureChart.h"
 #include "testkit/FixtureWard.h"
 
 #include <string>
 #include <vector>
 
 namespace ward {
+class frmRecievable;
 class frmSearchRecievable;
 } // namespace ward
 
@@ -28,5 +30,16 @@ void DeclareReceivableUpdate(ScriptedServer& server, const std::string& idNum, b
 ward::frmSearchRecievable& LoadReceivableSearch(TestApp& test);
 // Runs a search of that type with the rows given, none of them on cash basis.
 void SearchReceivables(TestApp& test, bool inPatient, const std::vector<Row>& rows);
+
+// The receivable window's charging codes (the fixture's departments) and its patient load.
+inline constexpr const char* ChargingCodesQuery = "STATION..sp_SNCU_ChargingCodes";
+void DeclareChargingCodes(ScriptedServer& server);
+// The diet and ADM-type answers of one admission.
+void DeclareReceivableLoad(ScriptedServer& server, const std::string& idNum, const vb::Variant& diet = "SOFT DIET");
+
+// The receivable window opened on the fixture ward (settings, people, charging codes answered).
+ward::frmRecievable& OpenReceivableWindow(TestApp& test);
+// "Search Patient" with the search window picking that patient under the patient type given.
+void PickReceivablePatient(TestApp& test, const std::string& hospNum, const std::string& idNum, bool inPatient);
 
 } // namespace testkit::ward_fixture
