@@ -1,6 +1,7 @@
 #pragma once
 
 #include "discharge/NoticeWindow.h"
+#include "platform/forms/ControlArray.h"
 #include "platform/forms/ListView.h"
 
 namespace ward {
@@ -33,6 +34,7 @@ public:
 
 protected:
     void DesignFields(forms::Layout& layout) override;
+    void DesignHeader(forms::Layout& layout, forms::ControlArray<forms::Label>& lblHeader);
 };
 
 } // namespace ward

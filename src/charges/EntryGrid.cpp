@@ -41,6 +41,8 @@ EntryGridDescription ReceivableEntryGrid(const forms::ListView& departments) {
     d.LastZeroWidthCol = 17;
     d.CellEntryLocksDescriptionAndAmount = false;
     d.ArrowsRerunCellEntry = true;
+    d.QuantityPrompt = "Type how many quantity to charge...";
+    d.AmountPrompt = "Type the total amount to charge.....";
     return d;
 }
 

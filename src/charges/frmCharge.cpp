@@ -34,7 +34,7 @@ void frmCharge::Design() {
     lblNotice.SetVisible(false);
     cmdClose.SetVisible(false);
     forms::Layout layout(*this);
-    DesignHeader(layout);
+    DesignHeader(layout, lblHeader);
 
     fraDepartments.SetCaption("Department Codes");
     fraMessage.SetCaption("Message");
@@ -84,29 +84,6 @@ void frmCharge::Design() {
         .Buttons({&cmdOption(0), &cmdOption(1), &cmdCloseTank, &Command1(0), &Command1(1), &Command1(2), &Command1(3),
                   &Command1(4)})
         .FitFormHeight();
-}
-
-void frmCharge::DesignHeader(forms::Layout& layout) {
-    const char* labels[] = {
-        "Patient Name", "Admitting Dr.:", "Attending Dr.:", "Attending Dr.:", "Admission#", "Hospital#",
-        "ADM. Date",    "DCR. Date",      "Birthdate",      "Room #",         "Age",        "Sex",
-        "B.T.",         "Status",         "Diet",           "Diag."};
-    forms::TextBox* boxes[] = {&txtPatient,      &txtDoctor1,        &txtDoctor2, &txtDoctor3,  &txtId,  &txtPno,
-                               &txtDateAdmitted, &txtDateDischarged, &txtDob,     &txtRoom,     &txtAge, &txtSex,
-                               &txtBloodType,    &txtStatus,         &txtAdiet,   &txtDiagnosis};
-    for (int i = 0; i < 16; ++i) {
-        lblHeader.Load(i).SetCaption(labels[i]);
-        boxes[i]->SetLocked(true);
-    }
-    for (int i = 0; i < 16; i += 4)
-        layout.Row({{&lblHeader(i), 1200},
-                    {boxes[i]},
-                    {&lblHeader(i + 1), 1200},
-                    {boxes[i + 1]},
-                    {&lblHeader(i + 2), 1200},
-                    {boxes[i + 2]},
-                    {&lblHeader(i + 3), 1200},
-                    {boxes[i + 3]}});
 }
 
 void frmCharge::Form_Load() {

@@ -42,7 +42,6 @@ protected:
     void Design() override;
 
 private:
-    void DesignHeader(forms::Layout& layout);
     void Form_Load() override;
     void Form_Activate() override;
     void Form_KeyDown(int& KeyCode, int Shift) override;

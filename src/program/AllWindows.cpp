@@ -5,6 +5,7 @@
 #include "charges/frmCharge.h"
 #include "charges/frmChargeSlipVerification.h"
 #include "charges/frmRecievable.h"
+#include "charges/frmSearchRecievable.h"
 #include "charges/frmDoctorsFee.h"
 #include "charges/frmPSIReading.h"
 #include "chart/frmCheckData.h"
@@ -119,6 +120,7 @@ const forms::WindowCatalog<App>& AllWindows() {
             .Add<frmCharge>()
             .Add<frmChargeSlipVerification>()
             .Add<frmRecievable>()
+            .Add<frmSearchRecievable>()
             .Add<frmMaintainedRoom>()
             .Add<frmCancelMaintainedRoom>()
             .Add<frmPSIReading>()

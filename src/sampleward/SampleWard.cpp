@@ -221,6 +221,7 @@ void DeclareSampleWard(SampleServer& server) {
     DeclareChartGates(server);
     DeclareRequestEntry(server);
     DeclareCharges(server);
+    DeclareReceivables(server);
     DeclareChartNursing(server);
     DeclareRequestCart(server);
     DeclareLabFormReprint(server);

@@ -144,6 +144,8 @@ void DeclareRequestEntry(SampleServer& server);
 // The charge window's answers: the posted charges, the stock locations of the charging codes, the oxygen tanks, the
 // room class and AR codes that price a row.
 void DeclareCharges(SampleServer& server);
+// The receivable update's billed and cash-basis patients, in and out, and the checks of their pick.
+void DeclareReceivables(SampleServer& server);
 // The request cart's picks: the exam checks, profiles, specimens and priorities of the quick lists' exams, and the
 // international admission.
 void DeclareRequestCart(SampleServer& server);

@@ -5,6 +5,7 @@
 #include "testkit/FixtureChart.h"
 #include "testkit/FixtureORSchedule.h"
 #include "testkit/FixturePatientList.h"
+#include "testkit/FixtureReceivable.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -24,6 +25,8 @@ TEST(AllWindows, NoTwoVisibleControlsOfOneContainerOverlap) {
         // The chart's set-up, and its caption for nobody's admission.
         testkit::ward_fixture::DeclareChartSetUp(test.server);
         test.server.On(testkit::ward_fixture::AdmissionPackageQuery("")).Returns({"Package"}, {});
+        // The receivable window's charging codes.
+        testkit::ward_fixture::DeclareChargingCodes(test.server);
         // The patient list's first search.
         test.server.On(testkit::ward_fixture::PatientListQuery())
             .Returns(testkit::ward_fixture::PatientListColumns(), {testkit::ward_fixture::InPatientListRow()});

@@ -1,5 +1,6 @@
 #include "charges/frmChargeSlipVerification.h"
 #include "charges/frmRecievable.h"
+#include "testkit/FixtureReceivable.h"
 #include "core/frmReport.h"
 #include "core/frmReportViewer.h"
 #include "discharge/frmCancelMaintainedRoom.h"
@@ -516,6 +517,7 @@ TEST(MainMenus, ReceivableUpdateNeedsRight13AndHoldsThePatientItemsUntilTheListI
     }
     MainWindow w("|13|");
     w.test.server.On(fixture::PatientListQuery()).Returns(fixture::PatientListColumns(), {fixture::InPatientListRow()});
+    fixture::DeclareChargingCodes(w.test.server);
     ChooseMenu(w.main.mnuRecvbles);
     ASSERT_TRUE(w.test.app.Forms.IsLoaded<ward::frmRecievable>());
     ward::frmRecievable& window = w.test.app.Forms.Instance<ward::frmRecievable>();
@@ -580,6 +582,7 @@ TEST(MainMenus, AssessmentEntryStaysHiddenAndDisabled) {
 TEST(MainMenus, TheWindowListOffersTheOpenChildWindowsAndBringsTheChosenOneForward) {
     MainWindow w("|13|");
     w.test.server.On(fixture::PatientListQuery()).Returns(fixture::PatientListColumns(), {fixture::InPatientListRow()});
+    fixture::DeclareChargingCodes(w.test.server);
     EXPECT_THAT(w.main.mnuWindow.ListedWindows(), testing::IsEmpty());
     ChooseMenu(w.main.mnuOpen);
     ChooseMenu(w.main.mnuRecvbles);
