@@ -21,6 +21,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -30,6 +31,40 @@ namespace {
 
 // Tab control
 
+// The tabs share the control's width, as the platform's do: tabs that fit keep their own widths; when they do not,
+// each first gives up its padding, in proportion to what it has beyond a small margin, and only when the captions
+// alone are too wide are they narrowed alike and shown elided. Without this the last tabs were cut off at the edge.
+class TabStrip : public QTabBar {
+protected:
+    QSize tabSizeHint(int index) const override {
+        const QSize own = QTabBar::tabSizeHint(index);
+        int total = 0, spare = 0;
+        for (int i = 0; i < count(); ++i) {
+            if (!isTabVisible(i))
+                continue;
+            const int natural = QTabBar::tabSizeHint(i).width();
+            total += natural;
+            spare += Spare(i, natural);
+        }
+        const int overflow = total - width();
+        if (overflow <= 0)
+            return own;
+        const int spareOwn = Spare(index, own.width());
+        if (overflow <= spare)
+            return {own.width() - static_cast<int>(std::ceil(double(overflow) * spareOwn / spare)), own.height()};
+        const int kept = own.width() - spareOwn;
+        return {std::max(1, kept * width() / (total - spare)), own.height()};
+    }
+
+private:
+    static constexpr int kMargin = 8;
+    // What a tab of this width may give up: all but its caption and a small margin.
+    int Spare(int index, int width) const {
+        const int caption = fontMetrics().horizontalAdvance(tabText(index)) + kMargin;
+        return std::max(0, width - caption);
+    }
+};
+
 // A strip of tabs over a framed body; each page is a transparent layer over the whole control (the controls on a
 // page are placed from the control's top left, as on the platform), shown only while its tab is the current one.
 class TabWidget : public QWidget {
@@ -37,8 +72,10 @@ public:
     TabWidget() {
         body = new QFrame(this);
         body->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-        bar = new QTabBar(this);
+        bar = new TabStrip;
+        bar->setParent(this);
         bar->setDrawBase(false);
+        bar->setElideMode(Qt::ElideRight);
         bar->setExpanding(false);
         bar->setUsesScrollButtons(false);
     }

@@ -1,4 +1,5 @@
 #include "platform/vb/Conversions.h"
+#include "platform/vb/DateTime.h"
 #include "platform/vb/Format.h"
 #include "platform/vb/Strings.h"
 #include "sampleward/SampleWard.h"
@@ -7,15 +8,52 @@ namespace sampleward {
 
 namespace {
 
-// The in-patient has a dressing, a medicine cancelled again and an oxygen tank posted today.
+// The in-patient's oxygen tanks: the one posted yesterday was closed this morning, today's is still open.
+constexpr const char* ClosedTankSlip = "C0001196B";
+constexpr const char* OpenTankSlip = "C0001202B";
+
+// The in-patient has a dressing, a medicine cancelled again and an oxygen tank posted today, and a tank posted
+// yesterday.
 std::vector<Row> PostedLines(const std::string& idNum) {
     if (idNum != InPatientIdNum)
         return {};
     const std::string today = vb::Format(Now(), "mm/dd/yyyy") + " 08:30:00 AM";
+    const std::string yesterday = vb::Format(vb::DateAdd("d", -1, Now()), "mm/dd/yyyy") + " 09:15:00 PM";
     return {{"SU", "SU-DRS", "WOUND DRESSING", "1", "250", "C0001201B", today, "", "", "N1001", ""},
             {"PH", "AMOX500", "AMOXICILLIN 500MG", "3", "36", "C0001201B", today, "", "20", "N1001", "TID"},
             {"PH", "AMOX500", "AMOXICILLIN 500MG", "-3", "-36", "C0001201B", today, "", "20", "N1001", "TID"},
-            {"OX", "OX-TANK", "OXYGEN TANK", "1", "850", "C0001202B", today, "", "", "N1001", ""}};
+            {"OX", "OX-TANK", "OXYGEN TANK", "1", "850", OpenTankSlip, today, "", "", "N1001", ""},
+            {"OX", "OX-TANK", "OXYGEN TANK", "1", "850", ClosedTankSlip, yesterday, "", "", "N1001", ""}};
+}
+
+// Values: admission, slip. Both of the in-patient's tanks are on record.
+bool IsTankOnRecord(const std::vector<std::string>& values) {
+    return values[0] == InPatientIdNum && (values[1] == ClosedTankSlip || values[1] == OpenTankSlip);
+}
+
+void DeclareTanks(SampleServer& server) {
+    const std::string tankRow = "Select 1 from STATION..tbOpenClosetank WHERE IDNUM = '{?}' and Refnum = '{?}'";
+    server.OnRule(tankRow, [](const std::vector<std::string>& values) {
+        return Answer().Returns({""}, IsTankOnRecord(values) ? std::vector<Row>{{1}} : std::vector<Row>{});
+    });
+    server.OnRule(tankRow + " and Status = 1", [](const std::vector<std::string>& values) {
+        const bool open = IsTankOnRecord(values) && values[1] == OpenTankSlip;
+        return Answer().Returns({""}, open ? std::vector<Row>{{1}} : std::vector<Row>{});
+    });
+    server.OnRule("Select 1 from STATION..tbOpenClosetank WHERE IDNUM = '{?}' AND STATUS = 1",
+                  [](const std::vector<std::string>& values) {
+                      const bool open = values[0] == InPatientIdNum;
+                      return Answer().Returns({"1"}, open ? std::vector<Row>{{1}} : std::vector<Row>{});
+                  });
+    // Tank 17 of the oxygen by PSI still has pressure left from its last use; every other tank starts afresh.
+    server.OnRule("SELECT top 1 * From INVENTORY..tbCSROxygen Where ItemID = '{?}' and TankNum = '{?}' ORDER BY "
+                  "ItemID, TransDate DESC",
+                  [](const std::vector<std::string>& values) {
+                      std::vector<Row> rows;
+                      if (values[0] == "OX-PSI" && values[1] == SampleTankWithHistory)
+                          rows.push_back({"OX-PSI", SampleTankWithHistory, vb::DateAdd("d", -2, Now()), 2000, 1500});
+                      return Answer().Returns({"ItemID", "TankNum", "TransDate", "InitialR", "LastR"}, rows);
+                  });
 }
 
 // Values: hospital number, admission, station.
@@ -142,7 +180,7 @@ void DeclareCharges(SampleServer& server) {
     server.OnRule("STATION..List_All_SUCharges '{?}','{?}','{?}'", PostedCharges);
     server.OnRule("Select isnull(locationid,'') AS LocationID from BUILD_FILE..tbCoRevenueCode where revenueid = '{?}'",
                   RevenueLocation);
-    server.OnPattern("Select 1 from STATION..tbOpenClosetank WHERE IDNUM = '{?}' AND STATUS = 1").Returns({"1"}, {});
+    DeclareTanks(server);
     server.OnRule("STATION..sp_Nurse_Get_RoomClassification '{?}'", RoomClass);
     server.OnRule("STATION..sp_Get_ARCodes '{?}','{?}','{?}'", ARCode);
     server.OnPattern("STATION..Nurse_CheckExam_Posted '{?}','{?}','{?}'").Returns({"ProcessDate"}, {});

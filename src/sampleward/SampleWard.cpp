@@ -68,7 +68,9 @@ void DeclareHospitalSettings(SampleServer& server) {
         .Returns({"Field", "value"}, {{"ZODEShowCF4", "1"},
                                       {"ZODEAllowInternationalRate", "1"},
                                       {"CSlipFormat", "0000000"},
-                                      {"DefaultDosage", "OD"}});
+                                      {"DefaultDosage", "OD"},
+                                      {"ZODEAllowOpenCloseTank", "1"},
+                                      {"SICUOXTankItemCode", "OX-TANK"}});
 }
 
 // One notice waiting in each poll: the in-patient cleared for discharge two hours ago, a claim slip, discharge

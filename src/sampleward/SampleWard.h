@@ -46,6 +46,8 @@ inline constexpr const char* PharmacyClearedIdNum = "2026000106";
 inline constexpr const char* SuppliesCashBasisIdNum = "2026000107";
 inline constexpr const char* InPatientIdNum = "2026000101";
 inline constexpr const char* InPatientHospNum = "300101";
+// The oxygen tank whose last use left pressure in it; any other tank number has no history.
+inline constexpr const char* SampleTankWithHistory = "17";
 inline constexpr const char* OutPatientIdNum = "2026000102B";
 inline constexpr const char* OutPatientHospNum = "300102";
 

@@ -70,6 +70,13 @@ TEST(ORSchedulePage, SetsUpTheRoomsAndTheDayOnceAndSkipsWhatFails) {
         {"the settings failing",
          [](ScriptedServer& server) { server.Instead(fixture::ORSettingsQuery).Fails("Invalid object name", 208); },
          allRooms, vb::Date{}, 1440, 60},
+        {"both failing",
+         [](ScriptedServer& server) {
+             server.Instead(fixture::RoomListQuery).Fails("Could not find rooms", 2812);
+             server.Instead(std::string("SELECT * FROM ") + fixture::RoomListQuery).Fails("Invalid object", 208);
+             server.Instead(fixture::ORSettingsQuery).Fails("Invalid object name", 208);
+         },
+         allRooms, vb::Date{}, 1440, 60},
         {"a settings row of Nulls",
          [](ScriptedServer& server) {
              server.Instead(fixture::ORSettingsQuery)

@@ -268,6 +268,19 @@ TEST_F(DataControlsTest, ChoosingATabRaisesClickAndShowsItsPage) {
     EXPECT_TRUE(app.WidgetOf(form.dtpVisit)->isVisible());
 }
 
+TEST_F(DataControlsTest, TabsWiderThanTheControlAllStayInsideIt) {
+    auto* bar = app.WidgetOf(form.tabWard)->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    form.tabWard.SetTabs(8);
+    for (int page = 0; page < 8; ++page)
+        form.tabWard.SetTabCaption(page, "Schedule Operation " + std::to_string(page));
+    QApplication::processEvents();
+    for (int page = 0; page < 8; ++page) {
+        EXPECT_LE(bar->tabRect(page).right(), bar->width()) << page;
+        EXPECT_GT(bar->tabRect(page).width(), bar->width() / 10) << page << ": each tab keeps a share";
+    }
+}
+
 TEST_F(DataControlsTest, DatePickedReachesValueAndChange) {
     auto* picker = Shown<QDateTimeEdit>(form.dtpVisit);
     EXPECT_EQ(picker->text(), "12/10/2026");

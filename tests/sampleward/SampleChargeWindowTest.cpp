@@ -1,5 +1,7 @@
 #include "SampleWardApp.h"
 #include "charges/frmCharge.h"
+#include "charges/frmDoctorsFee.h"
+#include "charges/frmPSIReading.h"
 #include "chart/frmFinal.h"
 #include "components/frmPickList.h"
 #include "core/frmReportViewer.h"
@@ -65,17 +67,18 @@ struct SampleChargeWindow {
     }
 };
 
-TEST(SampleChargeWindow, OpensWithThePostedListAndItsCancellationInRed) {
+TEST(SampleChargeWindow, OpensWithThePostedListItsCancellationInRedAndItsTanksPainted) {
     SampleChargeWindow s;
     ward::frmCharge& charge = s.charge;
-    ASSERT_EQ(charge.mshflexList.Rows(), 5);
+    ASSERT_EQ(charge.mshflexList.Rows(), 6);
     EXPECT_TRUE(charge.mshflexList.Enabled());
     EXPECT_FALSE(charge.txtMessage.Visible());
-    for (int row = 1; row < 5; ++row) {
-        charge.mshflexList.SetRow(row);
-        charge.mshflexList.SetCol(3);
-        EXPECT_EQ(charge.mshflexList.CellForeColor() == 255, row == 3) << "row " << row;
+    for (int row = 1; row < 6; ++row) {
+        EXPECT_EQ(charge.mshflexList.FormatOf(row, 3).ForeColor == 255, row == 3) << "row " << row;
+        const forms::Color tank = row == 4 ? 8454016 : row == 5 ? 255 : charge.mshflexList.FormatOf(1, 3).BackColor;
+        EXPECT_EQ(charge.mshflexList.FormatOf(row, 3).BackColor, tank) << "row " << row;
     }
+    EXPECT_TRUE(charge.cmdCloseTank.Visible());
     EXPECT_EQ(charge.txtPatient.Text(), s.chart.txtPatient.Text());
     EXPECT_EQ(charge.lvwDepartments.ListItemCount(), 5);
     EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
@@ -136,6 +139,67 @@ TEST(SampleChargeWindow, ASaveAndACancellationWithNoStatementUnanswered) {
     testkit::ClickCell(s.charge.mshflexList, 2, 2);
     s.ward.host.ExpectMsgBox("Can't Cancel this Charges. The Total Amount is already Zero.");
     testkit::Click(s.charge.cmdOption(1));
+    s.ward.host.VerifyAllUsed();
+    EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleChargeWindow, OxygenByPSIReadsTheTanksHistoryWithNoStatementUnanswered) {
+    struct Case {
+        const char* tank;
+        const char* initial; // typed when the tank has no history
+        int consumed;
+    };
+    for (const Case& c : {Case{sampleward::SampleTankWithHistory, "", 300}, Case{"5", "1800", 600}}) {
+        SCOPED_TRACE(c.tank);
+        SampleChargeWindow s;
+        s.Enter(1, 1, "OX");
+        s.Enter(1, 2, "OX-PSI");
+        ASSERT_EQ(s.charge.mshflexEntry.TextMatrix(1, 2), "OX-PSI");
+        s.ward.host.ExpectMsgBox("Is this a PSI Oxygen?").Answer(forms::vbYes);
+        bool historyTaken = false;
+        s.ward.host.OnModal<ward::frmPSIReading>([&](ward::frmPSIReading& dialog) {
+            testkit::Type(dialog.txtTank, c.tank);
+            testkit::PressKey(dialog.txtTank, forms::vbKeyReturn);
+            historyTaken = dialog.txtInitialReading.Locked();
+            if (!historyTaken) {
+                testkit::Type(dialog.txtInitialReading, c.initial);
+                testkit::PressKey(dialog.txtInitialReading, forms::vbKeyReturn);
+            }
+            testkit::Type(dialog.txtLastReading, "1200");
+            testkit::Click(dialog.lblExit(1));
+        });
+        s.ward.host.ExpectMsgBox("Is it Stat/Holiday?").Answer(forms::vbNo);
+        s.Enter(1, 4, "1");
+        EXPECT_EQ(historyTaken, std::string(c.tank) == sampleward::SampleTankWithHistory);
+        EXPECT_EQ(s.ward.app.PSIReading, c.consumed);
+        EXPECT_EQ(s.charge.mshflexEntry.TextMatrix(1, 4), " " + std::to_string(c.consumed));
+        s.ward.host.VerifyAllUsed();
+        EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+    }
+}
+
+TEST(SampleChargeWindow, ASecondOxygenTankIsRefusedWhileTheFirstIsOpen) {
+    SampleChargeWindow s;
+    s.Enter(1, 1, "OX");
+    s.ward.host.ExpectMsgBox("Sorry, patient still has an open oxygen tank.");
+    s.Enter(1, 2, "OX-TANK");
+    EXPECT_EQ(s.charge.mshflexEntry.TextMatrix(1, 5), "") << "not priced";
+    s.ward.host.VerifyAllUsed();
+    EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
+}
+
+TEST(SampleChargeWindow, DrSantossFeeIsPickedFromHisListWithNoStatementUnanswered) {
+    SampleChargeWindow s;
+    s.Enter(1, 1, "MD");
+    std::vector<std::string> listed;
+    s.ward.host.OnModal<ward::frmDoctorsFee>([&](ward::frmDoctorsFee& picker) {
+        for (int row = 1; row < picker.mshFlexDoctorsFee.Rows(); ++row)
+            listed.push_back(picker.mshFlexDoctorsFee.TextMatrix(row, 1));
+        testkit::DoubleClickCell(picker.mshFlexDoctorsFee, 2, 1);
+    });
+    s.Enter(1, 2, "1021");
+    EXPECT_EQ(listed, (std::vector<std::string>{"CONSULTATION", "ICU DAILY VISIT"}));
+    EXPECT_EQ(s.Row(1, 5), (std::vector<std::string>{"MD", "1021", "SANTOS ,MARIA", "1", "1200"}));
     s.ward.host.VerifyAllUsed();
     EXPECT_THAT(s.ward.server->Unanswered(), IsEmpty());
 }

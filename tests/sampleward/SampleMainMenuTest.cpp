@@ -61,7 +61,7 @@ std::vector<MenuReport> Cases() {
         {"Patient_Ledger.RPT",
          {hospital, address, "", "PATIENT'S SCN LEDGER", "VILLANUEVA, ROBERTO SALAZAR", "17 BONIFACIO STREET", hosp,
           "PERSONAL", in, hosp, DaysFromToday(-3), "", "SIC-02", hosp, in, "SU"},
-         {"WOUND DRESSING", "OXYGEN TANK", "1,100.00"},
+         {"WOUND DRESSING", "OXYGEN TANK", "1,950.00"},
          {"No charges"}},
         {"PatientDischargeNoticeStatus.RPT",
          {"SIC"},

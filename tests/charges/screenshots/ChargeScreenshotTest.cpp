@@ -1,4 +1,6 @@
 #include "charges/frmCharge.h"
+#include "charges/frmDoctorsFee.h"
+#include "charges/frmPSIReading.h"
 #include "chart/frmFinal.h"
 #include "components/OwnComponents.h"
 #include "components/frmPickList.h"
@@ -26,6 +28,8 @@
 #include <QImage>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -95,13 +99,75 @@ TEST(ChargeScreenshots, TheChargeWindowWithThreeRowsAndThePostedList) {
     desktop.Enter("PH", "amox", true);
     ASSERT_EQ(charge.mshflexEntry.TextMatrix(3, 2), "AMOX500");
     testkit::ClickCell(charge.mshflexEntry, 4, 1);
-    ASSERT_EQ(charge.mshflexList.Rows(), 5);
+    // The in-patient's open tank (row 4) and closed one (row 5).
+    ASSERT_EQ(charge.mshflexList.Rows(), 6);
+    EXPECT_EQ(charge.mshflexList.FormatOf(4, 3).BackColor, 8454016);
+    EXPECT_EQ(charge.mshflexList.FormatOf(5, 3).BackColor, 255);
     EXPECT_TRUE(forms::FindOverlaps(charge).empty());
     const std::string path = guitest::ScreenshotPath("frmCharge");
     ASSERT_TRUE(gui::SaveScreenshot(desktop.host, charge, path));
     QImage image(QString::fromStdString(path));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), gui::TwipsToPixels(charge.ScaleWidth()));
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+}
+
+// Once a dialog of this kind is showing: work fills it, then it is pictured and work's close ends it.
+template <class Dialog>
+void PictureWhenShown(DesktopCharges& desktop, const std::string& name, std::function<void(Dialog&)> fill,
+                      std::function<void(Dialog&)> close, bool& pictured) {
+    QTimer::singleShot(50, [&desktop, name, fill, close, &pictured] {
+        for (forms::Form* form : desktop.app.Forms.LoadedForms())
+            if (auto* dialog = dynamic_cast<Dialog*>(form); dialog && dialog->Visible()) {
+                fill(*dialog);
+                EXPECT_TRUE(forms::FindOverlaps(*dialog).empty()) << name;
+                pictured = gui::SaveScreenshot(desktop.host, *dialog, guitest::ScreenshotPath(name));
+                close(*dialog);
+                return;
+            }
+        PictureWhenShown(desktop, name, fill, close, pictured);
+    });
+}
+
+TEST(ChargeScreenshots, ThePSIReadingOfATankWithHistory) {
+    DesktopCharges desktop;
+    testkit::Click(desktop.Chart().cmdNextPatient(5));
+    ward::frmCharge& charge = desktop.Charge();
+    ward::frmPSIReading& dialog = desktop.app.Forms.Instance<ward::frmPSIReading>();
+    dialog.Code = "OX-PSI";
+    dialog.Description = "OXYGEN BY PSI";
+    dialog.Grid = &charge.mshflexEntry;
+    dialog.SelectedRow = 1;
+    bool pictured = false;
+    PictureWhenShown<ward::frmPSIReading>(
+        desktop, "frmPSIReading",
+        [](ward::frmPSIReading& shown) {
+            testkit::Type(shown.txtTank, sampleward::SampleTankWithHistory);
+            testkit::PressKey(shown.txtTank, forms::vbKeyReturn);
+            testkit::Type(shown.txtLastReading, "1200");
+            testkit::PressKey(shown.txtLastReading, forms::vbKeyReturn);
+            EXPECT_EQ(shown.lblConsumed.Caption(), "300");
+        },
+        [](ward::frmPSIReading& shown) { testkit::Click(shown.lblExit(1)); }, pictured);
+    dialog.ShowModal();
+    EXPECT_TRUE(pictured);
+    EXPECT_EQ(desktop.app.PSIReading, 300);
+    EXPECT_TRUE(desktop.server->Unanswered().empty());
+}
+
+TEST(ChargeScreenshots, DrSantossProfessionalFees) {
+    DesktopCharges desktop;
+    ward::frmDoctorsFee& picker = desktop.app.Forms.Instance<ward::frmDoctorsFee>();
+    picker.DoctorCode = "1021";
+    picker.DoctorName = "SANTOS ,MARIA";
+    bool pictured = false;
+    PictureWhenShown<ward::frmDoctorsFee>(
+        desktop, "frmDoctorsFee",
+        [](ward::frmDoctorsFee& shown) { testkit::ClickCell(shown.mshFlexDoctorsFee, 2, 1); },
+        [](ward::frmDoctorsFee& shown) { testkit::PressKey(shown.mshFlexDoctorsFee, forms::vbKeyReturn); }, pictured);
+    picker.ShowModal();
+    EXPECT_TRUE(pictured);
+    EXPECT_EQ(picker.SelectedDoctorFee, 1200);
     EXPECT_TRUE(desktop.server->Unanswered().empty());
 }
 
