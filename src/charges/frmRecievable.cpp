@@ -120,6 +120,11 @@ void frmRecievable::LoadChargingCodes() {
 
 void frmRecievable::Command1_Click(int Index) {
     switch (Index) {
+    case 0:
+        // Posting late charges is not built yet: the nurse is told so rather than left thinking they were saved.
+        MsgBox("Saving late charges is not available in this version of the program. Nothing was saved.",
+               forms::vbInformation, "Notification");
+        break;
     case 1:
         entry.IgnoreRows();
         break;
@@ -131,6 +136,10 @@ void frmRecievable::Command1_Click(int Index) {
         break;
     case 4:
         entry.DeleteCurrentRow(*this);
+        break;
+    case 5:
+        MsgBox("The list of charges entered is not available in this version of the program.", forms::vbInformation,
+               "Notification");
         break;
     default:
         break;

@@ -101,6 +101,26 @@ TEST(ReceivableWindow, AnAdmissionThatDoesNotLoadLeavesTheHeaderEmptyAndSaveDisa
     EXPECT_EQ(w.test.server.Statements(mark), std::vector<std::string>{});
 }
 
+// Posting late charges is not built: Save and the list of charges say so, send nothing and keep the typed rows.
+TEST(ReceivableWindow, SaveAndTheListOfChargesSayTheyAreNotAvailableAndSendNothing) {
+    ReceivableWorld w;
+    fixture::DeclareReceivableLoad(w.test.server, fixture::InPatientIdNum);
+    fixture::PickReceivablePatient(w.test, fixture::InPatientHospNum, fixture::InPatientIdNum, true);
+    w.window.mshflexEntry.SetTextMatrix(1, 1, "SU");
+    w.test.host.ExpectMsgBox("Saving late charges is not available in this version of the program. Nothing was saved.")
+        .Title("Notification")
+        .Buttons(forms::vbInformation);
+    w.test.host.ExpectMsgBox("The list of charges entered is not available in this version of the program.")
+        .Title("Notification")
+        .Buttons(forms::vbInformation);
+    const std::size_t mark = w.test.server.Mark();
+    Click(w.window.Command1(0));
+    Click(w.window.Command1(5));
+    EXPECT_EQ(w.test.server.Statements(mark), std::vector<std::string>{});
+    EXPECT_EQ(w.window.mshflexEntry.TextMatrix(1, 1), "SU");
+    w.test.host.VerifyAllUsed();
+}
+
 TEST(ReceivableWindow, ClosingPointsTheSearchBackAndRestoresTheCurrentPatient) {
     struct Case {
         const char* name;
