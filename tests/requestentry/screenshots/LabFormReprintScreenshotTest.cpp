@@ -1,9 +1,9 @@
 #include "SampleDesktop.h"
+#include "gui/main/BuiltTemplates.h"
 #include "gui/main/PdfText.h"
 #include "platform/reports/TemplateReportEngine.h"
 #include "requestentry/frmPrintRequestForm.h"
 #include "requestentry/frmReprintLabForm.h"
-#include "testkit/RecordingReportEngine.h"
 #include "testkit/UserActions.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +32,8 @@ TEST(LabFormReprintScreenshots, TheListOfPostedExamsWithARowChosen) {
 
 TEST(LabFormReprintPdf, TheReprintedFormReadsBackWithThePatientTheSlipAndTheUsersPrintRows) {
     std::unique_ptr<sampleward::SampleServer> ward = sampleward::OpenSampleWard();
-    reports::TemplateReportEngine engine(*ward);
-    auto report =
-        engine.OpenReport(testkit::RecordingReportEngine::ShippedTemplates().string() + "\\LabRequestForm_Reprint.RPT");
+    guitest::BuiltTemplates engine(*ward);
+    auto report = engine.OpenReport("LabRequestForm_Reprint.RPT");
     report->SetHospitalName("TESSUN SAMPLE HOSPITAL");
     reports::SetParameterValues(*report, {"1 SAMPLE AVENUE, ZENTARI CITY", "(02) 555-0100", "300101",
                                           sampleward::InPatientIdNum, "VILLANUEVA ,ROBERTO SALAZAR", "54", "M",
