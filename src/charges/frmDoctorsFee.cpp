@@ -39,7 +39,7 @@ void frmDoctorsFee::Design() {
         .Full(lblPatient)
         .Full(lblDoctor)
         .Full(mshFlexDoctorsFee, 2400)
-        .Group(fraMessage, [this](forms::Layout& inside) { inside.Full(lblMsg, 480); })
+        .Group(fraMessage, [this](forms::Layout& inside) { inside.Full(lblMsg, 720); })
         .FitFormHeight();
 }
 
