@@ -3,6 +3,7 @@
 #include "core/AccountChecks.h"
 #include "core/App.h"
 #include "core/RecordsetChecks.h"
+#include "core/SearchBoxes.h"
 #include "platform/db/Connection.h"
 #include "platform/db/SqlText.h"
 #include "platform/vb/Conversions.h"
@@ -299,11 +300,7 @@ void frmSearchRecievable::optPatientType_Click(int Index) {
 
 void frmSearchRecievable::txtSearch_Change(int Index) { Command1.SetEnabled(!txtSearch(Index).Text().empty()); }
 
-void frmSearchRecievable::txtSearch_GotFocus(int Index) {
-    for (forms::TextBox* box : txtSearch.Elements())
-        if (box->Index() != Index)
-            box->SetText("");
-}
+void frmSearchRecievable::txtSearch_GotFocus(int Index) { EmptyOtherSearchBoxes(txtSearch, Index); }
 
 void frmSearchRecievable::txtSearch_KeyDown(int Index, int& KeyCode) {
     (void)Index;
@@ -311,14 +308,7 @@ void frmSearchRecievable::txtSearch_KeyDown(int Index, int& KeyCode) {
         SearchReceivablePatients();
 }
 
-void frmSearchRecievable::txtSearch_KeyPress(int Index, int& KeyAscii) {
-    if (Index != 0)
-        return;
-    if (app.KeyFilter->IsNumber(static_cast<std::int16_t>(KeyAscii)))
-        KeyAscii = 0;
-    else
-        KeyAscii = app.KeyFilter->AllUppers(static_cast<std::int16_t>(KeyAscii));
-}
+void frmSearchRecievable::txtSearch_KeyPress(int Index, int& KeyAscii) { FilterSearchKey(app, Index, KeyAscii); }
 
 void frmSearchRecievable::Form_KeyPress(int& KeyAscii) {
     if (KeyAscii == 39)

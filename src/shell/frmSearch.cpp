@@ -1,6 +1,7 @@
 #include "shell/frmSearch.h"
 
 #include "core/App.h"
+#include "core/SearchBoxes.h"
 #include "platform/db/Connection.h"
 #include "platform/db/SqlText.h"
 #include "platform/vb/NumberText.h"
@@ -349,11 +350,7 @@ void frmSearch::optSearchType_Click(int Index) {
 
 void frmSearch::txtSearch_Change(int Index) { Command1.SetEnabled(!txtSearch(Index).Text().empty()); }
 
-void frmSearch::txtSearch_GotFocus(int Index) {
-    for (forms::TextBox* box : txtSearch.Elements())
-        if (box->Index() != Index)
-            box->SetText("");
-}
+void frmSearch::txtSearch_GotFocus(int Index) { EmptyOtherSearchBoxes(txtSearch, Index); }
 
 void frmSearch::txtSearch_KeyDown(int Index, int& KeyCode) {
     (void)Index;
@@ -361,14 +358,7 @@ void frmSearch::txtSearch_KeyDown(int Index, int& KeyCode) {
         Command1_Click();
 }
 
-void frmSearch::txtSearch_KeyPress(int Index, int& KeyAscii) {
-    if (Index != 0)
-        return;
-    if (app.KeyFilter->IsNumber(static_cast<std::int16_t>(KeyAscii)))
-        KeyAscii = 0;
-    else
-        KeyAscii = app.KeyFilter->AllUppers(static_cast<std::int16_t>(KeyAscii));
-}
+void frmSearch::txtSearch_KeyPress(int Index, int& KeyAscii) { FilterSearchKey(app, Index, KeyAscii); }
 
 void frmSearch::Form_KeyPress(int& KeyAscii) {
     if (KeyAscii == 39)
