@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -122,7 +123,8 @@ private:
             parameterList = &report.parameters;
             if (arguments == 1) {
                 const std::optional<double> count = NumberOf(words[1]);
-                if (!count || *count != static_cast<int>(*count) || *count < 1)
+                // A count is checked for range before it is made an int: a huge number has no int to compare with.
+                if (!count || *count < 1 || *count > 1000 || *count != std::trunc(*count))
                     Fail("[parameters N] takes a count of values");
                 parameterList = &report.parametersByCount[static_cast<int>(*count)];
             }
